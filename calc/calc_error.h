@@ -1,0 +1,40 @@
+// Run-time errors of the calculation: a number, its standard description and a
+// detail that tells the user what to fix.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace zephyrod {
+
+enum class ErrorNumber : int {
+    InvalidArgument = 5,
+    Overflow = 6,
+    DivisionByZero = 11,
+    TypeMismatch = 13,
+};
+
+// The description that belongs to an error number, e.g. "Division by zero".
+std::string_view ErrorDescription(ErrorNumber number);
+
+class CalcError : public std::runtime_error {
+  public:
+    CalcError(ErrorNumber number, std::string detail);
+
+    ErrorNumber number() const { return number_; }
+    int code() const { return static_cast<int>(number_); }
+    std::string_view description() const { return ErrorDescription(number_); }
+    const std::string& detail() const { return detail_; }
+
+  private:
+    ErrorNumber number_;
+    std::string detail_;
+};
+
+// One line for a report: "Run-time error 11: Division by zero. <detail>"
+std::string ErrorLine(const CalcError& error);
+
+[[noreturn]] void Raise(ErrorNumber number, std::string detail);
+
+}  // namespace zephyrod

@@ -1,0 +1,92 @@
+// The calculation behind the Calculate button: from the four input texts to
+// the six result lines and the frequency sweep table.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc_error.h"
+
+namespace zephyrod {
+
+// The fields' default texts.
+inline constexpr std::string_view kDefaultFrequency = "7.07";
+inline constexpr std::string_view kDefaultResonatorDiameter = "25.4";
+inline constexpr std::string_view kDefaultCoilDiameter = "34.925";
+inline constexpr std::string_view kDefaultTurnsPerCm = "8.66";
+
+// The four input fields, as the user typed them.
+struct InputTexts {
+    std::string frequency{kDefaultFrequency};                  // Center Frequency, MHz
+    std::string resonatorDiameter{kDefaultResonatorDiameter};  // Resonator Diameter, mm
+    std::string coilDiameter{kDefaultCoilDiameter};            // Coil Diameter, mm
+    std::string turnsPerCm{kDefaultTurnsPerCm};                // Coil Turns Per cm
+};
+
+// The field captions, in the order the fields are read.
+inline constexpr std::string_view kFrequencyField = "Center Frequency";
+inline constexpr std::string_view kResonatorDiameterField = "Resonator Diameter";
+inline constexpr std::string_view kCoilDiameterField = "Coil Diameter";
+inline constexpr std::string_view kTurnsPerCmField = "Coil Turns Per cm";
+
+// The inputs as numbers, each single precision.
+struct Inputs {
+    float frequency;
+    float resonatorDiameter;
+    float coilDiameter;
+    float turnsPerCm;
+};
+
+// The model's values at the centre frequency (the two lengths are single
+// precision there).
+struct DesignPoint {
+    float resonatorLength;     // mm
+    float counterpoiseLength;  // m
+    double capacitance;        // pF
+    double inductance;         // µH
+    double turns;
+};
+
+// One row of the sweep table, each column as printed.
+struct SweepRow {
+    std::string frequency;
+    std::string resonatorLength;
+    std::string turns;
+    std::string lengthDelta;
+    std::string turnsDelta;
+};
+
+inline constexpr std::string_view kSweepHeader = "Freq     Resonator     Turns          Delta";
+inline constexpr std::string_view kSweepRule = "----     ---------     -----     ---------------";
+inline constexpr int kCentreRowIndex = 12;
+
+// What one calculation leaves in the two lists.
+struct CalcResult {
+    // False when the calculation failed before its results: both lists keep
+    // what they held. True when both lists are to be replaced by the lines below.
+    bool listsReplaced = false;
+    std::vector<std::string> values;  // the six result lines
+    std::vector<std::string> sweep;   // the two header lines, then one line per row
+    std::vector<SweepRow> rows;       // the sweep rows, column by column
+    int selectIndex = -1;             // the entry to select: the centre row, or -1 after a fault
+    std::optional<CalcError> error;   // the fault that ended the calculation, if any
+};
+
+// Reads one field's text as a single-precision number; the error names the field.
+float ReadField(std::string_view caption, std::string_view text);
+Inputs ReadInputs(const InputTexts& texts);
+
+DesignPoint CentreDesign(const Inputs& inputs);
+std::vector<std::string> ResultLines(const Inputs& inputs, const DesignPoint& centre);
+
+// Appends one row per frequency from 0.5 MHz below to 0.5 MHz above the
+// centre, 0.05 MHz apart. On a fault the rows so far stay in `rows`.
+void AppendSweepRows(const Inputs& inputs, const DesignPoint& centre, std::vector<SweepRow>& rows);
+std::string SweepLine(const SweepRow& row);
+
+// The whole calculation; never throws a CalcError, it reports it in the result.
+CalcResult Calculate(const InputTexts& texts);
+
+}  // namespace zephyrod

@@ -1,0 +1,218 @@
+#include "number_text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+#include <system_error>
+
+#include "calc_error.h"
+
+namespace zephyrod {
+namespace {
+
+// A number to a fixed count of significant digits: digits[0].digits[1..] × 10^exponent.
+struct SignificantDecimal {
+    bool negative = false;
+    std::string digits;
+    int exponent = 0;
+    bool IsZero() const { return digits.find_first_not_of('0') == std::string::npos; }
+};
+
+template <class T>
+SignificantDecimal Significant(T value, int significantDigits) {
+    if (!std::isfinite(value)) {
+        Raise(ErrorNumber::Overflow, "A result is beyond the range of numbers.");
+    }
+    std::array<char, 64> buffer{};
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                         std::chars_format::scientific, significantDigits - 1);
+    if (ec != std::errc{}) {
+        throw std::logic_error("number conversion buffer too small");
+    }
+    // The text reads like "-6.647808e+02".
+    SignificantDecimal decimal;
+    const char* p = buffer.data();
+    if (*p == '-') {
+        decimal.negative = true;
+        ++p;
+    }
+    while (*p != 'e') {
+        if (*p != '.') {
+            decimal.digits.push_back(*p);
+        }
+        ++p;
+    }
+    ++p;  // 'e'
+    const bool negativeExponent = *p == '-';
+    ++p;  // exponent sign
+    std::from_chars(p, end, decimal.exponent);
+    if (negativeExponent) {
+        decimal.exponent = -decimal.exponent;
+    }
+    return decimal;
+}
+
+// Adds one to a string of decimal digits.
+void Increment(std::string& digits) {
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return;
+        }
+        *it = '0';
+    }
+    digits.insert(digits.begin(), '1');
+}
+
+std::string Format(const SignificantDecimal& decimal, std::string_view pattern) {
+    const bool valid = pattern.size() >= 3 && (pattern[0] == '#' || pattern[0] == '0') &&
+                       pattern[1] == '.' &&
+                       pattern.find_first_not_of('0', 2) == std::string_view::npos;
+    if (!valid) {
+        throw std::invalid_argument("unsupported number pattern");
+    }
+    const int decimals = static_cast<int>(pattern.size()) - 2;
+
+    // The value times 10^decimals, rounded half away from zero, as whole digits.
+    const int kept = decimal.exponent + decimals + 1;
+    std::string scaled;
+    if (kept <= 0) {
+        scaled.assign(1, (kept == 0 && decimal.digits[0] >= '5') ? '1' : '0');
+    } else if (kept >= static_cast<int>(decimal.digits.size())) {
+        scaled = decimal.digits + std::string(kept - decimal.digits.size(), '0');
+    } else {
+        scaled = decimal.digits.substr(0, kept);
+        if (decimal.digits[kept] >= '5') {
+            Increment(scaled);
+        }
+    }
+    if (static_cast<int>(scaled.size()) <= decimals) {
+        scaled.insert(0, decimals + 1 - scaled.size(), '0');
+    }
+    std::string integerPart = scaled.substr(0, scaled.size() - decimals);
+    const std::string fraction = scaled.substr(scaled.size() - decimals);
+    integerPart.erase(0, std::min(integerPart.find_first_not_of('0'), integerPart.size()));
+    if (integerPart.empty() && pattern[0] == '0') {
+        integerPart.assign(1, '0');
+    }
+    const bool roundsToZero = scaled.find_first_not_of('0') == std::string::npos;
+    std::string text = (decimal.negative && !roundsToZero) ? "-" : "";
+    text += integerPart;
+    text += '.';
+    text += fraction;
+    return text;
+}
+
+std::string PlainText(const SignificantDecimal& decimal) {
+    if (decimal.IsZero()) {
+        return "0";
+    }
+    std::string digits = decimal.digits;
+    digits.erase(digits.find_last_not_of('0') + 1);
+    std::string text = decimal.negative ? "-" : "";
+    if (decimal.exponent < 0) {
+        text += "0.";
+        text.append(-decimal.exponent - 1, '0');
+        text += digits;
+        return text;
+    }
+    const auto integerDigits = static_cast<std::size_t>(decimal.exponent) + 1;
+    if (digits.size() <= integerDigits) {
+        text += digits;
+        text.append(integerDigits - digits.size(), '0');
+    } else {
+        text += digits.substr(0, integerDigits);
+        text += '.';
+        text += digits.substr(integerDigits);
+    }
+    return text;
+}
+
+constexpr int kSingleDigits = 7;
+constexpr int kDoubleDigits = 15;
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+template <class T>
+T Parse(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    // Only [-]digits[.digits], with at least one digit on either side of the point.
+    std::string_view number = text;
+    const bool negative = !number.empty() && number.front() == '-';
+    if (negative) {
+        number.remove_prefix(1);
+    }
+    const std::size_t point = number.find('.');
+    const std::string_view integerDigits = number.substr(0, point);
+    const std::string_view fractionDigits =
+        point == std::string_view::npos ? std::string_view{} : number.substr(point + 1);
+    auto allDigits = [](std::string_view s) {
+        for (char c : s) {
+            if (!IsDigit(c)) {
+                return false;
+            }
+        }
+        return true;
+    };
+    if (integerDigits.size() + fractionDigits.size() == 0 || !allDigits(integerDigits) ||
+        !allDigits(fractionDigits)) {
+        Raise(ErrorNumber::TypeMismatch, "The text is not a number.");
+    }
+    T value{};
+    const auto [end, ec] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (ec == std::errc::result_out_of_range) {
+        const bool large = integerDigits.find_first_not_of('0') != std::string_view::npos;
+        if (large) {
+            Raise(ErrorNumber::Overflow, "The number is too large.");
+        }
+        return negative ? -T{0} : T{0};
+    }
+    if (ec != std::errc{} || end != text.data() + text.size()) {
+        Raise(ErrorNumber::TypeMismatch, "The text is not a number.");
+    }
+    return value;
+}
+
+}  // namespace
+
+float ParseSingle(std::string_view text) {
+    return Parse<float>(text);
+}
+double ParseDouble(std::string_view text) {
+    return Parse<double>(text);
+}
+
+std::string NumberText(float value) {
+    return PlainText(Significant(value, kSingleDigits));
+}
+std::string NumberText(double value) {
+    return PlainText(Significant(value, kDoubleDigits));
+}
+
+std::string FormatPattern(float value, std::string_view pattern) {
+    return Format(Significant(value, kSingleDigits), pattern);
+}
+std::string FormatPattern(double value, std::string_view pattern) {
+    return Format(Significant(value, kDoubleDigits), pattern);
+}
+
+std::string IntegerText(long long value) {
+    std::array<char, 24> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
+}
+
+}  // namespace zephyrod

@@ -1,0 +1,224 @@
+// The whole calculation: the six result lines, the sweep table and what the
+// two lists hold after each kind of fault.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "calculation.h"
+
+namespace zephyrod {
+namespace {
+
+InputTexts Texts(const char* f, const char* res, const char* coil, const char* tpi) {
+    return InputTexts{f, res, coil, tpi};
+}
+
+struct ResultsCase {
+    InputTexts texts;
+    std::array<const char*, 6> lines;
+};
+
+class ResultLinesFor : public testing::TestWithParam<ResultsCase> {};
+
+TEST_P(ResultLinesFor, AreExact) {
+    const CalcResult r = Calculate(GetParam().texts);
+    ASSERT_FALSE(r.error) << r.error->detail();
+    ASSERT_TRUE(r.listsReplaced);
+    ASSERT_EQ(r.values.size(), 6u);
+    for (std::size_t i = 0; i < 6; ++i) {
+        EXPECT_EQ(r.values[i], GetParam().lines[i]) << "line " << i + 1;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    InputSets, ResultLinesFor,
+    testing::Values(
+        ResultsCase{Texts("7.07", "25.4", "34.925", "8.66"),
+                    {"Resonator Length = 664.78 mm", "Counterpoise Length = 8.20 M",
+                     "Resonator Capacitance = 10.78 pF", "Required Inductance = 46.90 uH",
+                     "Number of Coil Turns = 56.0", "Coil Length = 65 mm"}},
+        // The coil length sits on a rounding tie: 3.15 cm.
+        ResultsCase{Texts("14.2", "20", "30", "10"),
+                    {"Resonator Length = 330.99 mm", "Counterpoise Length = 4.08 M",
+                     "Resonator Capacitance = 6.46 pF", "Required Inductance = 19.40 uH",
+                     "Number of Coil Turns = 31.5", "Coil Length = 32 mm"}},
+        ResultsCase{Texts("3.6", "30", "40", "6"),
+                    {"Resonator Length = 1305.56 mm", "Counterpoise Length = 16.11 M",
+                     "Resonator Capacitance = 17.83 pF", "Required Inductance = 109.39 uH",
+                     "Number of Coil Turns = 125.5", "Coil Length = 209 mm"}},
+        // Blanks around a number are read past.
+        ResultsCase{Texts(" 7.07", "25.4 ", "\t34.925", "8.66"),
+                    {"Resonator Length = 664.78 mm", "Counterpoise Length = 8.20 M",
+                     "Resonator Capacitance = 10.78 pF", "Required Inductance = 46.90 uH",
+                     "Number of Coil Turns = 56.0", "Coil Length = 65 mm"}}));
+
+const std::vector<std::string> kDefaultSweep = {
+    "Freq     Resonator     Turns          Delta",
+    "----     ---------     -----     ---------------",
+    "6.57      715.37mm     61.0       50.59mm   5.0 T",
+    "6.62      709.97mm     60.5       45.19mm   4.5 T",
+    "6.67      704.65mm     60.0       39.87mm   4.0 T",
+    "6.72      699.40mm     59.5       34.62mm   3.5 T",
+    "6.77      694.24mm     59.0       29.46mm   3.0 T",
+    "6.82      689.15mm     58.5       24.37mm   2.5 T",
+    "6.87      684.13mm     58.0       19.35mm   2.0 T",
+    "6.92      679.19mm     57.5       14.41mm   1.5 T",
+    "6.97      674.32mm     57.0       9.54mm   1.0 T",
+    "7.02      669.52mm     56.5       4.73mm   0.5 T",
+    "7.07      664.78mm     56.0       0.00mm   0.0 T",
+    "7.12      660.11mm     55.5       4.67mm   0.5 T",
+    "7.17      655.51mm     55.0       9.27mm   1.0 T",
+    "7.22      650.97mm     54.5       13.81mm   1.5 T",
+    "7.27      646.49mm     54.5       18.29mm   1.5 T",
+    "7.32      642.08mm     54.0       22.70mm   2.0 T",
+    "7.37      637.72mm     53.5       27.06mm   2.5 T",
+    "7.42      633.42mm     53.0       31.36mm   3.0 T",
+    "7.47      629.18mm     52.5       35.60mm   3.5 T",
+    "7.52      625.00mm     52.0       39.78mm   4.0 T",
+    "7.57      620.87mm     52.0       43.91mm   4.0 T",
+};
+
+TEST(SweepTable, DefaultTableIsExact) {
+    const CalcResult r = Calculate(InputTexts{});
+    ASSERT_FALSE(r.error);
+    EXPECT_EQ(r.sweep, kDefaultSweep);
+    EXPECT_EQ(r.selectIndex, 12);
+    EXPECT_EQ(r.rows.size(), 21u);
+    EXPECT_EQ(kSweepHeader.size(), 43u);
+    EXPECT_EQ(kSweepRule.size(), 48u);
+}
+
+TEST(SweepTable, TwentyRowsWhenTheLastSumOvershoots) {
+    const CalcResult r = Calculate(Texts("14.2", "20", "30", "11"));
+    ASSERT_FALSE(r.error);
+    ASSERT_EQ(r.sweep.size(), 22u);
+    EXPECT_EQ(r.sweep[2], "13.70      343.07mm     31.0       12.08mm   1.0 T");
+    EXPECT_EQ(r.sweep[12], "14.20      330.99mm     30.0       0.00mm   0.0 T");
+    EXPECT_EQ(r.sweep[21], "14.65      320.82mm     29.0       10.17mm   1.0 T");
+    EXPECT_EQ(r.selectIndex, 12);
+}
+
+TEST(SweepTable, RowsHoldTheLineColumns) {
+    const CalcResult r = Calculate(InputTexts{});
+    ASSERT_EQ(r.rows.size() + 2, r.sweep.size());
+    for (std::size_t i = 0; i < r.rows.size(); ++i) {
+        EXPECT_EQ(SweepLine(r.rows[i]), r.sweep[i + 2]);
+    }
+}
+
+TEST(SweepTable, CentreJustAboveHalfMegahertzCompletes) {
+    for (const char* f : {"0.55", "0.5000001"}) {
+        const CalcResult r = Calculate(Texts(f, "25.4", "34.925", "8.66"));
+        EXPECT_FALSE(r.error) << f;
+        EXPECT_EQ(r.selectIndex, 12) << f;
+        EXPECT_GE(r.sweep.size(), 22u) << f;
+    }
+}
+
+struct FaultCase {
+    const char* name;
+    InputTexts texts;
+    int code;
+    const char* detailPart;
+    bool listsReplaced;      // false: both lists stay as they were
+    std::size_t sweepLines;  // header lines and rows so far, when replaced
+};
+
+class CalculationFaults : public testing::TestWithParam<FaultCase> {};
+
+TEST_P(CalculationFaults, LeaveTheListsAsStated) {
+    const FaultCase& c = GetParam();
+    const CalcResult r = Calculate(c.texts);
+    ASSERT_TRUE(r.error) << c.name;
+    EXPECT_EQ(r.error->code(), c.code) << r.error->detail();
+    EXPECT_NE(r.error->detail().find(c.detailPart), std::string::npos) << r.error->detail();
+    EXPECT_FALSE(r.error->description().empty());
+    EXPECT_EQ(r.listsReplaced, c.listsReplaced);
+    EXPECT_EQ(r.selectIndex, -1);
+    if (c.listsReplaced) {
+        EXPECT_EQ(r.values.size(), 6u);
+        ASSERT_EQ(r.sweep.size(), c.sweepLines);
+        EXPECT_EQ(r.sweep[0], kSweepHeader);
+        EXPECT_EQ(r.sweep[1], kSweepRule);
+    } else {
+        EXPECT_TRUE(r.values.empty());
+        EXPECT_TRUE(r.sweep.empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, CalculationFaults,
+    testing::Values(
+        FaultCase{"TextFrequency", Texts("abc", "25.4", "34.925", "8.66"), 13,
+                  "Center Frequency \"abc\" is not a number", false, 0},
+        FaultCase{"EmptyTurnsPerCm", Texts("7.07", "25.4", "34.925", ""), 13,
+                  "Coil Turns Per cm is empty", false, 0},
+        FaultCase{"CommaDecimal", Texts("7.07", "25,4", "34.925", "8.66"), 13,
+                  "Resonator Diameter \"25,4\"", false, 0},
+        FaultCase{"FirstBadFieldWins", Texts("7.07", "25.4", "x", ""), 13, "Coil Diameter", false,
+                  0},
+        FaultCase{"HugeFrequency",
+                  Texts("1000000000000000000000000000000000000000", "25.4", "34.925", "8.66"), 6,
+                  "too large", false, 0},
+        FaultCase{"ZeroFrequency", Texts("0", "25.4", "34.925", "8.66"), 11, "above 0 MHz", false,
+                  0},
+        FaultCase{"ZeroResonatorDiameter", Texts("7.07", "0", "34.925", "8.66"), 11,
+                  "resonator diameter", false, 0},
+        FaultCase{"NegativeFrequency", Texts("-7.07", "25.4", "34.925", "8.66"), 5, "above 0",
+                  false, 0},
+        FaultCase{"ZeroTurnsPerCm", Texts("7.07", "25.4", "34.925", "0"), 11, "turns per cm", false,
+                  0},
+        FaultCase{"ZeroCoilDiameter", Texts("7.07", "25.4", "0", "8.66"), 5, "coil diameter", false,
+                  0},
+        FaultCase{"NegativeCoilDiameter", Texts("7.07", "25.4", "-34.925", "8.66"), 5,
+                  "coil diameter", false, 0},
+        FaultCase{"NegativeTurnsPerCm", Texts("7.07", "25.4", "34.925", "-8.66"), 5, "turns per cm",
+                  false, 0},
+        FaultCase{"ResonatorTooShort", Texts("110", "25.4", "34.925", "8.66"), 5,
+                  "below 106.3976 MHz", false, 0},
+        FaultCase{"FrequencyNearZero",
+                  Texts("0.0000000000000000000000000000000000000001", "25.4", "34.925", "8.66"), 6,
+                  "range", false, 0},
+        FaultCase{"TurnsBeyondCounting", Texts("7.07", "25.4", "0.000001", "8.66"), 6, "turns",
+                  false, 0},
+        // Faults in the sweep: results complete, the sweep up to the fault.
+        FaultCase{"SweepReachesZero", Texts("0.5", "25.4", "34.925", "8.66"), 11,
+                  "In the sweep at 0.00 MHz", true, 2},
+        FaultCase{"SweepGoesNegative", Texts("0.3", "25.4", "34.925", "8.66"), 5, "above 0.5 MHz",
+                  true, 2},
+        FaultCase{"SweepPassesResonatorLimit", Texts("106.2", "25.4", "34.925", "8.66"), 5,
+                  "In the sweep at 106.40 MHz", true, 2 + 14},
+        FaultCase{"SweepCounterStalls",
+                  Texts("1000000000000000", "0.000000000001", "34.925", "8.66"), 6, "0.05 MHz",
+                  true, 2},
+        FaultCase{"SweepCounterStallsMidway",
+                  Texts("562949953421312", "0.000000000000001", "34.925", "8.66"), 6, "0.05 MHz",
+                  true, 2 + 8}),
+    [](const testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
+
+TEST(Calculation, NoResultEverPrintsInfOrNan) {
+    const char* values[] = {"0.0000001",
+                            "100000",
+                            "0.000000000000000000000000000000000000001",
+                            "340282346638528859811704183484516925440",
+                            "106.3976",
+                            "1"};
+    for (const char* f : values) {
+        for (const char* res : values) {
+            const CalcResult r = Calculate(Texts(f, res, "34.925", "8.66"));
+            for (const auto& line : r.values) {
+                EXPECT_EQ(line.find("inf"), std::string::npos) << line;
+                EXPECT_EQ(line.find("nan"), std::string::npos) << line;
+            }
+            for (const auto& line : r.sweep) {
+                EXPECT_EQ(line.find("inf"), std::string::npos) << line;
+                EXPECT_EQ(line.find("nan"), std::string::npos) << line;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zephyrod

@@ -1,0 +1,122 @@
+#include "cli.h"
+
+#include "app_identity.h"
+#include "calc_error.h"
+#include "calculation.h"
+
+namespace zephyrod::cli {
+namespace {
+
+constexpr std::string_view kUsage = "usage: zephyrod-cli [--csv] [FREQ [RESDIA [COILDIA [TPI]]]]\n";
+
+constexpr std::string_view kHelp =
+    "Designs a Zephyrod antenna: resonator and counterpoise lengths, the loading\n"
+    "coil's turns and length, and a sweep from 0.5 MHz below to 0.5 MHz above\n"
+    "the centre frequency in 0.05 MHz steps.\n"
+    "\n"
+    "  FREQ     centre frequency in MHz       (default 7.07)\n"
+    "  RESDIA   resonator diameter in mm      (default 25.4)\n"
+    "  COILDIA  coil form diameter in mm      (default 34.925)\n"
+    "  TPI      coil turns per cm of the wire (default 8.66)\n"
+    "\n"
+    "Numbers use a point for decimals, as in 7.07. A missing value takes its\n"
+    "default; an empty one (\"\") is an empty field.\n"
+    "\n"
+    "  --csv      print the sweep as CSV for a spreadsheet\n"
+    "  --help     print this help\n"
+    "  --version  print the version\n"
+    "  --         end of options: a value may begin with '-'\n"
+    "\n"
+    "Exit status: 0 done, 1 the calculation failed (the error is on standard\n"
+    "error), 2 wrong usage.\n";
+
+constexpr std::string_view kCsvHeader = "freq_mhz,resonator_mm,turns,delta_mm,delta_turns";
+
+// A CSV field, quoted only where RFC 4180 requires it.
+std::string CsvField(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        return std::string(text);
+    }
+    std::string quoted = "\"";
+    for (char c : text) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    return quoted + "\"";
+}
+
+std::string CsvText(const std::vector<SweepRow>& rows) {
+    std::string text = std::string(kCsvHeader) + "\r\n";
+    for (const SweepRow& row : rows) {
+        text += CsvField(row.frequency) + "," + CsvField(row.resonatorLength) + "," +
+                CsvField(row.turns) + "," + CsvField(row.lengthDelta) + "," +
+                CsvField(row.turnsDelta) + "\r\n";
+    }
+    return text;
+}
+
+std::string ListText(const CalcResult& result) {
+    std::string text;
+    for (const std::string& line : result.values) {
+        text += line + "\n";
+    }
+    text += "\n";
+    for (const std::string& line : result.sweep) {
+        text += line + "\n";
+    }
+    return text;
+}
+
+Outcome UsageError(std::string_view message) {
+    return {"", "zephyrod-cli: " + std::string(message) + "\n" + std::string(kUsage), 2};
+}
+
+}  // namespace
+
+Outcome Run(const std::vector<std::string_view>& args) {
+    bool csv = false;
+    bool optionsEnded = false;
+    std::vector<std::string_view> values;
+    for (std::string_view arg : args) {
+        if (!optionsEnded && arg.size() >= 2 && arg.substr(0, 2) == "--") {
+            if (arg == "--") {
+                optionsEnded = true;
+            } else if (arg == "--csv") {
+                csv = true;
+            } else if (arg == "--help") {
+                return {std::string(kUsage) + "\n" + std::string(kHelp), "", 0};
+            } else if (arg == "--version") {
+                return {std::string("zephyrod-cli ") + identity::kVersion + "\n", "", 0};
+            } else {
+                return UsageError("unknown option '" + std::string(arg) + "'");
+            }
+        } else {
+            values.push_back(arg);
+        }
+    }
+    if (values.size() > 4) {
+        return UsageError("at most four values");
+    }
+
+    InputTexts texts;
+    std::string* fields[] = {&texts.frequency, &texts.resonatorDiameter, &texts.coilDiameter,
+                             &texts.turnsPerCm};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        *fields[i] = std::string(values[i]);
+    }
+
+    const CalcResult result = Calculate(texts);
+    Outcome outcome;
+    if (result.listsReplaced) {
+        outcome.out = csv ? CsvText(result.rows) : ListText(result);
+    }
+    if (result.error) {
+        outcome.err = "zephyrod-cli: " + ErrorLine(*result.error) + "\n";
+        outcome.status = 1;
+    }
+    return outcome;
+}
+
+}  // namespace zephyrod::cli

@@ -1,0 +1,53 @@
+# Shared by scripts/run and scripts/test: installs the Debian packages the
+# project needs when they are missing, then configures and builds a preset.
+# Sourced, not run.
+
+ZEPHYROD_PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-14-dev
+    locales xvfb xauth x11-utils
+    desktop-file-utils appstream dpkg-dev file
+)
+
+missing_packages() {
+    local p status
+    for p in "$@"; do
+        status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+        [[ "$status" == "install ok installed" ]] || printf '%s\n' "$p"
+    done
+}
+
+ensure_packages() {
+    local missing
+    mapfile -t missing < <(missing_packages "$@")
+    ((${#missing[@]} == 0)) && return 0
+    if [[ $(id -u) -ne 0 ]]; then
+        echo "Missing Debian packages. Install them with:" >&2
+        echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
+        exit 1
+    fi
+    echo "Installing ${missing[*]}"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# Generates a locale (e.g. de_DE.UTF-8) when it is missing and we may.
+ensure_locale() {
+    local name=$1 normalised
+    normalised=$(tr '[:upper:]' '[:lower:]' <<<"${name/UTF-8/utf8}")
+    if locale -a 2>/dev/null | tr '[:upper:]' '[:lower:]' | grep -qx "$normalised"; then
+        return 0
+    fi
+    if [[ $(id -u) -eq 0 ]]; then
+        localedef -i "${name%%.*}" -f UTF-8 "$name" || echo "Could not generate $name" >&2
+    else
+        echo "Locale $name is missing; the locale tests will be skipped." >&2
+    fi
+}
+
+build_preset() {
+    cmake --preset "$1"
+    cmake --build --preset "$1"
+}
