@@ -6,7 +6,7 @@
 namespace {
 
 void Calculate(benchmark::State& state, const char* frequency) {
-    zephyrod::InputTexts texts;
+    zephyrod::InputTexts texts = zephyrod::DefaultInputTexts();
     texts.frequency = frequency;
     for (auto _ : state) {
         zephyrod::CalcResult result = zephyrod::Calculate(texts);

@@ -17,17 +17,18 @@ std::string Quoted(std::string_view text) {
     return "\"" + shown + "\"";
 }
 
-std::string_view ExampleFor(std::string_view caption) {
+std::string ExampleFor(std::string_view caption) {
+    const InputTexts defaults = DefaultInputTexts();
     if (caption == kFrequencyField) {
-        return kDefaultFrequency;
+        return defaults.frequency;
     }
     if (caption == kResonatorDiameterField) {
-        return kDefaultResonatorDiameter;
+        return defaults.resonatorDiameter;
     }
     if (caption == kCoilDiameterField) {
-        return kDefaultCoilDiameter;
+        return defaults.coilDiameter;
     }
-    return kDefaultTurnsPerCm;
+    return defaults.turnsPerCm;
 }
 
 bool IsBlankText(std::string_view text) {
@@ -35,6 +36,11 @@ bool IsBlankText(std::string_view text) {
 }
 
 }  // namespace
+
+InputTexts DefaultInputTexts() {
+    return {NumberText(kDefaultFrequency), NumberText(kDefaultResonatorDiameter),
+            NumberText(kDefaultCoilDiameter), NumberText(kDefaultTurnsPerCm)};
+}
 
 float ReadField(std::string_view caption, std::string_view text) {
     try {

@@ -11,19 +11,22 @@
 
 namespace zephyrod {
 
-// The fields' default texts.
-inline constexpr std::string_view kDefaultFrequency = "7.07";
-inline constexpr std::string_view kDefaultResonatorDiameter = "25.4";
-inline constexpr std::string_view kDefaultCoilDiameter = "34.925";
-inline constexpr std::string_view kDefaultTurnsPerCm = "8.66";
+// The fields' default values: 7.07 MHz, 25.4 mm, 34.925 mm, 8.66 turns/cm.
+inline constexpr double kDefaultFrequency = 7.07;
+inline constexpr double kDefaultResonatorDiameter = 25.4;
+inline constexpr double kDefaultCoilDiameter = 34.925;
+inline constexpr double kDefaultTurnsPerCm = 8.66;
 
 // The four input fields, as the user typed them.
 struct InputTexts {
-    std::string frequency{kDefaultFrequency};                  // Center Frequency, MHz
-    std::string resonatorDiameter{kDefaultResonatorDiameter};  // Resonator Diameter, mm
-    std::string coilDiameter{kDefaultCoilDiameter};            // Coil Diameter, mm
-    std::string turnsPerCm{kDefaultTurnsPerCm};                // Coil Turns Per cm
+    std::string frequency;          // Center Frequency, MHz
+    std::string resonatorDiameter;  // Resonator Diameter, mm
+    std::string coilDiameter;       // Coil Diameter, mm
+    std::string turnsPerCm;         // Coil Turns Per cm
 };
+
+// The default values as the fields show them ("7.07", "25.4", "34.925", "8.66").
+InputTexts DefaultInputTexts();
 
 // The field captions, in the order the fields are read.
 inline constexpr std::string_view kFrequencyField = "Center Frequency";

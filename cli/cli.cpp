@@ -100,7 +100,7 @@ Outcome Run(const std::vector<std::string_view>& args) {
         return UsageError("at most four values");
     }
 
-    InputTexts texts;
+    InputTexts texts = DefaultInputTexts();
     std::string* fields[] = {&texts.frequency, &texts.resonatorDiameter, &texts.coilDiameter,
                              &texts.turnsPerCm};
     for (std::size_t i = 0; i < values.size(); ++i) {

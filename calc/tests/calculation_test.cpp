@@ -81,7 +81,7 @@ const std::vector<std::string> kDefaultSweep = {
 };
 
 TEST(SweepTable, DefaultTableIsExact) {
-    const CalcResult r = Calculate(InputTexts{});
+    const CalcResult r = Calculate(DefaultInputTexts());
     ASSERT_FALSE(r.error);
     EXPECT_EQ(r.sweep, kDefaultSweep);
     EXPECT_EQ(r.selectIndex, 12);
@@ -101,7 +101,7 @@ TEST(SweepTable, TwentyRowsWhenTheLastSumOvershoots) {
 }
 
 TEST(SweepTable, RowsHoldTheLineColumns) {
-    const CalcResult r = Calculate(InputTexts{});
+    const CalcResult r = Calculate(DefaultInputTexts());
     ASSERT_EQ(r.rows.size() + 2, r.sweep.size());
     for (std::size_t i = 0; i < r.rows.size(); ++i) {
         EXPECT_EQ(SweepLine(r.rows[i]), r.sweep[i + 2]);

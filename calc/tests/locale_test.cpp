@@ -27,7 +27,7 @@ class CommaDecimalLocale : public testing::Test {
 
 TEST_F(CommaDecimalLocale, TextsKeepThePoint) {
     ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
-    const CalcResult r = Calculate(InputTexts{});
+    const CalcResult r = Calculate(DefaultInputTexts());
     ASSERT_FALSE(r.error);
     EXPECT_EQ(r.values[0], "Resonator Length = 664.78 mm");
     EXPECT_EQ(r.values[5], "Coil Length = 65 mm");

@@ -1,0 +1,22 @@
+#include "error_report.h"
+
+#include <QMessageBox>
+
+#include "calc_error.h"
+#include "number_text.h"
+
+namespace zephyrod::ui {
+
+void ReportError(QWidget* owner, const CalcError& error) {
+    QMessageBox box(QMessageBox::Warning, owner->windowTitle(),
+                    QStringLiteral("Run-time error '%1':\n\n%2")
+                        .arg(QString::fromStdString(IntegerText(error.code())),
+                             QString::fromUtf8(error.description().data(),
+                                               static_cast<qsizetype>(error.description().size()))),
+                    QMessageBox::Ok, owner);
+    box.setObjectName(QStringLiteral("errorReport"));
+    box.setInformativeText(QString::fromStdString(error.detail()));
+    box.exec();
+}
+
+}  // namespace zephyrod::ui

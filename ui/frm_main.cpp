@@ -1,0 +1,200 @@
+#include "frm_main.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "calculation.h"
+#include "design_units.h"
+#include "error_report.h"
+#include "frm_about.h"
+#include "frm_help.h"
+#include "number_text.h"
+#include "result_list.h"
+#include "ui_fonts.h"
+#include "window_styles.h"
+
+namespace zephyrod::ui {
+namespace {
+
+// Client area below the menu bar, in twips.
+constexpr int kClientWidth = 6240;
+constexpr int kClientHeight = 8745;
+
+template <class Control, class... Args>
+Control* Place(QWidget* parent, const char* name, QRect geometry, Args&&... args) {
+    auto* control = new Control(std::forward<Args>(args)..., parent);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(geometry);
+    return control;
+}
+
+QLabel* Caption(QWidget* parent, const char* name, const QString& text, QRect geometry) {
+    auto* label = Place<QLabel>(parent, name, geometry, text);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    GrowToFitCaption(label);
+    return label;
+}
+
+QLineEdit* Field(QWidget* parent, const char* name, QRect geometry, QLabel* caption) {
+    auto* field = Place<QLineEdit>(parent, name, geometry);
+    field->setAccessibleName(caption->text());
+    return field;
+}
+
+QStringList ToQt(const std::vector<std::string>& lines) {
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines) {
+        list << QString::fromStdString(line);
+    }
+    return list;
+}
+
+}  // namespace
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Zephyrod Metric Calculator"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(DialogFont());
+    CreateMenu();
+    CreateControls();
+    resize(TwipsSize(kClientWidth, kClientHeight) + QSize(0, menuBar()->sizeHint().height()));
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::CreateMenu() {
+    QMenuBar* bar = menuBar();
+    auto* style = new MenuBarStyle();
+    style->setParent(bar);
+    bar->setStyle(style);
+    mnuEMPTY = bar->addAction(QString(120, QLatin1Char(' ')));
+    mnuEMPTY->setObjectName(QStringLiteral("mnuEMPTY"));
+    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuZRHelp = mnuHelp->addAction(QStringLiteral("Zephyrod Calculator &Help"), this,
+                                   &frmMain::mnuZRHelp_Click);
+    mnuZRHelp->setObjectName(QStringLiteral("mnuZRHelp"));
+    mnuAbout = mnuHelp->addAction(QStringLiteral("&About"), this, &frmMain::mnuAbout_Click);
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+}
+
+void frmMain::CreateControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    Frame2 = Place<QGroupBox>(client, "Frame2", TwipsRect(0, 0, 3015, 3615),
+                              QStringLiteral(" Parameters "));
+    Label1 = Caption(Frame2, "Label1", QStringLiteral("Center Frequency"),
+                     TwipsRect(120, 480, 855, 495));
+    txtFreq = Field(Frame2, "txtFreq", TwipsRect(1080, 600, 1335, 285), Label1);
+    Label2 = Caption(Frame2, "Label2", QStringLiteral("MHz"), TwipsRect(2520, 600, 375, 255));
+    Label4 = Caption(Frame2, "Label4", QStringLiteral("Resonator Diameter"),
+                     TwipsRect(120, 1080, 855, 495));
+    txtResDia = Field(Frame2, "txtResDia", TwipsRect(1080, 1200, 1335, 285), Label4);
+    lblUnit[0] = Caption(Frame2, "lblUnit", QStringLiteral("mm"), TwipsRect(2520, 1200, 255, 255));
+    Label3 =
+        Caption(Frame2, "Label3", QStringLiteral("Coil Diameter"), TwipsRect(120, 1680, 735, 495));
+    txtCoilDia = Field(Frame2, "txtCoilDia", TwipsRect(1080, 1800, 1335, 285), Label3);
+    lblUnit[1] = Caption(Frame2, "lblUnit", QStringLiteral("mm"), TwipsRect(2520, 1800, 255, 255));
+    lblUnit[0]->setProperty("index", 0);
+    lblUnit[1]->setProperty("index", 1);
+    lblTPI = Caption(Frame2, "lblTPI", QStringLiteral("Coil Turns Per cm"),
+                     TwipsRect(120, 2280, 855, 375));
+    txtTPI = Field(Frame2, "txtTPI", TwipsRect(1080, 2400, 1335, 285), lblTPI);
+    cmdGo = Place<QPushButton>(Frame2, "cmdGo", TwipsRect(840, 3000, 1335, 375),
+                               QStringLiteral("Calculate"));
+    cmdGo->setAutoDefault(false);
+    cmdGo->setDefault(false);
+    connect(cmdGo, &QPushButton::clicked, this, &frmMain::cmdGo_Click);
+
+    Frame3 = Place<QGroupBox>(client, "Frame3", TwipsRect(3120, 0, 3135, 3615));
+    lstValues = Place<ResultList>(Frame3, "lstValues", TwipsRect(120, 240, 2895, 3180));
+    lstValues->setAccessibleName(QStringLiteral("Results"));
+
+    Frame1 = Place<QGroupBox>(client, "Frame1", TwipsRect(0, 3720, 6255, 4935),
+                              QStringLiteral(" Sweep Data"));
+    lstSweep = Place<ResultList>(Frame1, "lstSweep", TwipsRect(120, 240, 6015, 4545));
+    lstSweep->setFont(SweepFont());
+    for (ResultList* list : {lstValues, lstSweep}) {
+        auto* style = new CompactListStyle();
+        style->setParent(list);
+        list->setStyle(style);
+    }
+    lstSweep->setAccessibleName(QStringLiteral("Sweep Data"));
+
+    // Tab order: the coil diameter comes before the resonator diameter.
+    setTabOrder(txtFreq, txtCoilDia);
+    setTabOrder(txtCoilDia, txtResDia);
+    setTabOrder(txtResDia, txtTPI);
+    setTabOrder(txtTPI, cmdGo);
+    setTabOrder(cmdGo, lstValues);
+    setTabOrder(lstValues, lstSweep);
+    txtFreq->setFocus();
+}
+
+void frmMain::Form_Load() {
+    txtFreq->setText(QString::fromStdString(NumberText(kDefaultFrequency)));
+    txtResDia->setText(QString::fromStdString(NumberText(kDefaultResonatorDiameter)));
+    txtCoilDia->setText(QString::fromStdString(NumberText(kDefaultCoilDiameter)));
+    txtTPI->setText(QString::fromStdString(NumberText(kDefaultTurnsPerCm)));
+}
+
+void frmMain::cmdGo_Click() {
+    Calculate();
+}
+
+void frmMain::Calculate() {
+    const InputTexts texts{txtFreq->text().toStdString(), txtResDia->text().toStdString(),
+                           txtCoilDia->text().toStdString(), txtTPI->text().toStdString()};
+    const CalcResult result = zephyrod::Calculate(texts);
+    if (result.listsReplaced) {
+        lstValues->setLines(ToQt(result.values));
+        lstSweep->setLines(ToQt(result.sweep));
+    }
+    if (result.selectIndex >= 0 && result.selectIndex < lstSweep->count()) {
+        lstSweep->setCurrentRow(result.selectIndex);
+        lstSweep->scrollToItem(lstSweep->item(result.selectIndex));
+    }
+    if (result.error) {
+        ReportError(this, *result.error);
+    }
+}
+
+void frmMain::mnuZRHelp_Click() {
+    if (help_ == nullptr) {
+        help_ = new frmHelp();
+    }
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void frmMain::mnuAbout_Click() {
+    frmAbout about(this);
+    about.exec();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::Form_Unload() {
+    if (help_ != nullptr) {
+        help_->close();
+    }
+}
+
+}  // namespace zephyrod::ui

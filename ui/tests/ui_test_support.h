@@ -1,0 +1,60 @@
+// Shared by the window tests: runs offscreen unless a platform is chosen,
+// and fails a test on a modal dialog it did not expect instead of hanging.
+#pragma once
+
+#include <QApplication>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+#include <QtTest>
+#include <functional>
+
+namespace zephyrod::ui::test {
+
+// Watches for modal dialogs. One the test expects (see expect()) is handed to
+// the test's handler; any other is recorded and closed, so that the test can
+// fail in its cleanup instead of waiting forever.
+class ModalWatchdog : public QObject {
+  public:
+    ModalWatchdog();
+
+    // The next modal dialog goes to `handler`, which should close it.
+    void expect(std::function<void(QWidget*)> handler);
+    bool expecting() const { return static_cast<bool>(handler_); }
+    // Unexpected dialogs seen since the last call, by window title.
+    QStringList takeUnexpected();
+
+  private:
+    void poll();
+
+    QTimer timer_;
+    std::function<void(QWidget*)> handler_;
+    QStringList unexpected_;
+};
+
+// Top-level widgets that are visible: after a test's cleanup there should be none.
+QList<QWidget*> VisibleTopLevels();
+
+// Runs a Qt Test object with the offscreen platform unless one is set.
+template <class TestObject>
+int RunTest(int argc, char* argv[]);
+
+void UseOffscreenUnlessSet();
+void SetUpTestApplication(QApplication& app);
+
+template <class TestObject>
+int RunTest(int argc, char* argv[]) {
+    UseOffscreenUnlessSet();
+    QApplication app(argc, argv);
+    SetUpTestApplication(app);
+    TestObject test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace zephyrod::ui::test
+
+#define ZEPHYROD_UI_TEST_MAIN(TestObject)                           \
+    int main(int argc, char* argv[]) {                              \
+        return zephyrod::ui::test::RunTest<TestObject>(argc, argv); \
+    }

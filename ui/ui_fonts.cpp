@@ -1,0 +1,92 @@
+#include "ui_fonts.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QRegularExpression>
+
+namespace zephyrod::ui {
+
+QFont DialogFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8);
+    return font;
+}
+
+QFont SansFont(qreal pointSize, bool bold) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    if (!QFontInfo(font).exactMatch()) {
+        font = DialogFont();
+    }
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+QFont SweepFont() {
+    // "Courier" itself, else the system's fixed font, else a common fixed-pitch
+    // family: the first that the platform really has and that is fixed pitch.
+    const QFont system = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    for (const QString& family :
+         {QStringLiteral("Courier"), system.family(), QStringLiteral("DejaVu Sans Mono"),
+          QStringLiteral("Liberation Mono"), QStringLiteral("Courier New")}) {
+        QFont font(family);
+        font.setStyleHint(QFont::TypeWriter);
+        font.setPointSizeF(9.75);
+        const QFontInfo info(font);
+        if (info.exactMatch() && info.fixedPitch()) {
+            return font;
+        }
+    }
+    QFont font = system;
+    font.setPointSizeF(9.75);
+    return font;
+}
+
+namespace {
+
+// The width of the caption's widest word: the narrowest box it wraps into.
+int WidestWord(const QFontMetrics& metrics, const QString& text) {
+    int widest = 0;
+    const QStringList words =
+        text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    for (const QString& word : words) {
+        widest = std::max(widest, metrics.horizontalAdvance(word));
+    }
+    return widest;
+}
+
+int WrappedHeight(const QLabel* label, int width) {
+    const QFontMetrics metrics(label->font());
+    return metrics
+        .boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap | label->alignment(),
+                      label->text())
+        .height();
+}
+
+}  // namespace
+
+bool CaptionFits(const QLabel* label) {
+    const QRect box = label->contentsRect();
+    const QFontMetrics metrics(label->font());
+    const int needed = label->wordWrap() ? WidestWord(metrics, label->text())
+                                         : metrics.horizontalAdvance(label->text());
+    return needed <= box.width() && WrappedHeight(label, box.width()) <= box.height();
+}
+
+void GrowToFitCaption(QLabel* label) {
+    const QFontMetrics metrics(label->font());
+    const int frame = label->width() - label->contentsRect().width();
+    const int needed = label->wordWrap() ? WidestWord(metrics, label->text())
+                                         : metrics.horizontalAdvance(label->text());
+    QRect box = label->geometry();
+    box.setWidth(std::max(box.width(), needed + frame));
+    const int height = WrappedHeight(label, box.width() - frame);
+    box.setHeight(
+        std::max(box.height(), height + (label->height() - label->contentsRect().height())));
+    label->setGeometry(box);
+}
+
+}  // namespace zephyrod::ui
