@@ -7,7 +7,7 @@ ZEPHYROD_PACKAGES=(
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    locales xvfb xauth x11-utils
+    locales fonts-dejavu-core xvfb xauth x11-utils
     desktop-file-utils appstream dpkg-dev file
 )
 
