@@ -3,20 +3,102 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "design_units.h"
+#include "ui_fonts.h"
+
 namespace zephyrod::ui {
+namespace {
+
+// Client area in twips.
+constexpr int kClientWidth = 8445;
+constexpr int kClientHeight = 5025;
+
+// Where the user can reach the author.
+constexpr char16_t kContactAddress[] = u"zephyrod@example.org";
+
+// The window shows no title. An empty title will not do: Qt's platform
+// windows (xcb among them) put the application's name ("Zephyrod") in place
+// of an empty title before they hand it to the window manager, which then
+// shows it. A lone zero-width space is not empty, so it reaches the window
+// manager (WM_NAME and _NET_WM_NAME on X11) as it is, and shows as nothing.
+constexpr char16_t kNoTitle[] = u"\u200B";
+
+}  // namespace
 
 frmHelp::frmHelp() {
     setObjectName(QStringLiteral("frmHelp"));
     setAttribute(Qt::WA_DeleteOnClose);
-    txtHelp = new QPlainTextEdit(this);
-    txtHelp->setObjectName(QStringLiteral("txtHelp"));
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    connect(cmdOK, &QPushButton::clicked, this, &frmHelp::cmdOK_Click);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QString::fromUtf16(kNoTitle));
+    setFont(DialogFont());
+    setFixedSize(TwipsSize(kClientWidth, kClientHeight));
+    CreateControls();
     Form_Load();
 }
 
-void frmHelp::Form_Load() {}
+void frmHelp::CreateControls() {
+    txtHelp = new QPlainTextEdit(this);
+    txtHelp->setObjectName(QStringLiteral("txtHelp"));
+    txtHelp->setGeometry(TwipsRect(0, 120, 8415, 4365));
+    txtHelp->setFont(SansFont(9.75));
+    txtHelp->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    txtHelp->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    txtHelp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    txtHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tab moves on to the button instead of typing a tab into the text.
+    txtHelp->setTabChangesFocus(true);
+    txtHelp->setAccessibleName(QStringLiteral("Help"));
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(TwipsRect(7560, 4560, 735, 375));
+    // Not the window's default button, so Enter in the text starts a new line;
+    // Enter or Space on the button itself, once it has the focus, presses it.
+    cmdOK->setDefault(false);
+    cmdOK->setAutoDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmHelp::cmdOK_Click);
+
+    setTabOrder(cmdOK, txtHelp);
+    cmdOK->setFocus();
+}
+
+QString frmHelp::HelpText() {
+    const QString lineBreak = QStringLiteral("\r\n");
+    QString text;
+    text += QStringLiteral(
+        "Enter the desired center frequency, the diameter of the resonator and coil form, ");
+    text += QStringLiteral("and the turns per centimeter for the wire used for the coil.");
+    text += lineBreak + lineBreak;
+    text += QStringLiteral(
+        "To determine the turns per centimeter for the wire you will be using, make a sample "
+        "coil, close ");
+    text += QStringLiteral(" wound, using the desired wire size.");
+    text += lineBreak + lineBreak;
+    text += QStringLiteral(
+        "The sweep data is really only for help in tuning the Zephyrod. It gives you a rough "
+        "idea ");
+    text += QStringLiteral(
+        "of the relationship between frequency, resonator length and coil turns. When I tune "
+        "my ");
+    text += QStringLiteral(
+        "antennas, I alternate between trimming the resonator and removing some of the coil.");
+    text += lineBreak + lineBreak;
+    text += QStringLiteral(
+        "Feel free to contact me with suggestions/comments for this program. I can be reached "
+        "at: ");
+    text += QString::fromUtf16(kContactAddress);
+    text += lineBreak + lineBreak;
+    text += QStringLiteral("73 and Good Luck with the Zephyrod!");
+    text += lineBreak + lineBreak;
+    text += QStringLiteral("Wendel - Korrin");
+    return text;
+}
+
+void frmHelp::Form_Load() {
+    // The text box reads each carriage return and line feed as one line break.
+    txtHelp->setPlainText(HelpText());
+}
 
 void frmHelp::cmdOK_Click() {
     close();

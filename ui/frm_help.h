@@ -1,6 +1,7 @@
 // The help window: the instruction text in an editable box and an OK button.
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
 class QPlainTextEdit;
@@ -14,6 +15,10 @@ class frmHelp : public QWidget {
     // A window of its own (no owner); closing it destroys it.
     frmHelp();
 
+    // The help text, paragraphs separated by an empty line, every line break
+    // a carriage return and line feed.
+    static QString HelpText();
+
     QPlainTextEdit* txtHelp;
     QPushButton* cmdOK;
 
@@ -21,6 +26,7 @@ class frmHelp : public QWidget {
     void cmdOK_Click();
 
   private:
+    void CreateControls();
     void Form_Load();
 };
 

@@ -1,13 +1,300 @@
+// The help window as a user meets it: its text, layout, keys and lifecycle.
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QtTest>
+#include <memory>
 
+#include "design_units.h"
+#include "frm_help.h"
+#include "frm_main.h"
 #include "ui_test_support.h"
 
-class Placeholder : public QObject {
-    Q_OBJECT
-  private slots:
-    void nothingYet() {}
+using zephyrod::ui::frmHelp;
+using zephyrod::ui::frmMain;
+using zephyrod::ui::TwipsRect;
+
+namespace {
+
+// The help text's six paragraphs, each one line of the text.
+const QStringList kParagraphs = {
+    "Enter the desired center frequency, the diameter of the resonator and coil form, and the "
+    "turns per centimeter for the wire used for the coil.",
+    "To determine the turns per centimeter for the wire you will be using, make a sample coil, "
+    "close  wound, using the desired wire size.",
+    "The sweep data is really only for help in tuning the Zephyrod. It gives you a rough idea of "
+    "the relationship between frequency, resonator length and coil turns. When I tune my "
+    "antennas, I alternate between trimming the resonator and removing some of the coil.",
+    "Feel free to contact me with suggestions/comments for this program. I can be reached at: "
+    "zephyrod@example.org",
+    "73 and Good Luck with the Zephyrod!",
+    "Wendel - Korrin",
 };
 
-ZEPHYROD_UI_TEST_MAIN(Placeholder)
+// Where two texts first differ, with what stands there in each.
+QString Difference(const QString& actual, const QString& expected) {
+    qsizetype at = 0;
+    while (at < actual.size() && at < expected.size() && actual[at] == expected[at]) {
+        ++at;
+    }
+    auto escaped = [at](const QString& text) {
+        return text.mid(at, 20).replace("\r", "\\r").replace("\n", "\\n");
+    };
+    return QStringLiteral("first difference at %1: \"%2\" instead of \"%3\"")
+        .arg(at)
+        .arg(escaped(actual), escaped(expected));
+}
+
+}  // namespace
+
+class HelpWindowTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<frmMain> main_;
+    std::unique_ptr<zephyrod::ui::test::ModalWatchdog> watchdog_;
+
+    // Chooses "Zephyrod Calculator Help" and waits for the window.
+    frmHelp* openHelp() {
+        main_->mnuZRHelp->trigger();
+        frmHelp* help = main_->helpWindow();
+        if (help != nullptr && !QTest::qWaitForWindowActive(help)) {
+            return nullptr;
+        }
+        return help;
+    }
+
+    static QList<frmHelp*> OpenHelpWindows() {
+        QList<frmHelp*> open;
+        for (QWidget* w : zephyrod::ui::test::VisibleTopLevels()) {
+            if (auto* help = qobject_cast<frmHelp*>(w)) {
+                open << help;
+            }
+        }
+        return open;
+    }
+
+  private slots:
+    void init() {
+        watchdog_ = std::make_unique<zephyrod::ui::test::ModalWatchdog>();
+        main_ = std::make_unique<frmMain>();
+        main_->show();
+        QVERIFY(QTest::qWaitForWindowActive(main_.get()));
+    }
+
+    void cleanup() {
+        for (frmHelp* help : OpenHelpWindows()) {
+            help->close();
+        }
+        main_.reset();
+        QTRY_VERIFY(zephyrod::ui::test::VisibleTopLevels().isEmpty());
+        const QStringList unexpected = watchdog_->takeUnexpected();
+        QVERIFY2(unexpected.isEmpty(), qPrintable("unexpected dialog: " + unexpected.join(", ")));
+        watchdog_.reset();
+    }
+
+    void helpText() {
+        const QString text = frmHelp::HelpText();
+        const QString expected = kParagraphs.join("\r\n\r\n");
+        QVERIFY2(text == expected, qPrintable(Difference(text, expected)));
+    }
+
+    void paragraphs_data() {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < kParagraphs.size(); ++i) {
+            QTest::addRow("%d", i + 1) << i;
+        }
+    }
+
+    // Each paragraph a line of its own, one empty line between them, every
+    // line break a carriage return and line feed.
+    void paragraphs() {
+        QFETCH(int, index);
+        const QStringList lines = frmHelp::HelpText().split("\r\n");
+        QCOMPARE(lines.size(), 2 * kParagraphs.size() - 1);
+        QCOMPARE(lines[2 * index], kParagraphs[index]);
+        if (index > 0) {
+            QCOMPARE(lines[2 * index - 1], QString());
+        }
+    }
+
+    void shownText() {
+        frmHelp* help = openHelp();
+        QVERIFY(help != nullptr);
+        // On screen each paragraph is one block, with one empty block between.
+        QCOMPARE(help->txtHelp->toPlainText(), kParagraphs.join("\n\n"));
+        QCOMPARE(help->txtHelp->document()->blockCount(), int(2 * kParagraphs.size() - 1));
+    }
+
+    void controls_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QRect>("twips");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<qreal>("points");
+        QTest::newRow("txtHelp") << "txtHelp"
+                                 << "QPlainTextEdit" << QRect(0, 120, 8415, 4365) << "" << 9.75;
+        QTest::newRow("cmdOK") << "cmdOK"
+                               << "QPushButton" << QRect(7560, 4560, 735, 375) << "OK" << 8.0;
+    }
+
+    void controls() {
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        QFETCH(QRect, twips);
+        QFETCH(QString, caption);
+        QFETCH(qreal, points);
+        frmHelp* help = openHelp();
+        QVERIFY(help != nullptr);
+        auto* w = help->findChild<QWidget*>(name);
+        QVERIFY(w != nullptr);
+        QVERIFY(w->inherits(kind.toLatin1()));
+        QCOMPARE(w->parentWidget(), static_cast<QWidget*>(help));
+        QCOMPARE(w->geometry(), TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+        if (auto* button = qobject_cast<QPushButton*>(w)) {
+            QCOMPARE(button->text(), caption);
+        }
+        QCOMPARE(w->font().pointSizeF(), points);
+        QVERIFY(!w->font().bold());
+        QVERIFY(w->focusPolicy() & Qt::TabFocus);
+    }
+
+    void windowFrame() {
+        frmHelp* help = openHelp();
+        QVERIFY(help != nullptr);
+        QCOMPARE(help->parentWidget(), nullptr);
+        QCOMPARE(help->windowModality(), Qt::NonModal);
+        QCOMPARE(help->size(), zephyrod::ui::TwipsSize(8445, 5025));
+        QCOMPARE(help->minimumSize(), help->maximumSize());
+        const Qt::WindowFlags flags = help->windowFlags();
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+
+        // The title the window system gets: an empty one would make the
+        // platform put the application's name there, so it holds nothing
+        // visible instead.
+        const QString title = help->windowHandle()->title();
+        QVERIFY2(!title.isEmpty(), "an empty title shows the application's name");
+        for (QChar c : title) {
+            QVERIFY2(c.category() == QChar::Other_Format, qPrintable(title));
+        }
+    }
+
+    void textFitsWithoutScrollBars() {
+        frmHelp* help = openHelp();
+        QVERIFY(help != nullptr);
+        QPlainTextEdit* text = help->txtHelp;
+        QVERIFY(!text->isReadOnly());
+        QVERIFY(!text->verticalScrollBar()->isVisible());
+        QVERIFY(!text->horizontalScrollBar()->isVisible());
+        QCOMPARE(text->horizontalScrollBar()->maximum(), 0);
+        // The long paragraphs wrap at the box's width, and the last line is in view.
+        QVERIFY(text->document()->findBlockByNumber(4).layout()->lineCount() > 1);
+        QTextCursor end(text->document());
+        end.movePosition(QTextCursor::End);
+        QVERIFY(text->cursorRect(end).bottom() < text->viewport()->height());
+        QCOMPARE(text->verticalScrollBar()->maximum(), 0);
+    }
+
+    void tabMovesBetweenTheTwoControls() {
+        frmHelp* help = openHelp();
+        QVERIFY(help != nullptr);
+        QCOMPARE(QApplication::focusWidget(), help->cmdOK);
+        QTest::keyClick(help->windowHandle(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), help->txtHelp);
+        QTest::keyClick(help->windowHandle(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), help->cmdOK);
+        QTest::keyClick(help->windowHandle(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), help->txtHelp);
+        QCOMPARE(help->txtHelp->toPlainText(), kParagraphs.join("\n\n"));
+    }
+
+    void keys_data() {
+        QTest::addColumn<bool>("inText");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<int>("newLines");
+        QTest::newRow("Return in the text") << true << int(Qt::Key_Return) << false << 1;
+        QTest::newRow("Enter in the text") << true << int(Qt::Key_Enter) << false << 1;
+        QTest::newRow("Esc in the text") << true << int(Qt::Key_Escape) << false << 0;
+        QTest::newRow("Esc on OK") << false << int(Qt::Key_Escape) << false << 0;
+        QTest::newRow("Return on OK") << false << int(Qt::Key_Return) << true << 0;
+        QTest::newRow("Space on OK") << false << int(Qt::Key_Space) << true << 0;
+    }
+
+    void keys() {
+        QFETCH(bool, inText);
+        QFETCH(int, key);
+        QFETCH(bool, closes);
+        QFETCH(int, newLines);
+        QPointer<frmHelp> help = openHelp();
+        QVERIFY(help != nullptr);
+        if (inText) {
+            help->txtHelp->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), help->txtHelp);
+        }
+        const int blocks = help->txtHelp->document()->blockCount();
+        QTest::keyClick(help->windowHandle(), Qt::Key(key));
+        if (closes) {
+            QTRY_VERIFY(help.isNull());
+            return;
+        }
+        QTest::qWait(50);
+        QVERIFY(help != nullptr && help->isVisible());
+        QCOMPARE(help->txtHelp->document()->blockCount(), blocks + newLines);
+    }
+
+    void choosingTheItemTwiceKeepsOneWindowAndItsEdits() {
+        frmHelp* help = openHelp();
+        QVERIFY(help != nullptr);
+        help->txtHelp->setFocus();
+        QTest::keyClicks(help->txtHelp, "my notes");
+        const QString edited = help->txtHelp->toPlainText();
+        QVERIFY(edited.contains("my notes"));
+
+        QCOMPARE(openHelp(), help);
+        QCOMPARE(OpenHelpWindows(), QList<frmHelp*>{help});
+        QCOMPARE(help->txtHelp->toPlainText(), edited);
+    }
+
+    void closingUnloadsIt_data() {
+        QTest::addColumn<bool>("byOK");
+        QTest::newRow("OK button") << true;
+        QTest::newRow("close box") << false;
+    }
+
+    // Closing it takes the edits along; the next opening shows the text afresh.
+    void closingUnloadsIt() {
+        QFETCH(bool, byOK);
+        QPointer<frmHelp> help = openHelp();
+        QVERIFY(help != nullptr);
+        help->txtHelp->clear();
+        if (byOK) {
+            QTest::mouseClick(help->cmdOK, Qt::LeftButton);
+        } else {
+            QVERIFY(help->close());
+        }
+        QTRY_VERIFY(help.isNull());
+        QVERIFY(main_->isVisible());
+
+        frmHelp* again = openHelp();
+        QVERIFY(again != nullptr);
+        QCOMPARE(again->txtHelp->toPlainText(), kParagraphs.join("\n\n"));
+        QCOMPARE(QApplication::focusWidget(), again->cmdOK);
+    }
+
+    void closingTheMainWindowClosesIt() {
+        QPointer<frmHelp> help = openHelp();
+        QVERIFY(help != nullptr);
+        QVERIFY(main_->close());
+        QTRY_VERIFY(help.isNull());
+        QVERIFY(zephyrod::ui::test::VisibleTopLevels().isEmpty());
+    }
+};
+
+ZEPHYROD_UI_TEST_MAIN(HelpWindowTest)
 
 #include "frm_help_test.moc"
