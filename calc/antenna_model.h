@@ -41,6 +41,11 @@ double Log10(double x);
 // lies closer (the lower on a tie), but in constant time.
 double CoilTurns(double inductance, double coilDiameter, double turnsPerCm);
 
+// The same, with the root of Wheeler's quadratic taken in `Real`: the count
+// must not depend on how precise that root is.
+template <class Real>
+double CoilTurnsFromRoot(double inductance, double coilDiameter, double turnsPerCm);
+
 // Wheeler's inductance in µH of n turns on a form of D inches at P inches a turn.
 inline double WheelerInductance(double n, double d, double p) {
     return (d * d * (n * n)) / (18 * d + (40 * n) * p);

@@ -1,5 +1,6 @@
 #include "calculation.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "antenna_model.h"
@@ -10,8 +11,13 @@ namespace {
 
 std::string Quoted(std::string_view text) {
     constexpr std::size_t kShown = 32;
-    std::string shown(text.substr(0, kShown));
-    if (text.size() > kShown) {
+    std::size_t cut = std::min(kShown, text.size());
+    // Cut before a UTF-8 continuation byte, never inside a character.
+    while (cut < text.size() && cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+        --cut;
+    }
+    std::string shown(text.substr(0, cut));
+    if (cut < text.size()) {
         shown += "...";
     }
     return "\"" + shown + "\"";
@@ -103,12 +109,7 @@ void AppendSweepRows(const Inputs& in, const DesignPoint& centre, std::vector<Sw
     const double start = f0 - 0.5;
     const double end = f0 + 0.5;
     const double step = 0.05;
-    for (double f = start; f <= end; f += step) {
-        if (f + step == f) {
-            Raise(ErrorNumber::Overflow,
-                  "The centre frequency is too large for the sweep: a step of 0.05 MHz no "
-                  "longer changes it. It must stay below 562949953421312 MHz.");
-        }
+    for (double f = start; f <= end;) {
         try {
             const double len = ResonatorLength(f);
             const double c = ResonatorCapacitance(len, in.resonatorDiameter);
@@ -125,9 +126,20 @@ void AppendSweepRows(const Inputs& in, const DesignPoint& centre, std::vector<Sw
                 detail +=
                     " The sweep starts 0.5 MHz below the centre frequency, so the centre "
                     "frequency must be above 0.5 MHz.";
+            } else if (f > f0) {
+                detail += " The sweep runs to 0.5 MHz above the centre frequency.";
+            } else {
+                detail += " The sweep starts 0.5 MHz below the centre frequency.";
             }
             throw CalcError(error.number(), detail);
         }
+        const double next = f + step;
+        if (next == f) {
+            Raise(ErrorNumber::Overflow,
+                  "The centre frequency is too large for the sweep: a step of 0.05 MHz no "
+                  "longer changes it. It must stay below 562949953421312 MHz.");
+        }
+        f = next;
     }
 }
 

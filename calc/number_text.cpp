@@ -20,29 +20,26 @@ struct SignificantDecimal {
     bool IsZero() const { return digits.find_first_not_of('0') == std::string::npos; }
 };
 
+// Digits of a number as to_chars writes them in scientific form with the given
+// precision: "-6.647808e+02" gives negative, "6647808" and 2.
 template <class T>
-SignificantDecimal Significant(T value, int significantDigits) {
-    if (!std::isfinite(value)) {
-        Raise(ErrorNumber::Overflow, "A result is beyond the range of numbers.");
-    }
-    std::array<char, 64> buffer{};
+SignificantDecimal ScientificDigits(T value, int precision) {
+    std::array<char, 800> buffer{};
     const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                         std::chars_format::scientific, significantDigits - 1);
+                                         std::chars_format::scientific, precision);
     if (ec != std::errc{}) {
         throw std::logic_error("number conversion buffer too small");
     }
-    // The text reads like "-6.647808e+02".
     SignificantDecimal decimal;
     const char* p = buffer.data();
     if (*p == '-') {
         decimal.negative = true;
         ++p;
     }
-    while (*p != 'e') {
+    for (; *p != 'e'; ++p) {
         if (*p != '.') {
             decimal.digits.push_back(*p);
         }
-        ++p;
     }
     ++p;  // 'e'
     const bool negativeExponent = *p == '-';
@@ -50,6 +47,40 @@ SignificantDecimal Significant(T value, int significantDigits) {
     std::from_chars(p, end, decimal.exponent);
     if (negativeExponent) {
         decimal.exponent = -decimal.exponent;
+    }
+    return decimal;
+}
+
+void Increment(std::string& digits);
+
+// The number to a fixed count of significant digits, rounded to nearest with
+// an exact half rounded away from zero. Six guard digits settle almost
+// every case; a number that lies on or within a hair of a half is written out
+// exactly (a double has at most 767 significant digits) to settle it.
+template <class T>
+SignificantDecimal Significant(T value, int significantDigits) {
+    if (!std::isfinite(value)) {
+        Raise(ErrorNumber::Overflow, "A result is beyond the range of numbers.");
+    }
+    constexpr int kGuardDigits = 6;
+    constexpr int kExactDigits = 770;
+    SignificantDecimal decimal = ScientificDigits(value, significantDigits + kGuardDigits - 1);
+    std::string_view tail = std::string_view(decimal.digits).substr(significantDigits);
+    const bool nearHalf =
+        tail.substr(1).find_first_not_of(tail[0] == '5' ? '0' : '9') == std::string_view::npos &&
+        (tail[0] == '5' || tail[0] == '4');
+    if (nearHalf) {
+        decimal = ScientificDigits(value, kExactDigits);
+        tail = std::string_view(decimal.digits).substr(significantDigits);
+    }
+    const bool up = tail[0] >= '5';
+    decimal.digits.resize(significantDigits);
+    if (up) {
+        Increment(decimal.digits);
+        if (static_cast<int>(decimal.digits.size()) > significantDigits) {
+            decimal.digits.pop_back();  // 999.. became 1000..: one more integer digit
+            ++decimal.exponent;
+        }
     }
     return decimal;
 }

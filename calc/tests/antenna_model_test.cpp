@@ -76,9 +76,9 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"BothNegative", [] { ResonatorCapacitance(-664.78f, -25.4f); }, 5, "above 0"},
         // 4700 / 110 MHz is shorter than 1/0.575 of a 25.4 mm diameter.
         FaultCase{"ResonatorTooShort", [] { ResonatorCapacitance(4700.0f / 110.0f, 25.4f); }, 5,
-                  "below 106.3976 MHz"},
+                  "at most 106.3976 MHz"},
         FaultCase{"ResonatorTooShortInSweep", [] { ResonatorCapacitance(4700.0 / 110.0, 25.4f); },
-                  5, "below 106.3976 MHz"},
+                  5, "at most 106.397639393207 MHz"},
         // Length / diameter × 0.575 is exactly 1: the logarithm is 0.
         FaultCase{"RatioExactlyOne", [] { ResonatorCapacitance(1.7391304347826089, 1.0f); }, 11,
                   "at the limit"},
@@ -89,6 +89,9 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"NegativeCoilDiameter", [] { CoilTurns(46.9, -34.925, 8.66); }, 5,
                   "coil diameter"},
         FaultCase{"ZeroTurnsPerCm", [] { CoilTurns(46.9, 34.925, 0.0); }, 11, "turns per cm"},
+        // Forming the pitch comes before the search looks at the diameter.
+        FaultCase{"ZeroCoilDiameterAndTurnsPerCm", [] { CoilTurns(46.9, 0.0, 0.0); }, 11,
+                  "turns per cm"},
         FaultCase{"NegativeTurnsPerCm", [] { CoilTurns(46.9, 34.925, -8.66); }, 5, "turns per cm"},
         FaultCase{"TurnsBeyondExactCount", [] { CoilTurns(1e30, 34.925, 8.66); }, 6, "turns"},
         FaultCase{"InfiniteInductance", [] { CoilTurns(INFINITY, 34.925, 8.66); }, 6, "range"}),

@@ -177,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"NegativeTurnsPerCm", Texts("7.07", "25.4", "34.925", "-8.66"), 5, "turns per cm",
                   false, 0},
         FaultCase{"ResonatorTooShort", Texts("110", "25.4", "34.925", "8.66"), 5,
-                  "below 106.3976 MHz", false, 0},
+                  "at most 106.3976 MHz", false, 0},
         FaultCase{"FrequencyNearZero",
                   Texts("0.0000000000000000000000000000000000000001", "25.4", "34.925", "8.66"), 6,
                   "range", false, 0},
@@ -192,11 +192,51 @@ INSTANTIATE_TEST_SUITE_P(
                   "In the sweep at 106.40 MHz", true, 2 + 14},
         FaultCase{"SweepCounterStalls",
                   Texts("1000000000000000", "0.000000000001", "34.925", "8.66"), 6, "0.05 MHz",
-                  true, 2},
+                  true, 2 + 1},
         FaultCase{"SweepCounterStallsMidway",
                   Texts("562949953421312", "0.000000000000001", "34.925", "8.66"), 6, "0.05 MHz",
-                  true, 2 + 8}),
+                  true, 2 + 9}),
     [](const testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
+
+class FrequencyLimit : public testing::TestWithParam<const char*> {};
+
+// The highest frequency a fault names is one the calculation accepts.
+TEST_P(FrequencyLimit, NamedInTheDetailWorks) {
+    const std::string diameter = GetParam();
+    const CalcResult tooHigh = Calculate(
+        Texts("340282346638528859811704183484516925440", diameter.c_str(), "34.925", "8.66"));
+    ASSERT_TRUE(tooHigh.error);
+    const std::string& detail = tooHigh.error->detail();
+    const std::size_t at = detail.find("at most ");
+    ASSERT_NE(at, std::string::npos) << detail;
+    const std::string limit = detail.substr(at + 8, detail.find(" MHz", at) - at - 8);
+    const Inputs inputs = ReadInputs(Texts(limit.c_str(), diameter.c_str(), "34.925", "8.66"));
+    EXPECT_NO_THROW(CentreDesign(inputs)) << limit;
+}
+
+INSTANTIATE_TEST_SUITE_P(Diameters, FrequencyLimit,
+                         testing::Values("25.4", "20", "0.003365613", "100000000", "1", "7.5",
+                                         "0.000001", "123456.789"));
+
+TEST(Calculation, LongFieldTextIsCutBetweenCharacters) {
+    std::string text = "a";
+    for (int i = 0; i < 20; ++i) {
+        text += "\xc3\xa9";  // é
+    }
+    try {
+        ReadField(kFrequencyField, text);
+        FAIL() << "accepted";
+    } catch (const CalcError& e) {
+        const std::string& detail = e.detail();
+        ASSERT_NE(detail.find("...\""), std::string::npos) << detail;
+        for (std::size_t i = 0; i < detail.size(); ++i) {
+            if (static_cast<unsigned char>(detail[i]) == 0xc3) {
+                ASSERT_LT(i + 1, detail.size());
+                EXPECT_EQ(static_cast<unsigned char>(detail[i + 1]), 0xa9) << detail;
+            }
+        }
+    }
+}
 
 TEST(Calculation, NoResultEverPrintsInfOrNan) {
     const char* values[] = {"0.0000001",

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "antenna_model.h"
+#include "calc_error.h"
 
 namespace zephyrod::Module1 {
 namespace {
@@ -96,6 +97,58 @@ TEST(CoilTurns, TieGoesToTheLowerCount) {
         EXPECT_EQ(HalfTurnSearch(mid, dia, tpcm), n - 0.5);
     }
     EXPECT_GE(ties, 5);
+}
+
+// The half-turn search from a count far enough below the crossing that every
+// count before it lies below the requirement: the search's result, for
+// counts too large to step through from zero.
+double SearchFrom(double start, double inductance, double coilDiameter, double turnsPerCm) {
+    const double d = coilDiameter / 25.4;
+    const double p = 1 / (turnsPerCm * 2.54);
+    double n = start;
+    double lc = WheelerInductance(n, d, p);
+    EXPECT_LT(lc, inductance) << "start not below the crossing";
+    while (lc < inductance) {
+        n = n + 0.5;
+        lc = WheelerInductance(n, d, p);
+    }
+    const double lower = WheelerInductance(n - 0.5, d, p);
+    return std::abs(inductance - lc) < std::abs(inductance - lower) ? n : n - 0.5;
+}
+
+TEST(CoilTurns, MatchesSearchForHugeCountsWhateverTheRootPrecision) {
+    // Up to 2^51 turns, where L(n) computed in doubles no longer rises with
+    // every half turn.
+    std::mt19937_64 random(51);
+    std::uniform_real_distribution<double> exponent(6.0, 15.3);
+    std::uniform_real_distribution<double> diameter(0.5, 100.0);
+    std::uniform_real_distribution<double> density(0.1, 40.0);
+    for (int i = 0; i < 3000; ++i) {
+        const double dia = static_cast<float>(diameter(random));
+        const double tpcm = static_cast<float>(density(random));
+        const double d = dia / 25.4;
+        const double p = 1 / (tpcm * 2.54);
+        // A requirement near the inductance of a chosen count, a little off it.
+        const double target = std::floor(std::pow(10.0, exponent(random)) * 2) / 2;
+        const double l = WheelerInductance(target + 0.25 * (i % 3), d, p);
+        const double start = std::max(0.0, target - 200);
+        const double expected = SearchFrom(start, l, dia, tpcm);
+        ASSERT_EQ(CoilTurnsFromRoot<long double>(l, dia, tpcm), expected) << l << " " << dia;
+        ASSERT_EQ(CoilTurnsFromRoot<double>(l, dia, tpcm), expected) << l << " " << dia;
+    }
+    // A case where a root taken in doubles starts above the first crossing.
+    const double l = 828861612086.0625;
+    const double dia = 3.38877892f;
+    const double tpcm = 0.326812416f;
+    EXPECT_EQ(CoilTurnsFromRoot<double>(l, dia, tpcm), 2243833931091281.0);
+    EXPECT_EQ(CoilTurns(l, dia, tpcm), 2243833931091281.0);
+}
+
+TEST(CoilTurns, CountsUpToTwoToTheFiftyFirst) {
+    const double d = 34.925 / 25.4;
+    const double p = 1 / (8.66 * 2.54);
+    EXPECT_EQ(CoilTurns(WheelerInductance(kMaxTurns, d, p), 34.925, 8.66), kMaxTurns);
+    EXPECT_THROW(CoilTurns(WheelerInductance(kMaxTurns + 4, d, p), 34.925, 8.66), CalcError);
 }
 
 TEST(CoilTurns, StaysFastNearZeroFrequency) {

@@ -52,6 +52,19 @@ TEST(FormatPatternSingle, UsesSevenSignificantDigits) {
     EXPECT_EQ(FormatPattern(static_cast<double>(0.285f), "#.00"), ".28");
 }
 
+TEST(SignificantDigits, ExactHalvesRoundAwayFromZero) {
+    // 23499.625 is exact in single precision: seven digits on a half.
+    EXPECT_EQ(FormatPattern(23499.625f, "#.00"), "23499.63");
+    EXPECT_EQ(NumberText(23499.625f), "23499.63");
+    EXPECT_EQ(NumberText(-23499.625f), "-23499.63");
+    EXPECT_EQ(NumberText(16777215.0f), "16777220");
+    // Fifteen digits on an exact half of a double.
+    EXPECT_EQ(NumberText(1234567890123445.0), "1234567890123450");
+    // Just below a half stays below.
+    EXPECT_EQ(NumberText(std::nextafter(23499.625f, 0.0f)), "23499.62");
+    EXPECT_EQ(NumberText(9999999.5f), "10000000");
+}
+
 TEST(FormatPattern, NonFiniteIsAnOverflowNeverText) {
     for (double v : {INFINITY, -INFINITY, NAN}) {
         try {
