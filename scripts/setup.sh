@@ -4,7 +4,7 @@
 
 ZEPHYROD_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev libxcb1-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     locales fonts-dejavu-core xvfb xauth x11-utils

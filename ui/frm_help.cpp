@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "design_units.h"
+#include "native_title.h"
 #include "ui_fonts.h"
 
 namespace zephyrod::ui {
@@ -16,13 +17,6 @@ constexpr int kClientHeight = 5025;
 // Where the user can reach the author.
 constexpr char16_t kContactAddress[] = u"zephyrod@example.org";
 
-// The window shows no title. An empty title will not do: Qt's platform
-// windows (xcb among them) put the application's name ("Zephyrod") in place
-// of an empty title before they hand it to the window manager, which then
-// shows it. A lone zero-width space is not empty, so it reaches the window
-// manager (WM_NAME and _NET_WM_NAME on X11) as it is, and shows as nothing.
-constexpr char16_t kNoTitle[] = u"\u200B";
-
 }  // namespace
 
 frmHelp::frmHelp() {
@@ -30,7 +24,7 @@ frmHelp::frmHelp() {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QString::fromUtf16(kNoTitle));
+    setWindowTitle(QString::fromUtf16(kInvisibleTitle));
     setFont(DialogFont());
     setFixedSize(TwipsSize(kClientWidth, kClientHeight));
     CreateControls();
@@ -98,6 +92,11 @@ QString frmHelp::HelpText() {
 void frmHelp::Form_Load() {
     // The text box reads each carriage return and line feed as one line break.
     txtHelp->setPlainText(HelpText());
+}
+
+void frmHelp::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    ClearNativeTitle(this);
 }
 
 void frmHelp::cmdOK_Click() {

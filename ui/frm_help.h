@@ -25,6 +25,9 @@ class frmHelp : public QWidget {
   public slots:
     void cmdOK_Click();
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void CreateControls();
     void Form_Load();

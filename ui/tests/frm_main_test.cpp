@@ -329,7 +329,7 @@ class MainWindowTest : public QObject {
             << "txtFreq"
             << "110"
             << "Run-time error '5':\n\nInvalid procedure call or argument"
-            << "below 106.3976 MHz" << false << 0;
+            << "at most 106.3976 MHz" << false << 0;
         QTest::newRow("sweep reaches zero") << "txtFreq"
                                             << "0.5"
                                             << "Run-time error '11':\n\nDivision by zero"
