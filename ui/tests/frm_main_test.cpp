@@ -122,6 +122,7 @@ class MainWindowTest : public QObject {
     }
 
     void cleanup() {
+        window_->close();
         window_.reset();
         QTRY_VERIFY(zephyrod::ui::test::VisibleTopLevels().isEmpty());
         const QStringList unexpected = watchdog_->takeUnexpected();
@@ -418,17 +419,32 @@ class MainWindowTest : public QObject {
         }
     }
 
+    void helpMenuByKeyboard_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("opens");
+        QTest::newRow("Alt+H, H") << int(Qt::Key_H) << "frmHelp";
+        QTest::newRow("Alt+H, A") << int(Qt::Key_A) << "frmAbout";
+    }
+
     void helpMenuByKeyboard() {
-        // Alt+H opens the menu; A then chooses About, which answers with its dialog.
-        bool aboutShown = false;
-        watchdog_->expect([&aboutShown](QWidget* modal) {
-            aboutShown = modal->objectName() == "frmAbout";
+        QFETCH(int, key);
+        QFETCH(QString, opens);
+        QString modalShown;
+        watchdog_->expect([&modalShown](QWidget* modal) {
+            modalShown = modal->objectName();
             modal->close();
         });
         QTest::keyClick(window_.get(), Qt::Key_H, Qt::AltModifier);
         QTRY_VERIFY(window_->mnuHelp->isVisible());
-        QTest::keyClick(window_->mnuHelp, Qt::Key_A);
-        QTRY_VERIFY(aboutShown);
+        QTest::keyClick(window_->mnuHelp, Qt::Key(key));
+        if (opens == "frmHelp") {
+            QTRY_VERIFY(window_->helpWindow() != nullptr && window_->helpWindow()->isVisible());
+            QVERIFY(modalShown.isEmpty());
+            watchdog_->expect(nullptr);
+        } else {
+            QTRY_COMPARE(modalShown, opens);
+            QVERIFY(window_->helpWindow() == nullptr);
+        }
     }
 
     void noCaptionIsClipped() {
