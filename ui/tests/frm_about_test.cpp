@@ -46,13 +46,10 @@ QRect CaptionRect(const QLabel* label) {
 
 }  // namespace
 
-class AboutWindowTest : public QObject {
+class AboutWindowTest : public zephyrod::ui::test::MainWindowTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<frmMain> main_;
-    std::unique_ptr<zephyrod::ui::test::ModalWatchdog> watchdog_;
-
     // Chooses Help > About and hands the window to `check` while it is open;
     // closes it afterwards if `check` did not. False if it never opened.
     bool whileOpen(const std::function<void(frmAbout*)>& check) {
@@ -79,21 +76,11 @@ class AboutWindowTest : public QObject {
 
   private slots:
     void init() {
-        watchdog_ = std::make_unique<zephyrod::ui::test::ModalWatchdog>();
-        main_ = std::make_unique<frmMain>();
+        openMainWindow();
         main_->move(120, 40);
-        main_->show();
-        QVERIFY(QTest::qWaitForWindowActive(main_.get()));
     }
 
-    void cleanup() {
-        main_->close();  // and with it an open help window
-        main_.reset();
-        QTRY_VERIFY(zephyrod::ui::test::VisibleTopLevels().isEmpty());
-        const QStringList unexpected = watchdog_->takeUnexpected();
-        QVERIFY2(unexpected.isEmpty(), qPrintable("unexpected dialog: " + unexpected.join(", ")));
-        watchdog_.reset();
-    }
+    void cleanup() { closeEverything(); }
 
     void controls_data() {
         QTest::addColumn<QString>("name");

@@ -50,13 +50,10 @@ QString Difference(const QString& actual, const QString& expected) {
 
 }  // namespace
 
-class HelpWindowTest : public QObject {
+class HelpWindowTest : public zephyrod::ui::test::MainWindowTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<frmMain> main_;
-    std::unique_ptr<zephyrod::ui::test::ModalWatchdog> watchdog_;
-
     // Chooses "Zephyrod Calculator Help" and waits for the window.
     frmHelp* openHelp() {
         main_->mnuZRHelp->trigger();
@@ -78,26 +75,9 @@ class HelpWindowTest : public QObject {
     }
 
   private slots:
-    void init() {
-        watchdog_ = std::make_unique<zephyrod::ui::test::ModalWatchdog>();
-        main_ = std::make_unique<frmMain>();
-        main_->show();
-        // Without a window manager an X11 window is shown but never activated.
-        QVERIFY(QGuiApplication::platformName() == "xcb"
-                    ? QTest::qWaitForWindowExposed(main_.get())
-                    : QTest::qWaitForWindowActive(main_.get()));
-    }
+    void init() { openMainWindow(); }
 
-    void cleanup() {
-        for (frmHelp* help : OpenHelpWindows()) {
-            help->close();
-        }
-        main_.reset();
-        QTRY_VERIFY(zephyrod::ui::test::VisibleTopLevels().isEmpty());
-        const QStringList unexpected = watchdog_->takeUnexpected();
-        QVERIFY2(unexpected.isEmpty(), qPrintable("unexpected dialog: " + unexpected.join(", ")));
-        watchdog_.reset();
-    }
+    void cleanup() { closeEverything(); }
 
     void helpText() {
         const QString text = frmHelp::HelpText();

@@ -14,6 +14,7 @@
 #include <clocale>
 #include <memory>
 
+#include "default_design.h"
 #include "design_units.h"
 #include "frm_help.h"
 #include "frm_main.h"
@@ -28,37 +29,16 @@ using zephyrod::ui::test::ModalWatchdog;
 
 namespace {
 
-const QStringList kDefaultValues = {
-    "Resonator Length = 664.78 mm",     "Counterpoise Length = 8.20 M",
-    "Resonator Capacitance = 10.78 pF", "Required Inductance = 46.90 uH",
-    "Number of Coil Turns = 56.0",      "Coil Length = 65 mm",
-};
+QStringList ToQt(const std::vector<std::string>& lines) {
+    QStringList list;
+    for (const auto& line : lines) {
+        list << QString::fromStdString(line);
+    }
+    return list;
+}
 
-const QStringList kDefaultSweep = {
-    "Freq     Resonator     Turns          Delta",
-    "----     ---------     -----     ---------------",
-    "6.57      715.37mm     61.0       50.59mm   5.0 T",
-    "6.62      709.97mm     60.5       45.19mm   4.5 T",
-    "6.67      704.65mm     60.0       39.87mm   4.0 T",
-    "6.72      699.40mm     59.5       34.62mm   3.5 T",
-    "6.77      694.24mm     59.0       29.46mm   3.0 T",
-    "6.82      689.15mm     58.5       24.37mm   2.5 T",
-    "6.87      684.13mm     58.0       19.35mm   2.0 T",
-    "6.92      679.19mm     57.5       14.41mm   1.5 T",
-    "6.97      674.32mm     57.0       9.54mm   1.0 T",
-    "7.02      669.52mm     56.5       4.73mm   0.5 T",
-    "7.07      664.78mm     56.0       0.00mm   0.0 T",
-    "7.12      660.11mm     55.5       4.67mm   0.5 T",
-    "7.17      655.51mm     55.0       9.27mm   1.0 T",
-    "7.22      650.97mm     54.5       13.81mm   1.5 T",
-    "7.27      646.49mm     54.5       18.29mm   1.5 T",
-    "7.32      642.08mm     54.0       22.70mm   2.0 T",
-    "7.37      637.72mm     53.5       27.06mm   2.5 T",
-    "7.42      633.42mm     53.0       31.36mm   3.0 T",
-    "7.47      629.18mm     52.5       35.60mm   3.5 T",
-    "7.52      625.00mm     52.0       39.78mm   4.0 T",
-    "7.57      620.87mm     52.0       43.91mm   4.0 T",
-};
+const QStringList kDefaultValues = ToQt(zephyrod::testdata::kDefaultResults);
+const QStringList kDefaultSweep = ToQt(zephyrod::testdata::kDefaultSweep);
 
 QWidget* FindControl(QWidget* window, const QString& name, int index) {
     if (index < 0) {
@@ -87,14 +67,11 @@ QString Caption(QWidget* w) {
 
 }  // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<frmMain> window_;
-    std::unique_ptr<ModalWatchdog> watchdog_;
-
-    void calculate() { QTest::mouseClick(window_->cmdGo, Qt::LeftButton); }
+    void calculate() { QTest::mouseClick(main_->cmdGo, Qt::LeftButton); }
 
     // Presses Calculate and answers the error report that must follow.
     QString calculateExpectingError() {
@@ -114,21 +91,9 @@ class MainWindowTest : public QObject {
     }
 
   private slots:
-    void init() {
-        watchdog_ = std::make_unique<ModalWatchdog>();
-        window_ = std::make_unique<frmMain>();
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    }
+    void init() { openMainWindow(); }
 
-    void cleanup() {
-        window_->close();
-        window_.reset();
-        QTRY_VERIFY(zephyrod::ui::test::VisibleTopLevels().isEmpty());
-        const QStringList unexpected = watchdog_->takeUnexpected();
-        QVERIFY2(unexpected.isEmpty(), qPrintable("unexpected dialog: " + unexpected.join(", ")));
-        watchdog_.reset();
-    }
+    void cleanup() { closeEverything(); }
 
     void controls_data() {
         QTest::addColumn<QString>("name");
@@ -171,7 +136,7 @@ class MainWindowTest : public QObject {
         QFETCH(QRect, twips);
         QFETCH(QString, caption);
         QFETCH(int, tabIndex);
-        QWidget* w = FindControl(window_.get(), name, index);
+        QWidget* w = FindControl(main_.get(), name, index);
         QVERIFY(w != nullptr);
         QVERIFY(w->inherits(kind.toLatin1()));
         QCOMPARE(w->parentWidget()->objectName(), container);
@@ -197,22 +162,22 @@ class MainWindowTest : public QObject {
     }
 
     void windowFrame() {
-        QCOMPARE(window_->windowTitle(), QString("Zephyrod Metric Calculator"));
-        QCOMPARE(window_->centralWidget()->size(), zephyrod::ui::TwipsSize(6240, 8745));
-        const Qt::WindowFlags flags = window_->windowFlags();
+        QCOMPARE(main_->windowTitle(), QString("Zephyrod Metric Calculator"));
+        QCOMPARE(main_->centralWidget()->size(), zephyrod::ui::TwipsSize(6240, 8745));
+        const Qt::WindowFlags flags = main_->windowFlags();
         QVERIFY(flags & Qt::WindowMinimizeButtonHint);
         QVERIFY(flags & Qt::WindowCloseButtonHint);
         QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-        QVERIFY(!window_->windowIcon().isNull());
+        QVERIFY(!main_->windowIcon().isNull());
     }
 
     void resizingMovesNothing() {
         QList<QPair<QWidget*, QRect>> before;
-        for (QWidget* w : window_->centralWidget()->findChildren<QWidget*>()) {
+        for (QWidget* w : main_->centralWidget()->findChildren<QWidget*>()) {
             before << qMakePair(w, w->geometry());
         }
         for (QSize size : {QSize(700, 800), QSize(200, 150), QSize(416, 600)}) {
-            window_->resize(size);
+            main_->resize(size);
             QCoreApplication::processEvents();
             for (const auto& [w, rect] : before) {
                 QCOMPARE(w->geometry(), rect);
@@ -221,22 +186,22 @@ class MainWindowTest : public QObject {
     }
 
     void focusChainFollowsTabIndex() {
-        const QList<QWidget*> expected = {window_->txtFreq, window_->txtCoilDia, window_->txtResDia,
-                                          window_->txtTPI,  window_->cmdGo,      window_->lstValues,
-                                          window_->lstSweep};
+        const QList<QWidget*> expected = {main_->txtFreq, main_->txtCoilDia, main_->txtResDia,
+                                          main_->txtTPI,  main_->cmdGo,      main_->lstValues,
+                                          main_->lstSweep};
         QList<QWidget*> chain;
-        QWidget* w = window_->txtFreq;
+        QWidget* w = main_->txtFreq;
         do {
-            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window_.get()) &&
-                w->isEnabled() && window_->centralWidget()->isAncestorOf(w)) {
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(main_.get()) &&
+                w->isEnabled() && main_->centralWidget()->isAncestorOf(w)) {
                 chain << w;
             }
             w = w->nextInFocusChain();
-        } while (w != window_->txtFreq && chain.size() < 50);
+        } while (w != main_->txtFreq && chain.size() < 50);
         QCOMPARE(chain, expected);
 
         // And with the keyboard: Tab all the way round, back to the frequency.
-        QCOMPARE(QApplication::focusWidget(), window_->txtFreq);
+        QCOMPARE(QApplication::focusWidget(), main_->txtFreq);
         for (int i = 1; i <= expected.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), expected[i % expected.size()]);
@@ -244,33 +209,33 @@ class MainWindowTest : public QObject {
     }
 
     void startState() {
-        QCOMPARE(window_->txtFreq->text(), QString("7.07"));
-        QCOMPARE(window_->txtResDia->text(), QString("25.4"));
-        QCOMPARE(window_->txtCoilDia->text(), QString("34.925"));
-        QCOMPARE(window_->txtTPI->text(), QString("8.66"));
-        QCOMPARE(window_->lstValues->count(), 0);
-        QCOMPARE(window_->lstSweep->count(), 0);
-        QCOMPARE(window_->lstSweep->currentRow(), -1);
-        QCOMPARE(QApplication::focusWidget(), window_->txtFreq);
+        QCOMPARE(main_->txtFreq->text(), QString("7.07"));
+        QCOMPARE(main_->txtResDia->text(), QString("25.4"));
+        QCOMPARE(main_->txtCoilDia->text(), QString("34.925"));
+        QCOMPARE(main_->txtTPI->text(), QString("8.66"));
+        QCOMPARE(main_->lstValues->count(), 0);
+        QCOMPARE(main_->lstSweep->count(), 0);
+        QCOMPARE(main_->lstSweep->currentRow(), -1);
+        QCOMPARE(QApplication::focusWidget(), main_->txtFreq);
     }
 
     void calculateFillsBothLists() {
         calculate();
-        QCOMPARE(window_->lstValues->lines(), kDefaultValues);
-        QCOMPARE(window_->lstSweep->lines(), kDefaultSweep);
-        QCOMPARE(window_->lstSweep->currentRow(), 12);
-        QVERIFY(window_->lstSweep->item(12)->isSelected());
-        QCOMPARE(window_->lstSweep->selectedItems().size(), 1);
-        const QRect shown = window_->lstSweep->visualItemRect(window_->lstSweep->item(12));
-        QVERIFY(shown.top() >= 0 && shown.bottom() <= window_->lstSweep->viewport()->height());
+        QCOMPARE(main_->lstValues->lines(), kDefaultValues);
+        QCOMPARE(main_->lstSweep->lines(), kDefaultSweep);
+        QCOMPARE(main_->lstSweep->currentRow(), 12);
+        QVERIFY(main_->lstSweep->item(12)->isSelected());
+        QCOMPARE(main_->lstSweep->selectedItems().size(), 1);
+        const QRect shown = main_->lstSweep->visualItemRect(main_->lstSweep->item(12));
+        QVERIFY(shown.top() >= 0 && shown.bottom() <= main_->lstSweep->viewport()->height());
 
         // Again, after the user picked another row: the same lines, row 12 again.
-        window_->lstSweep->setCurrentRow(3);
-        window_->lstSweep->scrollToTop();
+        main_->lstSweep->setCurrentRow(3);
+        main_->lstSweep->scrollToTop();
         calculate();
-        QCOMPARE(window_->lstValues->lines(), kDefaultValues);
-        QCOMPARE(window_->lstSweep->lines(), kDefaultSweep);
-        QCOMPARE(window_->lstSweep->currentRow(), 12);
+        QCOMPARE(main_->lstValues->lines(), kDefaultValues);
+        QCOMPARE(main_->lstSweep->lines(), kDefaultSweep);
+        QCOMPARE(main_->lstSweep->currentRow(), 12);
     }
 
     void commaDecimalLocaleChangesNothing() {
@@ -282,21 +247,21 @@ class MainWindowTest : public QObject {
             QSKIP("locale de_DE.UTF-8 is not installed");
         }
         calculate();
-        QCOMPARE(window_->lstValues->lines(), kDefaultValues);
-        QCOMPARE(window_->lstSweep->lines(), kDefaultSweep);
+        QCOMPARE(main_->lstValues->lines(), kDefaultValues);
+        QCOMPARE(main_->lstSweep->lines(), kDefaultSweep);
     }
 
     void enterAndEscapeInAFieldDoNothing() {
         for (QLineEdit* field :
-             {window_->txtFreq, window_->txtResDia, window_->txtCoilDia, window_->txtTPI}) {
+             {main_->txtFreq, main_->txtResDia, main_->txtCoilDia, main_->txtTPI}) {
             field->setFocus();
             QTest::keyClick(field, Qt::Key_Return);
             QTest::keyClick(field, Qt::Key_Enter);
             QTest::keyClick(field, Qt::Key_Escape);
         }
-        QCOMPARE(window_->lstValues->count(), 0);
-        QVERIFY(window_->isVisible());
-        QVERIFY(!window_->cmdGo->isDefault());
+        QCOMPARE(main_->lstValues->count(), 0);
+        QVERIFY(main_->isVisible());
+        QVERIFY(!main_->cmdGo->isDefault());
     }
 
     void errorsAreReportedAndTheProgramGoesOn_data() {
@@ -351,22 +316,22 @@ class MainWindowTest : public QObject {
         QFETCH(int, sweepLines);
 
         calculate();  // the defaults first, so that there is something to keep
-        window_->lstSweep->setCurrentRow(5);
-        auto* input = window_->findChild<QLineEdit*>(field);
+        main_->lstSweep->setCurrentRow(5);
+        auto* input = main_->findChild<QLineEdit*>(field);
         input->setText(text);
         const QString shown = calculateExpectingError();
         QVERIFY2(shown.startsWith(report), qPrintable(shown));
         QVERIFY2(shown.contains(detail), qPrintable(shown));
         if (listsReplaced) {
-            QCOMPARE(window_->lstValues->count(), 6);
-            QCOMPARE(window_->lstSweep->count(), sweepLines);
-            QCOMPARE(window_->lstSweep->item(0)->text(), kDefaultSweep[0]);
+            QCOMPARE(main_->lstValues->count(), 6);
+            QCOMPARE(main_->lstSweep->count(), sweepLines);
+            QCOMPARE(main_->lstSweep->item(0)->text(), kDefaultSweep[0]);
         } else {
-            QCOMPARE(window_->lstValues->lines(), kDefaultValues);
-            QCOMPARE(window_->lstSweep->lines(), kDefaultSweep);
-            QCOMPARE(window_->lstSweep->currentRow(), 5);
+            QCOMPARE(main_->lstValues->lines(), kDefaultValues);
+            QCOMPARE(main_->lstSweep->lines(), kDefaultSweep);
+            QCOMPARE(main_->lstSweep->currentRow(), 5);
         }
-        QVERIFY(window_->isVisible());
+        QVERIFY(main_->isVisible());
 
         // The user mends the field and calculates again.
         input->setText(field == "txtFreq"      ? "7.07"
@@ -374,37 +339,37 @@ class MainWindowTest : public QObject {
                        : field == "txtCoilDia" ? "34.925"
                                                : "8.66");
         calculate();
-        QCOMPARE(window_->lstValues->lines(), kDefaultValues);
-        QCOMPARE(window_->lstSweep->lines(), kDefaultSweep);
-        QCOMPARE(window_->lstSweep->currentRow(), 12);
+        QCOMPARE(main_->lstValues->lines(), kDefaultValues);
+        QCOMPARE(main_->lstSweep->lines(), kDefaultSweep);
+        QCOMPARE(main_->lstSweep->currentRow(), 12);
     }
 
     void errorReportIsOwnedByTheWindow() {
-        window_->txtFreq->setText("x");
+        main_->txtFreq->setText("x");
         QWidget* owner = nullptr;
         watchdog_->expect([&owner](QWidget* modal) {
             owner = modal->parentWidget();
             modal->close();
         });
         calculate();
-        QCOMPARE(owner, static_cast<QWidget*>(window_.get()));
+        QCOMPARE(owner, static_cast<QWidget*>(main_.get()));
     }
 
     void blankMenuItemDoesNothing() {
-        QCOMPARE(window_->mnuEMPTY->text(), QString(120, ' '));
-        QVERIFY(window_->mnuEMPTY->menu() == nullptr);
-        window_->mnuEMPTY->trigger();
+        QCOMPARE(main_->mnuEMPTY->text(), QString(120, ' '));
+        QVERIFY(main_->mnuEMPTY->menu() == nullptr);
+        main_->mnuEMPTY->trigger();
         QTest::qWait(100);
         QCOMPARE(zephyrod::ui::test::VisibleTopLevels().size(), 1);
-        QCOMPARE(window_->lstValues->count(), 0);
+        QCOMPARE(main_->lstValues->count(), 0);
     }
 
     void helpMenuStaysOnTheBar() {
-        QMenuBar* bar = window_->menuBar();
-        QCOMPARE(window_->mnuHelp->title(), QString("&Help"));
-        QCOMPARE(window_->mnuZRHelp->text(), QString("Zephyrod Calculator &Help"));
-        QCOMPARE(window_->mnuAbout->text(), QString("&About"));
-        const QRect help = bar->actionGeometry(window_->mnuHelp->menuAction());
+        QMenuBar* bar = main_->menuBar();
+        QCOMPARE(main_->mnuHelp->title(), QString("&Help"));
+        QCOMPARE(main_->mnuZRHelp->text(), QString("Zephyrod Calculator &Help"));
+        QCOMPARE(main_->mnuAbout->text(), QString("&About"));
+        const QRect help = bar->actionGeometry(main_->mnuHelp->menuAction());
         QVERIFY2(!help.isEmpty(), "Help has no place on the bar");
         QVERIFY2(bar->rect().contains(help),
                  qPrintable(QStringLiteral("Help at %1,%2 %3x%4 on a bar %5 wide")
@@ -413,7 +378,7 @@ class MainWindowTest : public QObject {
                                 .arg(help.width())
                                 .arg(help.height())
                                 .arg(bar->width())));
-        QVERIFY(help.x() > bar->actionGeometry(window_->mnuEMPTY).x());
+        QVERIFY(help.x() > bar->actionGeometry(main_->mnuEMPTY).x());
         for (auto* button : bar->findChildren<QToolButton*>()) {
             QVERIFY2(!button->isVisible(), "the bar shows an overflow button");
         }
@@ -434,38 +399,38 @@ class MainWindowTest : public QObject {
             modalShown = modal->objectName();
             modal->close();
         });
-        QTest::keyClick(window_.get(), Qt::Key_H, Qt::AltModifier);
-        QTRY_VERIFY(window_->mnuHelp->isVisible());
-        QTest::keyClick(window_->mnuHelp, Qt::Key(key));
+        QTest::keyClick(main_.get(), Qt::Key_H, Qt::AltModifier);
+        QTRY_VERIFY(main_->mnuHelp->isVisible());
+        QTest::keyClick(main_->mnuHelp, Qt::Key(key));
         if (opens == "frmHelp") {
-            QTRY_VERIFY(window_->helpWindow() != nullptr && window_->helpWindow()->isVisible());
+            QTRY_VERIFY(main_->helpWindow() != nullptr && main_->helpWindow()->isVisible());
             QVERIFY(modalShown.isEmpty());
             watchdog_->expect(nullptr);
         } else {
             QTRY_COMPARE(modalShown, opens);
-            QVERIFY(window_->helpWindow() == nullptr);
+            QVERIFY(main_->helpWindow() == nullptr);
         }
     }
 
     void noCaptionIsClipped() {
-        for (QLabel* label : window_->findChildren<QLabel*>()) {
+        for (QLabel* label : main_->findChildren<QLabel*>()) {
             QVERIFY2(zephyrod::ui::CaptionFits(label), qPrintable(label->objectName()));
         }
-        for (QGroupBox* frame : window_->findChildren<QGroupBox*>()) {
+        for (QGroupBox* frame : main_->findChildren<QGroupBox*>()) {
             const int title = frame->fontMetrics().horizontalAdvance(frame->title());
             QVERIFY2(title + 16 <= frame->width(), qPrintable(frame->objectName()));
         }
-        const QFontMetrics metrics(window_->cmdGo->font());
-        QVERIFY(metrics.horizontalAdvance(window_->cmdGo->text()) + 8 <= window_->cmdGo->width());
-        QVERIFY(metrics.height() + 4 <= window_->cmdGo->height());
+        const QFontMetrics metrics(main_->cmdGo->font());
+        QVERIFY(metrics.horizontalAdvance(main_->cmdGo->text()) + 8 <= main_->cmdGo->width());
+        QVERIFY(metrics.height() + 4 <= main_->cmdGo->height());
     }
 
     void fonts() {
-        const QFont sweep = window_->lstSweep->font();
+        const QFont sweep = main_->lstSweep->font();
         QVERIFY(QFontInfo(sweep).fixedPitch());
         QCOMPARE(sweep.pointSizeF(), 9.75);
-        QCOMPARE(window_->Label1->font().pointSizeF(), 8.0);
-        QCOMPARE(window_->lstValues->font().pointSizeF(), 8.0);
+        QCOMPARE(main_->Label1->font().pointSizeF(), 8.0);
+        QCOMPARE(main_->lstValues->font().pointSizeF(), 8.0);
         // The sweep's columns line up: every character is as wide as any other.
         const QFontMetrics metrics(sweep);
         QCOMPARE(metrics.horizontalAdvance(kDefaultSweep[0]),
@@ -473,19 +438,19 @@ class MainWindowTest : public QObject {
     }
 
     void accessibleNames() {
-        QCOMPARE(window_->txtFreq->accessibleName(), QString("Center Frequency"));
-        QCOMPARE(window_->txtResDia->accessibleName(), QString("Resonator Diameter"));
-        QCOMPARE(window_->txtCoilDia->accessibleName(), QString("Coil Diameter"));
-        QCOMPARE(window_->txtTPI->accessibleName(), QString("Coil Turns Per cm"));
-        QCOMPARE(window_->lstSweep->accessibleName(), QString("Sweep Data"));
-        QVERIFY(!window_->lstValues->accessibleName().isEmpty());
+        QCOMPARE(main_->txtFreq->accessibleName(), QString("Center Frequency"));
+        QCOMPARE(main_->txtResDia->accessibleName(), QString("Resonator Diameter"));
+        QCOMPARE(main_->txtCoilDia->accessibleName(), QString("Coil Diameter"));
+        QCOMPARE(main_->txtTPI->accessibleName(), QString("Coil Turns Per cm"));
+        QCOMPARE(main_->lstSweep->accessibleName(), QString("Sweep Data"));
+        QVERIFY(!main_->lstValues->accessibleName().isEmpty());
     }
 
     void copyFromTheLists() {
         calculate();
         QGuiApplication::clipboard()->clear();
-        window_->lstSweep->setFocus();
-        QTest::keySequence(window_->lstSweep, QKeySequence::Copy);
+        main_->lstSweep->setFocus();
+        QTest::keySequence(main_->lstSweep, QKeySequence::Copy);
         QCOMPARE(QGuiApplication::clipboard()->text(), kDefaultSweep[12]);
 
         // The context menu's Copy All: every line of the list.
@@ -499,23 +464,23 @@ class MainWindowTest : public QObject {
             menu->close();
         });
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10),
-                                window_->lstValues->mapToGlobal(QPoint(10, 10)));
-        QApplication::sendEvent(window_->lstValues->viewport(), &event);
+                                main_->lstValues->mapToGlobal(QPoint(10, 10)));
+        QApplication::sendEvent(main_->lstValues->viewport(), &event);
         QCOMPARE(QGuiApplication::clipboard()->text(), kDefaultValues.join('\n'));
     }
 
     void closingEndsTheProgramWithTheHelpWindow() {
-        window_->mnuZRHelp->trigger();
-        QPointer<QWidget> help = window_->helpWindow();
+        main_->mnuZRHelp->trigger();
+        QPointer<QWidget> help = main_->helpWindow();
         QVERIFY(help != nullptr);
         QTRY_VERIFY(help->isVisible());
         QCOMPARE(zephyrod::ui::test::VisibleTopLevels().size(), 2);
-        QVERIFY(window_->close());
+        QVERIFY(main_->close());
         QTRY_VERIFY(help.isNull());
         QVERIFY(zephyrod::ui::test::VisibleTopLevels().isEmpty());
     }
 };
 
-ZEPHYROD_UI_TEST_MAIN(MainWindowTest)
+ZEPHYROD_UI_TEST_MAIN(MainWindowTests)
 
 #include "frm_main_test.moc"

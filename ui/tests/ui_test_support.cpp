@@ -43,6 +43,25 @@ void ModalWatchdog::poll() {
     }
 }
 
+void MainWindowTest::openMainWindow() {
+    watchdog_ = std::make_unique<ModalWatchdog>();
+    main_ = std::make_unique<frmMain>();
+    main_->show();
+    QVERIFY(QGuiApplication::platformName() == QLatin1String("xcb")
+                ? QTest::qWaitForWindowExposed(main_.get())
+                : QTest::qWaitForWindowActive(main_.get()));
+}
+
+void MainWindowTest::closeEverything() {
+    main_->close();
+    main_.reset();
+    QTRY_VERIFY(VisibleTopLevels().isEmpty());
+    const QStringList unexpected = watchdog_->takeUnexpected();
+    QVERIFY2(unexpected.isEmpty(), qPrintable(QStringLiteral("unexpected dialog: ") +
+                                              unexpected.join(QStringLiteral(", "))));
+    watchdog_.reset();
+}
+
 QList<QWidget*> VisibleTopLevels() {
     QList<QWidget*> visible;
     for (QWidget* widget : QApplication::topLevelWidgets()) {

@@ -9,6 +9,9 @@
 #include <QWidget>
 #include <QtTest>
 #include <functional>
+#include <memory>
+
+#include "frm_main.h"
 
 namespace zephyrod::ui::test {
 
@@ -31,6 +34,22 @@ class ModalWatchdog : public QObject {
     QTimer timer_;
     std::function<void(QWidget*)> handler_;
     QStringList unexpected_;
+};
+
+// A test object whose every test starts with a main window on screen and ends
+// with every window closed and no unexpected dialog seen. Its init() and
+// cleanup() slots call openMainWindow() and closeEverything().
+class MainWindowTest : public QObject {
+  protected:
+    // Shows a new main window and waits until it is active (on X11 without a
+    // window manager, until it is on screen: nothing activates it there).
+    void openMainWindow();
+    // Closes the main window (and with it an open help window) and checks
+    // that no window is left and no unexpected dialog appeared.
+    void closeEverything();
+
+    std::unique_ptr<frmMain> main_;
+    std::unique_ptr<ModalWatchdog> watchdog_;
 };
 
 // Top-level widgets that are visible: after a test's cleanup there should be none.
