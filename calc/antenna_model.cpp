@@ -73,13 +73,14 @@ T HighestUsable(float diameter) {
     return std::bit_cast<T>(low);
 }
 
-// A frequency as text, rounded down so that the number shown still works.
-template <class T>
-std::string RoundedDown(T value) {
-    std::string text = NumberText(value);
-    while (value > 0 && ParseDouble(text) > static_cast<double>(value)) {
-        value = std::nextafter(value, T{0});
-        text = NumberText(value);
+// A frequency as text to seven significant digits, rounded down so that the
+// number shown still works.
+std::string RoundedDown(double value) {
+    auto digits = static_cast<float>(value);
+    std::string text = NumberText(digits);
+    while (digits > 0 && ParseDouble(text) > value) {
+        digits = std::nextafter(digits, 0.0f);
+        text = NumberText(digits);
     }
     return text;
 }
@@ -98,9 +99,11 @@ std::string FrequencyLimitDetail(const char* what, float diameter) {
 
 template <class T>
 double Capacitance(T length, float diameter) {
-    if (diameter != 0 && (length < 0 || diameter < 0)) {
-        Raise(ErrorNumber::InvalidArgument,
-              "The frequency and the resonator diameter must both be above 0.");
+    if (diameter < 0) {
+        Raise(ErrorNumber::InvalidArgument, "The resonator diameter must be above 0 mm.");
+    }
+    if (diameter != 0 && length < 0) {
+        Raise(ErrorNumber::InvalidArgument, "The frequency must be above 0 MHz.");
     }
     const T q = Quotient(length, static_cast<T>(diameter),
                          "The resonator diameter is 0 mm; it must be above 0 mm.",

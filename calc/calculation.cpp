@@ -54,7 +54,8 @@ float ReadField(std::string_view caption, std::string_view text) {
     } catch (const CalcError& error) {
         std::string detail(caption);
         if (error.number() == ErrorNumber::Overflow) {
-            detail += " " + Quoted(text) + " is too large a number.";
+            detail += " " + Quoted(text) +
+                      " is too large a number: a field holds numbers up to about 3.4 x 10^38.";
         } else if (IsBlankText(text)) {
             detail += " is empty: type a number, such as ";
             detail += ExampleFor(caption);
@@ -69,12 +70,19 @@ float ReadField(std::string_view caption, std::string_view text) {
     }
 }
 
-Inputs ReadInputs(const InputTexts& texts) {
+Inputs ReadInputs(const InputTexts& texts, InputField* failed) {
     Inputs inputs{};
-    inputs.frequency = ReadField(kFrequencyField, texts.frequency);
-    inputs.resonatorDiameter = ReadField(kResonatorDiameterField, texts.resonatorDiameter);
-    inputs.coilDiameter = ReadField(kCoilDiameterField, texts.coilDiameter);
-    inputs.turnsPerCm = ReadField(kTurnsPerCmField, texts.turnsPerCm);
+    const auto read = [failed](InputField field, std::string_view caption, std::string_view text) {
+        if (failed != nullptr) {
+            *failed = field;
+        }
+        return ReadField(caption, text);
+    };
+    inputs.frequency = read(InputField::Frequency, kFrequencyField, texts.frequency);
+    inputs.resonatorDiameter =
+        read(InputField::ResonatorDiameter, kResonatorDiameterField, texts.resonatorDiameter);
+    inputs.coilDiameter = read(InputField::CoilDiameter, kCoilDiameterField, texts.coilDiameter);
+    inputs.turnsPerCm = read(InputField::TurnsPerCm, kTurnsPerCmField, texts.turnsPerCm);
     return inputs;
 }
 
@@ -127,7 +135,9 @@ void AppendSweepRows(const Inputs& in, const DesignPoint& centre, std::vector<Sw
                     " The sweep starts 0.5 MHz below the centre frequency, so the centre "
                     "frequency must be above 0.5 MHz.";
             } else if (f > f0) {
-                detail += " The sweep runs to 0.5 MHz above the centre frequency.";
+                detail +=
+                    " The sweep runs to 0.5 MHz above the centre frequency, so the centre "
+                    "frequency must stay 0.5 MHz below that.";
             } else {
                 detail += " The sweep starts 0.5 MHz below the centre frequency.";
             }
@@ -150,8 +160,16 @@ std::string SweepLine(const SweepRow& row) {
 
 CalcResult Calculate(const InputTexts& texts) {
     CalcResult result;
+    InputField reading = InputField::Frequency;
+    Inputs inputs{};
     try {
-        const Inputs inputs = ReadInputs(texts);
+        inputs = ReadInputs(texts, &reading);
+    } catch (const CalcError& error) {
+        result.error = error;
+        result.unreadableField = reading;
+        return result;
+    }
+    try {
         const DesignPoint centre = CentreDesign(inputs);
         result.values = ResultLines(inputs, centre);
         result.listsReplaced = true;

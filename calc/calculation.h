@@ -34,6 +34,9 @@ inline constexpr std::string_view kResonatorDiameterField = "Resonator Diameter"
 inline constexpr std::string_view kCoilDiameterField = "Coil Diameter";
 inline constexpr std::string_view kTurnsPerCmField = "Coil Turns Per cm";
 
+// The four fields, in the order they are read.
+enum class InputField { Frequency, ResonatorDiameter, CoilDiameter, TurnsPerCm };
+
 // The inputs as numbers, each single precision.
 struct Inputs {
     float frequency;
@@ -75,11 +78,15 @@ struct CalcResult {
     std::vector<SweepRow> rows;       // the sweep rows, column by column
     int selectIndex = -1;             // the entry to select: the centre row, or -1 after a fault
     std::optional<CalcError> error;   // the fault that ended the calculation, if any
+    // The field whose text is not a number (or too large), after such a fault.
+    std::optional<InputField> unreadableField;
 };
 
 // Reads one field's text as a single-precision number; the error names the field.
 float ReadField(std::string_view caption, std::string_view text);
-Inputs ReadInputs(const InputTexts& texts);
+// Reads the four fields in order; `failed`, if given, is left naming the field
+// being read when a text does not convert.
+Inputs ReadInputs(const InputTexts& texts, InputField* failed = nullptr);
 
 DesignPoint CentreDesign(const Inputs& inputs);
 std::vector<std::string> ResultLines(const Inputs& inputs, const DesignPoint& centre);

@@ -23,7 +23,7 @@ constexpr std::string_view kHelp =
     "default; an empty one (\"\") is an empty field.\n"
     "\n"
     "  --csv      print the sweep as CSV for a spreadsheet\n"
-    "  --help     print this help\n"
+    "  -h, --help print this help\n"
     "  --version  print the version\n"
     "  --         end of options: a value may begin with '-'\n"
     "\n"
@@ -80,6 +80,9 @@ Outcome Run(const std::vector<std::string_view>& args) {
     bool optionsEnded = false;
     std::vector<std::string_view> values;
     for (std::string_view arg : args) {
+        if (!optionsEnded && arg == "-h") {
+            arg = "--help";
+        }
         if (!optionsEnded && arg.size() >= 2 && arg.substr(0, 2) == "--") {
             if (arg == "--") {
                 optionsEnded = true;

@@ -115,8 +115,10 @@ void frmMain::CreateControls() {
     txtTPI = Field(Frame2, "txtTPI", TwipsRect(1080, 2400, 1335, 285), lblTPI);
     cmdGo = Place<QPushButton>(Frame2, "cmdGo", TwipsRect(840, 3000, 1335, 375),
                                QStringLiteral("Calculate"));
-    cmdGo->setAutoDefault(false);
+    // Not the window's default button: Enter in a field does not calculate.
+    // Enter on the button itself, once it has the focus, presses it.
     cmdGo->setDefault(false);
+    cmdGo->setAutoDefault(true);
     connect(cmdGo, &QPushButton::clicked, this, &frmMain::cmdGo_Click);
 
     Frame3 = Place<QGroupBox>(client, "Frame3", TwipsRect(3120, 0, 3135, 3615));
@@ -169,6 +171,12 @@ void frmMain::Calculate() {
     }
     if (result.error) {
         ReportError(this, *result.error);
+    }
+    if (result.unreadableField) {
+        QLineEdit* fields[] = {txtFreq, txtResDia, txtCoilDia, txtTPI};
+        QLineEdit* field = fields[static_cast<int>(*result.unreadableField)];
+        field->setFocus();
+        field->selectAll();
     }
 }
 

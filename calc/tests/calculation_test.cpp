@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -174,6 +175,32 @@ INSTANTIATE_TEST_SUITE_P(
                   Texts("562949953421312", "0.000000000000001", "34.925", "8.66"), 6, "0.05 MHz",
                   true, 2 + 9}),
     [](const testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
+
+struct UnreadableCase {
+    InputTexts texts;
+    std::optional<InputField> field;
+};
+
+class UnreadableField : public testing::TestWithParam<UnreadableCase> {};
+
+// A text that does not convert names its field, so that the window can put
+// the user back there; a fault in the design names none.
+TEST_P(UnreadableField, IsNamed) {
+    const CalcResult r = Calculate(GetParam().texts);
+    ASSERT_TRUE(r.error);
+    EXPECT_EQ(r.unreadableField, GetParam().field);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, UnreadableField,
+    testing::Values(UnreadableCase{Texts("x", "25.4", "34.925", "8.66"), InputField::Frequency},
+                    UnreadableCase{Texts("7.07", "", "34.925", "8.66"),
+                                   InputField::ResonatorDiameter},
+                    UnreadableCase{Texts("7.07", "25.4", "1,5", "x"), InputField::CoilDiameter},
+                    UnreadableCase{Texts("7.07", "25.4", "34.925", std::string(50, '9').c_str()),
+                                   InputField::TurnsPerCm},
+                    UnreadableCase{Texts("0", "25.4", "34.925", "8.66"), std::nullopt},
+                    UnreadableCase{Texts("0.5", "25.4", "34.925", "8.66"), std::nullopt}));
 
 class FrequencyLimit : public testing::TestWithParam<const char*> {};
 

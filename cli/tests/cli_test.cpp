@@ -141,6 +141,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "",
                 "zephyrod-cli: Run-time error 5: Invalid procedure call or argument. *"},
         CliCase{"Version", {"--version"}, 0, "zephyrod-cli 1.0.0\n", ""},
+        CliCase{"DashAfterDoubleDashIsAValue",
+                {"--", "-h"},
+                1,
+                "",
+                "zephyrod-cli: Run-time error 13: Type mismatch. Center Frequency \"-h\" is *"},
         CliCase{"UnknownOption",
                 {"--frequency"},
                 2,
@@ -179,7 +184,7 @@ TEST(CliCsv, SweepFaultKeepsRowsSoFar) {
 }
 
 TEST(CliHelp, DescribesUsage) {
-    const CliRun run = RunCli({"--help"});
+    const CliRun run = RunCli({"-h"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.rfind("usage: zephyrod-cli [--csv]", 0), 0u);
     EXPECT_NE(run.out.find("--csv"), std::string::npos);

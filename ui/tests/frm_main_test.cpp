@@ -344,6 +344,30 @@ class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
         QCOMPARE(main_->lstSweep->currentRow(), 12);
     }
 
+    void enterOnTheFocusedButtonCalculates() {
+        main_->cmdGo->setFocus();
+        QTest::keyClick(main_->cmdGo, Qt::Key_Return);
+        QCOMPARE(main_->lstValues->lines(), kDefaultValues);
+        QCOMPARE(main_->lstSweep->currentRow(), 12);
+    }
+
+    void unreadableFieldGetsTheFocus_data() {
+        QTest::addColumn<QString>("field");
+        QTest::newRow("frequency") << "txtFreq";
+        QTest::newRow("resonator diameter") << "txtResDia";
+        QTest::newRow("coil diameter") << "txtCoilDia";
+        QTest::newRow("turns per cm") << "txtTPI";
+    }
+
+    void unreadableFieldGetsTheFocus() {
+        QFETCH(QString, field);
+        auto* input = main_->findChild<QLineEdit*>(field);
+        input->setText("1,5");
+        calculateExpectingError();
+        QCOMPARE(main_->focusWidget(), input);
+        QCOMPARE(input->selectedText(), QString("1,5"));
+    }
+
     void errorReportIsOwnedByTheWindow() {
         main_->txtFreq->setText("x");
         QWidget* owner = nullptr;
