@@ -75,14 +75,20 @@ T HighestUsable(float diameter) {
 
 // A frequency as text to seven significant digits, rounded down so that the
 // number shown still works.
-std::string RoundedDown(double value) {
-    auto digits = static_cast<float>(value);
+template <class Digits>
+std::string RoundedDownAs(double value) {
+    auto digits = static_cast<Digits>(value);
     std::string text = NumberText(digits);
     while (digits > 0 && ParseDouble(text) > value) {
-        digits = std::nextafter(digits, 0.0f);
+        digits = std::nextafter(digits, Digits{0});
         text = NumberText(digits);
     }
     return text;
+}
+
+std::string RoundedDown(double value) {
+    return value <= std::numeric_limits<float>::max() ? RoundedDownAs<float>(value)
+                                                      : RoundedDownAs<double>(value);
 }
 
 // What to tell the user when the resonator is too short for its diameter.
@@ -166,10 +172,6 @@ double Log10(double x) {
         Raise(ErrorNumber::InvalidArgument, "The logarithm needs a number above 0.");
     }
     return Quotient(std::log(x), ln10, "", "The logarithm is beyond the range of numbers.");
-}
-
-double HighestFrequency(double diameter) {
-    return 4700 * 0.575 / diameter;
 }
 
 double CoilTurns(double inductance, double coilDiameter, double turnsPerCm) {

@@ -21,8 +21,8 @@ float CounterpoiseLength(float f);
 
 // Resonator capacitance in pF from its length and diameter (mm):
 // (length × 19.1 × 0.001) / Log10(length / diameter × 0.575).
-// Fails unless the resonator is at least 1/0.575 times as long as it is
-// thick, i.e. unless f < 2702.5 / diameter.
+// Fails unless the resonator is more than 1/0.575 times as long as it is
+// thick, roughly unless f < 2702.5 / diameter.
 double ResonatorCapacitance(float length, float diameter);
 double ResonatorCapacitance(double length, float diameter);
 
@@ -50,9 +50,6 @@ double CoilTurnsFromRoot(double inductance, double coilDiameter, double turnsPer
 inline double WheelerInductance(double n, double d, double p) {
     return (d * d * (n * n)) / (18 * d + (40 * n) * p);
 }
-
-// Highest frequency in MHz that a resonator of this diameter can be used at.
-double HighestFrequency(double diameter);
 
 // The largest turn count that half turns still count exactly: 2^51.
 inline constexpr double kMaxTurns = 2251799813685248.0;

@@ -37,10 +37,6 @@ TEST(AntennaModel, DefaultTurnsLieCloserBelowTheCrossing) {
     EXPECT_NEAR(WheelerInductance(56.0, d, p), 46.838, 5e-4);
 }
 
-TEST(AntennaModel, HighestFrequencyForOneInchResonator) {
-    EXPECT_NEAR(HighestFrequency(25.4), 106.3976, 1e-4);
-}
-
 struct FaultCase {
     const char* name;
     std::function<void()> call;
