@@ -23,16 +23,18 @@ std::string Quoted(std::string_view text) {
     return "\"" + shown + "\"";
 }
 
-std::string ExampleFor(std::string_view caption) {
+// The field's default text, as an example of what to type.
+std::string ExampleFor(InputField field) {
     const InputTexts defaults = DefaultInputTexts();
-    if (caption == kFrequencyField) {
-        return defaults.frequency;
-    }
-    if (caption == kResonatorDiameterField) {
-        return defaults.resonatorDiameter;
-    }
-    if (caption == kCoilDiameterField) {
-        return defaults.coilDiameter;
+    switch (field) {
+        case InputField::Frequency:
+            return defaults.frequency;
+        case InputField::ResonatorDiameter:
+            return defaults.resonatorDiameter;
+        case InputField::CoilDiameter:
+            return defaults.coilDiameter;
+        case InputField::TurnsPerCm:
+            break;
     }
     return defaults.turnsPerCm;
 }
@@ -48,22 +50,36 @@ InputTexts DefaultInputTexts() {
             NumberText(kDefaultCoilDiameter), NumberText(kDefaultTurnsPerCm)};
 }
 
-float ReadField(std::string_view caption, std::string_view text) {
+std::string_view FieldCaption(InputField field) {
+    switch (field) {
+        case InputField::Frequency:
+            return "Center Frequency";
+        case InputField::ResonatorDiameter:
+            return "Resonator Diameter";
+        case InputField::CoilDiameter:
+            return "Coil Diameter";
+        case InputField::TurnsPerCm:
+            break;
+    }
+    return "Coil Turns Per cm";
+}
+
+float ReadField(InputField field, std::string_view text) {
     try {
         return ParseSingle(text);
     } catch (const CalcError& error) {
-        std::string detail(caption);
+        std::string detail(FieldCaption(field));
         if (error.number() == ErrorNumber::Overflow) {
             detail += " " + Quoted(text) +
                       " is too large a number: a field holds numbers up to about 3.4 x 10^38.";
         } else if (IsBlankText(text)) {
             detail += " is empty: type a number, such as ";
-            detail += ExampleFor(caption);
+            detail += ExampleFor(field);
             detail += ".";
         } else {
             detail += " " + Quoted(text) +
                       " is not a number: type digits with an optional point, such as ";
-            detail += ExampleFor(caption);
+            detail += ExampleFor(field);
             detail += ".";
         }
         throw CalcError(error.number(), detail);
@@ -71,18 +87,17 @@ float ReadField(std::string_view caption, std::string_view text) {
 }
 
 Inputs ReadInputs(const InputTexts& texts, InputField* failed) {
-    Inputs inputs{};
-    const auto read = [failed](InputField field, std::string_view caption, std::string_view text) {
+    const auto read = [failed](InputField field, std::string_view text) {
         if (failed != nullptr) {
             *failed = field;
         }
-        return ReadField(caption, text);
+        return ReadField(field, text);
     };
-    inputs.frequency = read(InputField::Frequency, kFrequencyField, texts.frequency);
-    inputs.resonatorDiameter =
-        read(InputField::ResonatorDiameter, kResonatorDiameterField, texts.resonatorDiameter);
-    inputs.coilDiameter = read(InputField::CoilDiameter, kCoilDiameterField, texts.coilDiameter);
-    inputs.turnsPerCm = read(InputField::TurnsPerCm, kTurnsPerCmField, texts.turnsPerCm);
+    Inputs inputs{};
+    inputs.frequency = read(InputField::Frequency, texts.frequency);
+    inputs.resonatorDiameter = read(InputField::ResonatorDiameter, texts.resonatorDiameter);
+    inputs.coilDiameter = read(InputField::CoilDiameter, texts.coilDiameter);
+    inputs.turnsPerCm = read(InputField::TurnsPerCm, texts.turnsPerCm);
     return inputs;
 }
 

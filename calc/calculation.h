@@ -28,14 +28,11 @@ struct InputTexts {
 // The default values as the fields show them ("7.07", "25.4", "34.925", "8.66").
 InputTexts DefaultInputTexts();
 
-// The field captions, in the order the fields are read.
-inline constexpr std::string_view kFrequencyField = "Center Frequency";
-inline constexpr std::string_view kResonatorDiameterField = "Resonator Diameter";
-inline constexpr std::string_view kCoilDiameterField = "Coil Diameter";
-inline constexpr std::string_view kTurnsPerCmField = "Coil Turns Per cm";
-
 // The four fields, in the order they are read.
 enum class InputField { Frequency, ResonatorDiameter, CoilDiameter, TurnsPerCm };
+
+// A field's caption in the window, e.g. "Center Frequency".
+std::string_view FieldCaption(InputField field);
 
 // The inputs as numbers, each single precision.
 struct Inputs {
@@ -83,7 +80,7 @@ struct CalcResult {
 };
 
 // Reads one field's text as a single-precision number; the error names the field.
-float ReadField(std::string_view caption, std::string_view text);
+float ReadField(InputField field, std::string_view text);
 // Reads the four fields in order; `failed`, if given, is left naming the field
 // being read when a text does not convert.
 Inputs ReadInputs(const InputTexts& texts, InputField* failed = nullptr);

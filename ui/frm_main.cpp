@@ -47,6 +47,12 @@ QLineEdit* Field(QWidget* parent, const char* name, QRect geometry, QLabel* capt
     return field;
 }
 
+// A field's caption, the same words its errors use.
+QString FieldText(InputField field) {
+    const std::string_view caption = FieldCaption(field);
+    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+}
+
 QStringList ToQt(const std::vector<std::string>& lines) {
     QStringList list;
     list.reserve(static_cast<qsizetype>(lines.size()));
@@ -96,21 +102,21 @@ void frmMain::CreateControls() {
 
     Frame2 = Place<QGroupBox>(client, "Frame2", TwipsRect(0, 0, 3015, 3615),
                               QStringLiteral(" Parameters "));
-    Label1 = Caption(Frame2, "Label1", QStringLiteral("Center Frequency"),
-                     TwipsRect(120, 480, 855, 495));
+    Label1 =
+        Caption(Frame2, "Label1", FieldText(InputField::Frequency), TwipsRect(120, 480, 855, 495));
     txtFreq = Field(Frame2, "txtFreq", TwipsRect(1080, 600, 1335, 285), Label1);
     Label2 = Caption(Frame2, "Label2", QStringLiteral("MHz"), TwipsRect(2520, 600, 375, 255));
-    Label4 = Caption(Frame2, "Label4", QStringLiteral("Resonator Diameter"),
+    Label4 = Caption(Frame2, "Label4", FieldText(InputField::ResonatorDiameter),
                      TwipsRect(120, 1080, 855, 495));
     txtResDia = Field(Frame2, "txtResDia", TwipsRect(1080, 1200, 1335, 285), Label4);
     lblUnit[0] = Caption(Frame2, "lblUnit", QStringLiteral("mm"), TwipsRect(2520, 1200, 255, 255));
-    Label3 =
-        Caption(Frame2, "Label3", QStringLiteral("Coil Diameter"), TwipsRect(120, 1680, 735, 495));
+    Label3 = Caption(Frame2, "Label3", FieldText(InputField::CoilDiameter),
+                     TwipsRect(120, 1680, 735, 495));
     txtCoilDia = Field(Frame2, "txtCoilDia", TwipsRect(1080, 1800, 1335, 285), Label3);
     lblUnit[1] = Caption(Frame2, "lblUnit", QStringLiteral("mm"), TwipsRect(2520, 1800, 255, 255));
     lblUnit[0]->setProperty("index", 0);
     lblUnit[1]->setProperty("index", 1);
-    lblTPI = Caption(Frame2, "lblTPI", QStringLiteral("Coil Turns Per cm"),
+    lblTPI = Caption(Frame2, "lblTPI", FieldText(InputField::TurnsPerCm),
                      TwipsRect(120, 2280, 855, 375));
     txtTPI = Field(Frame2, "txtTPI", TwipsRect(1080, 2400, 1335, 285), lblTPI);
     cmdGo = Place<QPushButton>(Frame2, "cmdGo", TwipsRect(840, 3000, 1335, 375),

@@ -228,7 +228,7 @@ TEST(Calculation, LongFieldTextIsCutBetweenCharacters) {
         text += "\xc3\xa9";  // é
     }
     try {
-        ReadField(kFrequencyField, text);
+        ReadField(InputField::Frequency, text);
         FAIL() << "accepted";
     } catch (const CalcError& e) {
         const std::string& detail = e.detail();
