@@ -1,5 +1,6 @@
 #include "error_report.h"
 
+#include <QLabel>
 #include <QMessageBox>
 
 #include "calc_error.h"
@@ -16,6 +17,10 @@ void ReportError(QWidget* owner, const CalcError& error) {
                     QMessageBox::Ok, owner);
     box.setObjectName(QStringLiteral("errorReport"));
     box.setInformativeText(QString::fromStdString(error.detail()));
+    // The detail is a sentence or two: give it room instead of a narrow column.
+    if (auto* detail = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"))) {
+        detail->setMinimumWidth(box.fontMetrics().averageCharWidth() * 48);
+    }
     box.exec();
 }
 
