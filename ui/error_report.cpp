@@ -16,9 +16,12 @@ void ReportError(QWidget* owner, const CalcError& error) {
                                                static_cast<qsizetype>(error.description().size()))),
                     QMessageBox::Ok, owner);
     box.setObjectName(QStringLiteral("errorReport"));
+    box.setTextFormat(Qt::PlainText);
     box.setInformativeText(QString::fromStdString(error.detail()));
-    // The detail is a sentence or two: give it room instead of a narrow column.
     if (auto* detail = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"))) {
+        // The detail quotes what the user typed: show it as typed, never as markup.
+        detail->setTextFormat(Qt::PlainText);
+        // A sentence or two: give it room instead of a narrow column.
         detail->setMinimumWidth(box.fontMetrics().averageCharWidth() * 48);
     }
     box.exec();

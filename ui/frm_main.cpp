@@ -77,10 +77,15 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     Form_Load();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    Form_Unload();
+}
 
 void frmMain::CreateMenu() {
     QMenuBar* bar = menuBar();
+    // The bar is part of the window's design (the blank item places Help):
+    // keep it in the window on platforms with a global menu bar too.
+    bar->setNativeMenuBar(false);
     auto* style = new MenuBarStyle();
     style->setParent(bar);
     bar->setStyle(style);
@@ -93,6 +98,9 @@ void frmMain::CreateMenu() {
     mnuZRHelp->setObjectName(QStringLiteral("mnuZRHelp"));
     mnuAbout = mnuHelp->addAction(QStringLiteral("&About"), this, &frmMain::mnuAbout_Click);
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+    // Both stay in the Help menu: no platform moves them to an application menu.
+    mnuZRHelp->setMenuRole(QAction::NoRole);
+    mnuAbout->setMenuRole(QAction::NoRole);
 }
 
 void frmMain::CreateControls() {
@@ -187,7 +195,8 @@ void frmMain::Calculate() {
 }
 
 void frmMain::mnuZRHelp_Click() {
-    if (help_ == nullptr) {
+    // A help window that was closed is on its way out: open a new one.
+    if (help_ == nullptr || !help_->isVisible()) {
         help_ = new frmHelp();
     }
     help_->show();

@@ -3,17 +3,20 @@
 #include <QGuiApplication>
 #include <QWidget>
 
-#ifdef ZEPHYROD_HAVE_XCB
+#include <QtGui/qguiapplication_platform.h>
+
+// XCB calls need both libxcb and a Qt built for X11.
+#if defined(ZEPHYROD_HAVE_XCB) && QT_CONFIG(xcb)
+#define ZEPHYROD_X11_TITLE 1
 #include <xcb/xcb.h>
 
-#include <QtGui/qguiapplication_platform.h>
 #include <cstdlib>
 #include <cstring>
 #endif
 
 namespace zephyrod::ui {
 
-#ifdef ZEPHYROD_HAVE_XCB
+#ifdef ZEPHYROD_X11_TITLE
 namespace {
 
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
@@ -29,7 +32,7 @@ xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
 #endif
 
 void ClearNativeTitle([[maybe_unused]] QWidget* window) {
-#ifdef ZEPHYROD_HAVE_XCB
+#ifdef ZEPHYROD_X11_TITLE
     if (QGuiApplication::platformName() != QLatin1String("xcb") ||
         window->windowHandle() == nullptr) {
         return;

@@ -293,6 +293,17 @@ class HelpWindowTest : public zephyrod::ui::test::MainWindowTest {
         QCOMPARE(QApplication::focusWidget(), again->cmdOK);
     }
 
+    void reopeningRightAfterClosingShowsAWindow() {
+        frmHelp* first = openHelp();
+        QVERIFY(first != nullptr);
+        QPointer<frmHelp> closed = first;
+        first->close();  // its deletion is still pending
+        main_->mnuZRHelp->trigger();
+        QTRY_VERIFY(closed.isNull());
+        QVERIFY(main_->helpWindow() != nullptr);
+        QVERIFY(main_->helpWindow()->isVisible());
+    }
+
     void closingTheMainWindowClosesIt() {
         QPointer<frmHelp> help = openHelp();
         QVERIFY(help != nullptr);

@@ -77,14 +77,10 @@ class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
     QString calculateExpectingError() {
         QString shown;
         watchdog_->expect([&shown](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            if (box != nullptr) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 shown = box->text() + "\n" + box->informativeText();
-                QCOMPARE(box->parentWidget(), box->parentWidget());
-                box->accept();
-            } else {
-                modal->close();
             }
+            modal->close();
         });
         calculate();
         return shown;
@@ -158,7 +154,20 @@ class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
         const bool focusable =
             kind == "QLineEdit" || kind == "QPushButton" || kind == "QListWidget";
         QCOMPARE(bool(w->focusPolicy() & Qt::TabFocus), focusable);
-        Q_UNUSED(tabIndex);
+        if (focusable) {
+            // Its place among the focusable controls, counted from the frequency.
+            const QList<int> focusableTabIndexes = {1, 4, 6, 11, 12, 14, 16};
+            QWidget* at = main_->txtFreq;
+            int place = 0;
+            while (at != w && place < 7) {
+                do {
+                    at = at->nextInFocusChain();
+                } while (!(at->focusPolicy() & Qt::TabFocus) ||
+                         !main_->centralWidget()->isAncestorOf(at));
+                ++place;
+            }
+            QCOMPARE(place, int(focusableTabIndexes.indexOf(tabIndex)));
+        }
     }
 
     void windowFrame() {
@@ -478,19 +487,37 @@ class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
         QCOMPARE(QGuiApplication::clipboard()->text(), kDefaultSweep[12]);
 
         // The context menu's Copy All: every line of the list.
-        QTimer::singleShot(100, [] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            QVERIFY(menu != nullptr);
-            QCOMPARE(menu->actions().size(), 2);
-            QCOMPARE(menu->actions()[0]->text(), QString("Copy"));
-            QCOMPARE(menu->actions()[1]->text(), QString("Copy All"));
-            menu->actions()[1]->trigger();
-            menu->close();
+        QStringList items;
+        QTimer::singleShot(100, [&items] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                for (QAction* action : menu->actions()) {
+                    items << action->text();
+                }
+                menu->actions().last()->trigger();
+                menu->close();
+            }
         });
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10),
                                 main_->lstValues->mapToGlobal(QPoint(10, 10)));
         QApplication::sendEvent(main_->lstValues->viewport(), &event);
+        QCOMPARE(items, QStringList({"Copy", "Copy All"}));
         QCOMPARE(QGuiApplication::clipboard()->text(), kDefaultValues.join('\n'));
+    }
+
+    void typedMarkupIsShownAsTyped() {
+        main_->txtFreq->setText("<b>7</b>");
+        Qt::TextFormat format = Qt::RichText;
+        QString shown;
+        watchdog_->expect([&](QWidget* modal) {
+            if (auto* detail = modal->findChild<QLabel*>("qt_msgbox_informativelabel")) {
+                format = detail->textFormat();
+                shown = detail->text();
+            }
+            modal->close();
+        });
+        calculate();
+        QCOMPARE(format, Qt::PlainText);
+        QVERIFY2(shown.contains("\"<b>7</b>\""), qPrintable(shown));
     }
 
     void closingEndsTheProgramWithTheHelpWindow() {

@@ -56,10 +56,12 @@ void MainWindowTest::closeEverything() {
     main_->close();
     main_.reset();
     QTRY_VERIFY(VisibleTopLevels().isEmpty());
+    const bool stillExpecting = watchdog_->expecting();
     const QStringList unexpected = watchdog_->takeUnexpected();
+    watchdog_.reset();
+    QVERIFY2(!stillExpecting, "a dialog the test waited for never appeared");
     QVERIFY2(unexpected.isEmpty(), qPrintable(QStringLiteral("unexpected dialog: ") +
                                               unexpected.join(QStringLiteral(", "))));
-    watchdog_.reset();
 }
 
 QList<QWidget*> VisibleTopLevels() {
