@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStyle>
 
 #include "app_identity.h"
 #include "condensed_caption.h"
@@ -50,6 +51,9 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(DialogFont());
+    // The title and description are black: keep the box light under a dark
+    // desktop theme so that they stay readable.
+    setPalette(style()->standardPalette());
     setFixedSize(TwipsSize(kClientWidth, kClientHeight));
     CreateControls();
     Form_Load();
