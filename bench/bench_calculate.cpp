@@ -7,7 +7,7 @@ namespace {
 
 void Calculate(benchmark::State& state, const char* frequency) {
     zephyrod::InputTexts texts = zephyrod::DefaultInputTexts();
-    texts.frequency = frequency;
+    texts[0] = frequency;
     for (auto _ : state) {
         zephyrod::CalcResult result = zephyrod::Calculate(texts);
         benchmark::DoNotOptimize(result);

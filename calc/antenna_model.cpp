@@ -1,155 +1,79 @@
 #include "antenna_model.h"
 
-#include <bit>
+#include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <limits>
-#include <string>
-#include <type_traits>
+#include <optional>
 
-#include "calc_error.h"
-#include "number_text.h"
+#include "model_faults.h"
 
 namespace zephyrod::Module1 {
 namespace {
 
+using model_faults::Fault;
+
 // a / b with the faults of the calculator's arithmetic: x / 0 is a division
 // by zero, 0 / 0 and a result beyond the type's range are an overflow.
 template <class T>
-T Quotient(T a, T b, const char* zeroDetail, const char* rangeDetail) {
+T Quotient(T a, T b, Fault zero, Fault range) {
     if (b == 0) {
-        Raise(a == 0 ? ErrorNumber::Overflow : ErrorNumber::DivisionByZero, zeroDetail);
+        model_faults::Raise(zero, a == 0 ? std::optional(ErrorNumber::Overflow) : std::nullopt);
     }
     const T q = a / b;
     if (!std::isfinite(q)) {
-        Raise(ErrorNumber::Overflow, rangeDetail);
+        model_faults::Raise(range, ErrorNumber::Overflow);
     }
     return q;
 }
 
-double Finite(double value, const char* rangeDetail) {
+double Finite(double value, Fault range) {
     if (!std::isfinite(value)) {
-        Raise(ErrorNumber::Overflow, rangeDetail);
+        model_faults::Raise(range, ErrorNumber::Overflow);
     }
     return value;
-}
-
-constexpr const char* kZeroFrequency = "The frequency is 0 MHz; it must be above 0 MHz.";
-constexpr const char* kLengthRange =
-    "The resonator length for a frequency this close to 0 MHz is beyond the range of numbers; "
-    "the frequency must be at least 0.0000000000000000000000000000000000139 MHz.";
-constexpr const char* kCounterpoiseRange =
-    "The counterpoise length for a frequency this close to 0 MHz is beyond the range of "
-    "numbers.";
-constexpr const char* kCapacitanceRange =
-    "The resonator capacitance is beyond the range of numbers.";
-constexpr const char* kInductanceRange = "The required inductance is beyond the range of numbers.";
-
-// Whether a resonator cut for frequency f is long enough for its diameter:
-// length / diameter × 0.575 above 1, computed as the model computes it.
-template <class T>
-bool LongEnough(T f, float diameter) {
-    const T length = static_cast<T>(4700) / f;
-    return static_cast<double>(length / static_cast<T>(diameter)) * 0.575 > 1;
-}
-
-// The highest frequency of type T that still gives a long-enough resonator
-// (the ratio falls as the frequency rises), or 0 if none does.
-template <class T>
-T HighestUsable(float diameter) {
-    using Bits = std::conditional_t<sizeof(T) == 4, std::uint32_t, std::uint64_t>;
-    Bits low = 1;  // the smallest positive number
-    Bits high = std::bit_cast<Bits>(std::numeric_limits<T>::max());
-    if (!LongEnough(std::bit_cast<T>(low), diameter)) {
-        return 0;
-    }
-    if (LongEnough(std::bit_cast<T>(high), diameter)) {
-        return std::bit_cast<T>(high);
-    }
-    while (high - low > 1) {
-        const Bits middle = low + (high - low) / 2;
-        (LongEnough(std::bit_cast<T>(middle), diameter) ? low : high) = middle;
-    }
-    return std::bit_cast<T>(low);
-}
-
-// A frequency as text to seven significant digits, rounded down so that the
-// number shown still works.
-template <class Digits>
-std::string RoundedDownAs(double value) {
-    auto digits = static_cast<Digits>(value);
-    std::string text = NumberText(digits);
-    while (digits > 0 && ParseDouble(text) > value) {
-        digits = std::nextafter(digits, Digits{0});
-        text = NumberText(digits);
-    }
-    return text;
-}
-
-std::string RoundedDown(double value) {
-    return value <= std::numeric_limits<float>::max() ? RoundedDownAs<float>(value)
-                                                      : RoundedDownAs<double>(value);
-}
-
-// What to tell the user when the resonator is too short for its diameter.
-template <class T>
-std::string FrequencyLimitDetail(const char* what, float diameter) {
-    const T highest = HighestUsable<T>(diameter);
-    std::string detail =
-        std::string(what) + " for a resonator diameter of " + NumberText(diameter) + " mm: ";
-    if (highest == 0) {
-        return detail + "no frequency gives a resonator long enough for it.";
-    }
-    return detail + "the frequency must be at most " + RoundedDown(highest) + " MHz.";
 }
 
 template <class T>
 double Capacitance(T length, float diameter) {
     if (diameter < 0) {
-        Raise(ErrorNumber::InvalidArgument, "The resonator diameter must be above 0 mm.");
+        model_faults::Raise(Fault::NegativeResonatorDiameter);
     }
     if (diameter != 0 && length < 0) {
-        Raise(ErrorNumber::InvalidArgument, "The frequency must be above 0 MHz.");
+        model_faults::Raise(Fault::NegativeFrequency);
     }
-    const T q = Quotient(length, static_cast<T>(diameter),
-                         "The resonator diameter is 0 mm; it must be above 0 mm.",
-                         "The resonator diameter is too small for this frequency.");
+    const T q = Quotient(length, static_cast<T>(diameter), Fault::ZeroResonatorDiameter,
+                         Fault::ResonatorDiameterTooSmall);
     const double ratio = static_cast<double>(q) * 0.575;
+    constexpr bool kSingle = sizeof(T) == sizeof(float);
     if (ratio < 1) {
-        Raise(ErrorNumber::InvalidArgument,
-              FrequencyLimitDetail<T>("The frequency is too high", diameter));
+        model_faults::RaiseFrequencyTooHigh(diameter, false, kSingle);
     }
     const double g = Log10(ratio);
     const double p = (static_cast<double>(length) * 19.1) * 0.001;
     if (g == 0) {
-        Raise(ErrorNumber::DivisionByZero,
-              FrequencyLimitDetail<T>("The frequency is at the limit", diameter));
+        model_faults::RaiseFrequencyTooHigh(diameter, true, kSingle);
     }
-    return Quotient(p, g, "", kCapacitanceRange);
+    return Quotient(p, g, Fault::CapacitanceRange, Fault::CapacitanceRange);
 }
 
 template <class T>
 double Inductance(T f, double capacitance) {
-    const T q = Quotient(static_cast<T>(159), f, kZeroFrequency, kInductanceRange);
-    const double square = Finite(static_cast<double>(q) * static_cast<double>(q), kInductanceRange);
-    return Quotient(square, capacitance, "The resonator capacitance is 0 pF.", kInductanceRange);
+    const T q = Quotient(static_cast<T>(159), f, Fault::ZeroFrequency, Fault::InductanceRange);
+    const double square =
+        Finite(static_cast<double>(q) * static_cast<double>(q), Fault::InductanceRange);
+    return Quotient(square, capacitance, Fault::ZeroCapacitance, Fault::InductanceRange);
 }
-
-constexpr const char* kTurnsRange =
-    "The coil needs more turns than can be counted (at most 2251799813685248): raise the "
-    "frequency, use a wider coil form or more turns per cm.";
 
 }  // namespace
 
 float ResonatorLength(float f) {
-    return Quotient(4700.0f, f, kZeroFrequency, kLengthRange);
+    return Quotient(4700.0f, f, Fault::ZeroFrequency, Fault::FrequencyNearZero);
 }
 double ResonatorLength(double f) {
-    return Quotient(4700.0, f, kZeroFrequency, kLengthRange);
+    return Quotient(4700.0, f, Fault::ZeroFrequency, Fault::FrequencyNearZero);
 }
 
 float CounterpoiseLength(float f) {
-    return Quotient(58.0f, f, kZeroFrequency, kCounterpoiseRange);
+    return Quotient(58.0f, f, Fault::ZeroFrequency, Fault::CounterpoiseRange);
 }
 
 double ResonatorCapacitance(float length, float diameter) {
@@ -169,9 +93,9 @@ double RequiredInductance(double f, double capacitance) {
 double Log10(double x) {
     const double ln10 = std::log(10.0);
     if (!(x > 0)) {
-        Raise(ErrorNumber::InvalidArgument, "The logarithm needs a number above 0.");
+        model_faults::Raise(Fault::LogarithmDomain);
     }
-    return Quotient(std::log(x), ln10, "", "The logarithm is beyond the range of numbers.");
+    return Quotient(std::log(x), ln10, Fault::LogarithmRange, Fault::LogarithmRange);
 }
 
 double CoilTurns(double inductance, double coilDiameter, double turnsPerCm) {
@@ -180,17 +104,16 @@ double CoilTurns(double inductance, double coilDiameter, double turnsPerCm) {
 
 template <class Real>
 double CoilTurnsFromRoot(double inductance, double coilDiameter, double turnsPerCm) {
-    const double d = Finite(coilDiameter / 25.4, kTurnsRange);
-    const double turnsPerInch = Finite(turnsPerCm * 2.54, kTurnsRange);
-    const double p = Quotient(1.0, turnsPerInch,
-                              "The coil turns per cm are 0; they must be above 0.", kTurnsRange);
+    const double d = Finite(coilDiameter / 25.4, Fault::TurnsBeyondCounting);
+    const double turnsPerInch = Finite(turnsPerCm * 2.54, Fault::TurnsBeyondCounting);
+    const double p = Quotient(1.0, turnsPerInch, Fault::ZeroTurnsPerCm, Fault::TurnsBeyondCounting);
     if (!(coilDiameter > 0)) {
-        Raise(ErrorNumber::InvalidArgument, "The coil diameter must be above 0 mm.");
+        model_faults::Raise(Fault::CoilDiameterNotPositive);
     }
     if (turnsPerCm < 0) {
-        Raise(ErrorNumber::InvalidArgument, "The coil turns per cm must not be below 0.");
+        model_faults::Raise(Fault::NegativeTurnsPerCm);
     }
-    Finite(inductance, kInductanceRange);
+    Finite(inductance, Fault::InductanceRange);
     if (!(inductance > 0)) {
         return 0;  // No winding is needed for a requirement that is not positive.
     }
@@ -202,7 +125,7 @@ double CoilTurnsFromRoot(double inductance, double coilDiameter, double turnsPer
     const Real c = Real{18} * d * inductance;
     const Real root = (b + std::sqrt(b * b + 4 * a * c)) / (2 * a);
     if (!(root <= static_cast<Real>(kMaxTurns) + 8)) {
-        Raise(ErrorNumber::Overflow, kTurnsRange);
+        model_faults::Raise(Fault::TurnsBeyondCounting);
     }
 
     // Where the turn counts grow so large that the computed L(n) no longer
@@ -225,12 +148,12 @@ double CoilTurnsFromRoot(double inductance, double coilDiameter, double turnsPer
         upper = lc(n);
     }
     if (steps >= kMaxSteps) {
-        Raise(ErrorNumber::Overflow, kTurnsRange);
+        model_faults::Raise(Fault::TurnsBeyondCounting);
     }
     const double lower = WheelerInductance(n - 0.5, d, p);
     const double turns = std::abs(inductance - upper) < std::abs(inductance - lower) ? n : n - 0.5;
     if (turns > kMaxTurns) {
-        Raise(ErrorNumber::Overflow, kTurnsRange);
+        model_faults::Raise(Fault::TurnsBeyondCounting);
     }
     return turns;
 }

@@ -18,13 +18,16 @@ std::string_view ErrorDescription(ErrorNumber number) {
     return "Unknown error";
 }
 
-CalcError::CalcError(ErrorNumber number, std::string detail)
+CalcError::CalcError(ErrorNumber number, std::string detail, std::optional<InputField> field)
     : std::runtime_error(std::string(ErrorDescription(number))),
       number_(number),
-      detail_(std::move(detail)) {}
+      detail_(std::move(detail)),
+      field_(field) {}
 
 std::string ErrorLine(const CalcError& error) {
-    std::string line = "Run-time error " + IntegerText(error.code()) + ": ";
+    std::string line = "Run-time error ";
+    line += IntegerText(error.code());
+    line += ": ";
     line += error.description();
     if (!error.detail().empty()) {
         line += ". ";
@@ -33,8 +36,8 @@ std::string ErrorLine(const CalcError& error) {
     return line;
 }
 
-void Raise(ErrorNumber number, std::string detail) {
-    throw CalcError(number, std::move(detail));
+void Raise(ErrorNumber number, std::string detail, std::optional<InputField> field) {
+    throw CalcError(number, std::move(detail), field);
 }
 
 }  // namespace zephyrod

@@ -2,9 +2,12 @@
 // detail that tells the user what to fix.
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+
+#include "input_fields.h"
 
 namespace zephyrod {
 
@@ -20,21 +23,26 @@ std::string_view ErrorDescription(ErrorNumber number);
 
 class CalcError : public std::runtime_error {
   public:
-    CalcError(ErrorNumber number, std::string detail);
+    // `field` names the input at fault when the error concerns one field alone.
+    CalcError(ErrorNumber number, std::string detail,
+              std::optional<InputField> field = std::nullopt);
 
     ErrorNumber number() const { return number_; }
     int code() const { return static_cast<int>(number_); }
     std::string_view description() const { return ErrorDescription(number_); }
     const std::string& detail() const { return detail_; }
+    std::optional<InputField> field() const { return field_; }
 
   private:
     ErrorNumber number_;
     std::string detail_;
+    std::optional<InputField> field_;
 };
 
 // One line for a report: "Run-time error 11: Division by zero. <detail>"
 std::string ErrorLine(const CalcError& error);
 
-[[noreturn]] void Raise(ErrorNumber number, std::string detail);
+[[noreturn]] void Raise(ErrorNumber number, std::string detail,
+                        std::optional<InputField> field = std::nullopt);
 
 }  // namespace zephyrod

@@ -25,18 +25,23 @@ std::string Quoted(std::string_view text) {
 
 // The field's default text, as an example of what to type.
 std::string ExampleFor(InputField field) {
-    const InputTexts defaults = DefaultInputTexts();
-    switch (field) {
-        case InputField::Frequency:
-            return defaults.frequency;
-        case InputField::ResonatorDiameter:
-            return defaults.resonatorDiameter;
-        case InputField::CoilDiameter:
-            return defaults.coilDiameter;
-        case InputField::TurnsPerCm:
-            break;
+    return NumberText(FieldInfo(field).defaultValue);
+}
+
+// Whether the text is a number written with a comma for the decimal point.
+bool IsCommaDecimal(std::string_view text) {
+    const std::size_t comma = text.find(',');
+    if (comma == std::string_view::npos || text.find(',', comma + 1) != std::string_view::npos) {
+        return false;
     }
-    return defaults.turnsPerCm;
+    std::string withPoint(text);
+    withPoint[comma] = '.';
+    try {
+        ParseDouble(withPoint);
+        return true;
+    } catch (const CalcError&) {
+        return false;
+    }
 }
 
 bool IsBlankText(std::string_view text) {
@@ -46,58 +51,45 @@ bool IsBlankText(std::string_view text) {
 }  // namespace
 
 InputTexts DefaultInputTexts() {
-    return {NumberText(kDefaultFrequency), NumberText(kDefaultResonatorDiameter),
-            NumberText(kDefaultCoilDiameter), NumberText(kDefaultTurnsPerCm)};
-}
-
-std::string_view FieldCaption(InputField field) {
-    switch (field) {
-        case InputField::Frequency:
-            return "Center Frequency";
-        case InputField::ResonatorDiameter:
-            return "Resonator Diameter";
-        case InputField::CoilDiameter:
-            return "Coil Diameter";
-        case InputField::TurnsPerCm:
-            break;
+    InputTexts texts;
+    for (const InputFieldInfo& info : kInputFields) {
+        TextOf(texts, info.field) = NumberText(info.defaultValue);
     }
-    return "Coil Turns Per cm";
+    return texts;
 }
 
 float ReadField(InputField field, std::string_view text) {
     try {
         return ParseSingle(text);
     } catch (const CalcError& error) {
-        std::string detail(FieldCaption(field));
+        const std::string caption(FieldInfo(field).caption);
+        const std::string example = ExampleFor(field);
+        std::string detail;
         if (error.number() == ErrorNumber::Overflow) {
-            detail += " " + Quoted(text) +
-                      " is too large a number: a field holds numbers up to about 3.4 x 10^38.";
+            detail = caption + " " + Quoted(text) +
+                     " is too large a number for the calculator: type a smaller one, such as " +
+                     example + ".";
         } else if (IsBlankText(text)) {
-            detail += " is empty: type a number, such as ";
-            detail += ExampleFor(field);
-            detail += ".";
+            detail = caption + " is empty: type a number, such as " + example + ".";
+        } else if (IsCommaDecimal(text)) {
+            detail = caption + " " + Quoted(text) +
+                     " has a comma: use a point for decimals, as in " + example + ".";
         } else {
-            detail += " " + Quoted(text) +
-                      " is not a number: type digits with an optional point, such as ";
-            detail += ExampleFor(field);
-            detail += ".";
+            detail = caption + " " + Quoted(text) +
+                     " is not a number: type digits with an optional point, such as " + example +
+                     ".";
         }
-        throw CalcError(error.number(), detail);
+        throw CalcError(error.number(), detail, field);
     }
 }
 
-Inputs ReadInputs(const InputTexts& texts, InputField* failed) {
-    const auto read = [failed](InputField field, std::string_view text) {
-        if (failed != nullptr) {
-            *failed = field;
-        }
-        return ReadField(field, text);
-    };
+Inputs ReadInputs(const InputTexts& texts) {
+    const auto read = [&texts](InputField field) { return ReadField(field, TextOf(texts, field)); };
     Inputs inputs{};
-    inputs.frequency = read(InputField::Frequency, texts.frequency);
-    inputs.resonatorDiameter = read(InputField::ResonatorDiameter, texts.resonatorDiameter);
-    inputs.coilDiameter = read(InputField::CoilDiameter, texts.coilDiameter);
-    inputs.turnsPerCm = read(InputField::TurnsPerCm, texts.turnsPerCm);
+    inputs.frequency = read(InputField::Frequency);
+    inputs.resonatorDiameter = read(InputField::ResonatorDiameter);
+    inputs.coilDiameter = read(InputField::CoilDiameter);
+    inputs.turnsPerCm = read(InputField::TurnsPerCm);
     return inputs;
 }
 
@@ -147,21 +139,22 @@ void AppendSweepRows(const Inputs& in, const DesignPoint& centre, std::vector<Sw
                 "In the sweep at " + FormatPattern(f, "0.00") + " MHz: " + error.detail();
             if (f <= 0) {
                 detail +=
-                    " The sweep starts 0.5 MHz below the centre frequency, so the centre "
+                    " The sweep starts 0.5 MHz below the center frequency, so the center "
                     "frequency must be above 0.5 MHz.";
             } else if (f > f0) {
                 detail +=
-                    " The sweep runs to 0.5 MHz above the centre frequency, so the centre "
+                    " The sweep runs to 0.5 MHz above the center frequency, so the center "
                     "frequency must stay 0.5 MHz below that.";
             } else {
-                detail += " The sweep starts 0.5 MHz below the centre frequency.";
+                detail += " The sweep starts 0.5 MHz below the center frequency.";
             }
+            // A fault in the sweep concerns the design as a whole, not one field.
             throw CalcError(error.number(), detail);
         }
         const double next = f + step;
         if (next == f) {
             Raise(ErrorNumber::Overflow,
-                  "The centre frequency is too large for the sweep: a step of 0.05 MHz no "
+                  "The center frequency is too large for the sweep: a step of 0.05 MHz no "
                   "longer changes it. It must stay below 562949953421312 MHz.");
         }
         f = next;
@@ -173,31 +166,23 @@ std::string SweepLine(const SweepRow& row) {
            row.lengthDelta + "mm   " + row.turnsDelta + " T";
 }
 
+std::vector<std::string> ResultLists::SweepLines() const {
+    std::vector<std::string> lines{std::string(kSweepHeader), std::string(kSweepRule)};
+    for (const SweepRow& row : rows) {
+        lines.push_back(SweepLine(row));
+    }
+    return lines;
+}
+
 CalcResult Calculate(const InputTexts& texts) {
     CalcResult result;
-    InputField reading = InputField::Frequency;
-    Inputs inputs{};
     try {
-        inputs = ReadInputs(texts, &reading);
-    } catch (const CalcError& error) {
-        result.error = error;
-        result.unreadableField = reading;
-        return result;
-    }
-    try {
+        const Inputs inputs = ReadInputs(texts);
         const DesignPoint centre = CentreDesign(inputs);
-        result.values = ResultLines(inputs, centre);
-        result.listsReplaced = true;
-        try {
-            AppendSweepRows(inputs, centre, result.rows);
-            result.selectIndex = kCentreRowIndex;
-        } catch (const CalcError& error) {
-            result.error = error;  // the rows so far stay in the table
-        }
-        result.sweep = {std::string(kSweepHeader), std::string(kSweepRule)};
-        for (const SweepRow& row : result.rows) {
-            result.sweep.push_back(SweepLine(row));
-        }
+        std::vector<std::string> values = ResultLines(inputs, centre);
+        ResultLists& lists = result.lists.emplace();
+        lists.values = std::move(values);
+        AppendSweepRows(inputs, centre, lists.rows);  // on a fault the rows so far stay
     } catch (const CalcError& error) {
         result.error = error;
     }

@@ -57,13 +57,13 @@ std::string CsvText(const std::vector<SweepRow>& rows) {
     return text;
 }
 
-std::string ListText(const CalcResult& result) {
+std::string ListText(const ResultLists& lists) {
     std::string text;
-    for (const std::string& line : result.values) {
+    for (const std::string& line : lists.values) {
         text += line + "\n";
     }
     text += "\n";
-    for (const std::string& line : result.sweep) {
+    for (const std::string& line : lists.SweepLines()) {
         text += line + "\n";
     }
     return text;
@@ -99,21 +99,19 @@ Outcome Run(const std::vector<std::string_view>& args) {
             values.push_back(arg);
         }
     }
-    if (values.size() > 4) {
+    if (values.size() > kInputFieldCount) {
         return UsageError("at most four values");
     }
 
     InputTexts texts = DefaultInputTexts();
-    std::string* fields[] = {&texts.frequency, &texts.resonatorDiameter, &texts.coilDiameter,
-                             &texts.turnsPerCm};
     for (std::size_t i = 0; i < values.size(); ++i) {
-        *fields[i] = std::string(values[i]);
+        texts[i] = std::string(values[i]);
     }
 
     const CalcResult result = Calculate(texts);
     Outcome outcome;
-    if (result.listsReplaced) {
-        outcome.out = csv ? CsvText(result.rows) : ListText(result);
+    if (result.lists) {
+        outcome.out = csv ? CsvText(result.lists->rows) : ListText(*result.lists);
     }
     if (result.error) {
         outcome.err = "zephyrod-cli: " + ErrorLine(*result.error) + "\n";

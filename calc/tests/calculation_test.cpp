@@ -8,13 +8,14 @@
 #include <vector>
 
 #include "calculation.h"
+#include "case_name.h"
 #include "default_design.h"
 
 namespace zephyrod {
 namespace {
 
-InputTexts Texts(const char* f, const char* res, const char* coil, const char* tpi) {
-    return InputTexts{f, res, coil, tpi};
+InputTexts Texts(std::string f, std::string res, std::string coil, std::string tpi) {
+    return InputTexts{std::move(f), std::move(res), std::move(coil), std::move(tpi)};
 }
 
 struct ResultsCase {
@@ -27,10 +28,10 @@ class ResultLinesFor : public testing::TestWithParam<ResultsCase> {};
 TEST_P(ResultLinesFor, AreExact) {
     const CalcResult r = Calculate(GetParam().texts);
     ASSERT_FALSE(r.error) << r.error->detail();
-    ASSERT_TRUE(r.listsReplaced);
-    ASSERT_EQ(r.values.size(), 6u);
+    ASSERT_TRUE(r.lists);
+    ASSERT_EQ(r.lists->values.size(), 6u);
     for (std::size_t i = 0; i < 6; ++i) {
-        EXPECT_EQ(r.values[i], GetParam().lines[i]) << "line " << i + 1;
+        EXPECT_EQ(r.lists->values[i], GetParam().lines[i]) << "line " << i + 1;
     }
 }
 
@@ -54,16 +55,19 @@ INSTANTIATE_TEST_SUITE_P(
         ResultsCase{Texts(" 7.07", "25.4 ", "\t34.925", "8.66"),
                     {"Resonator Length = 664.78 mm", "Counterpoise Length = 8.20 M",
                      "Resonator Capacitance = 10.78 pF", "Required Inductance = 46.90 uH",
-                     "Number of Coil Turns = 56.0", "Coil Length = 65 mm"}}));
+                     "Number of Coil Turns = 56.0", "Coil Length = 65 mm"}}),
+    testing_names::NameBy([](const ResultsCase& c) {
+        return c.texts[0] + " " + c.texts[1] + " " + c.texts[2] + " " + c.texts[3];
+    }));
 
 using testdata::kDefaultSweep;
 
 TEST(SweepTable, DefaultTableIsExact) {
     const CalcResult r = Calculate(DefaultInputTexts());
     ASSERT_FALSE(r.error);
-    EXPECT_EQ(r.sweep, kDefaultSweep);
-    EXPECT_EQ(r.selectIndex, 12);
-    EXPECT_EQ(r.rows.size(), 21u);
+    ASSERT_TRUE(r.lists);
+    EXPECT_EQ(r.lists->SweepLines(), kDefaultSweep);
+    EXPECT_EQ(r.lists->rows.size(), 21u);
     EXPECT_EQ(kSweepHeader.size(), 43u);
     EXPECT_EQ(kSweepRule.size(), 48u);
 }
@@ -71,18 +75,20 @@ TEST(SweepTable, DefaultTableIsExact) {
 TEST(SweepTable, TwentyRowsWhenTheLastSumOvershoots) {
     const CalcResult r = Calculate(Texts("14.2", "20", "30", "11"));
     ASSERT_FALSE(r.error);
-    ASSERT_EQ(r.sweep.size(), 22u);
-    EXPECT_EQ(r.sweep[2], "13.70      343.07mm     31.0       12.08mm   1.0 T");
-    EXPECT_EQ(r.sweep[12], "14.20      330.99mm     30.0       0.00mm   0.0 T");
-    EXPECT_EQ(r.sweep[21], "14.65      320.82mm     29.0       10.17mm   1.0 T");
-    EXPECT_EQ(r.selectIndex, 12);
+    const std::vector<std::string> sweep = r.lists->SweepLines();
+    ASSERT_EQ(sweep.size(), 22u);
+    EXPECT_EQ(sweep[2], "13.70      343.07mm     31.0       12.08mm   1.0 T");
+    EXPECT_EQ(sweep[12], "14.20      330.99mm     30.0       0.00mm   0.0 T");
+    EXPECT_EQ(sweep[21], "14.65      320.82mm     29.0       10.17mm   1.0 T");
 }
 
 TEST(SweepTable, RowsHoldTheLineColumns) {
     const CalcResult r = Calculate(DefaultInputTexts());
-    ASSERT_EQ(r.rows.size() + 2, r.sweep.size());
-    for (std::size_t i = 0; i < r.rows.size(); ++i) {
-        EXPECT_EQ(SweepLine(r.rows[i]), r.sweep[i + 2]);
+    ASSERT_TRUE(r.lists);
+    const std::vector<std::string> sweep = r.lists->SweepLines();
+    ASSERT_EQ(r.lists->rows.size() + 2, sweep.size());
+    for (std::size_t i = 0; i < r.lists->rows.size(); ++i) {
+        EXPECT_EQ(SweepLine(r.lists->rows[i]), sweep[i + 2]);
     }
 }
 
@@ -90,8 +96,8 @@ TEST(SweepTable, CentreJustAboveHalfMegahertzCompletes) {
     for (const char* f : {"0.55", "0.5000001"}) {
         const CalcResult r = Calculate(Texts(f, "25.4", "34.925", "8.66"));
         EXPECT_FALSE(r.error) << f;
-        EXPECT_EQ(r.selectIndex, 12) << f;
-        EXPECT_GE(r.sweep.size(), 22u) << f;
+        ASSERT_TRUE(r.lists) << f;
+        EXPECT_GE(r.lists->rows.size(), 20u) << f;
     }
 }
 
@@ -113,16 +119,13 @@ TEST_P(CalculationFaults, LeaveTheListsAsStated) {
     EXPECT_EQ(r.error->code(), c.code) << r.error->detail();
     EXPECT_NE(r.error->detail().find(c.detailPart), std::string::npos) << r.error->detail();
     EXPECT_FALSE(r.error->description().empty());
-    EXPECT_EQ(r.listsReplaced, c.listsReplaced);
-    EXPECT_EQ(r.selectIndex, -1);
+    ASSERT_EQ(r.lists.has_value(), c.listsReplaced);
     if (c.listsReplaced) {
-        EXPECT_EQ(r.values.size(), 6u);
-        ASSERT_EQ(r.sweep.size(), c.sweepLines);
-        EXPECT_EQ(r.sweep[0], kSweepHeader);
-        EXPECT_EQ(r.sweep[1], kSweepRule);
-    } else {
-        EXPECT_TRUE(r.values.empty());
-        EXPECT_TRUE(r.sweep.empty());
+        EXPECT_EQ(r.lists->values.size(), 6u);
+        const std::vector<std::string> sweep = r.lists->SweepLines();
+        ASSERT_EQ(sweep.size(), c.sweepLines);
+        EXPECT_EQ(sweep[0], kSweepHeader);
+        EXPECT_EQ(sweep[1], kSweepRule);
     }
 }
 
@@ -176,31 +179,53 @@ INSTANTIATE_TEST_SUITE_P(
                   true, 2 + 9}),
     [](const testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 
-struct UnreadableCase {
+struct FieldCase {
+    const char* name;
     InputTexts texts;
     std::optional<InputField> field;
 };
 
-class UnreadableField : public testing::TestWithParam<UnreadableCase> {};
+class FieldAtFault : public testing::TestWithParam<FieldCase> {};
 
-// A text that does not convert names its field, so that the window can put
-// the user back there; a fault in the design names none.
-TEST_P(UnreadableField, IsNamed) {
+// An error that concerns one input names its field, so that the window can
+// put the user back there; a fault in the sweep names none.
+TEST_P(FieldAtFault, IsNamed) {
     const CalcResult r = Calculate(GetParam().texts);
     ASSERT_TRUE(r.error);
-    EXPECT_EQ(r.unreadableField, GetParam().field);
+    EXPECT_EQ(r.error->field(), GetParam().field) << r.error->detail();
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Fields, UnreadableField,
-    testing::Values(UnreadableCase{Texts("x", "25.4", "34.925", "8.66"), InputField::Frequency},
-                    UnreadableCase{Texts("7.07", "", "34.925", "8.66"),
-                                   InputField::ResonatorDiameter},
-                    UnreadableCase{Texts("7.07", "25.4", "1,5", "x"), InputField::CoilDiameter},
-                    UnreadableCase{Texts("7.07", "25.4", "34.925", std::string(50, '9').c_str()),
-                                   InputField::TurnsPerCm},
-                    UnreadableCase{Texts("0", "25.4", "34.925", "8.66"), std::nullopt},
-                    UnreadableCase{Texts("0.5", "25.4", "34.925", "8.66"), std::nullopt}));
+    Fields, FieldAtFault,
+    testing::Values(
+        FieldCase{"FrequencyNotANumber", Texts("x", "25.4", "34.925", "8.66"),
+                  InputField::Frequency},
+        FieldCase{"ResonatorDiameterEmpty", Texts("7.07", "", "34.925", "8.66"),
+                  InputField::ResonatorDiameter},
+        FieldCase{"FirstOfTwoBadFields", Texts("7.07", "25.4", "1,5", "x"),
+                  InputField::CoilDiameter},
+        FieldCase{"TurnsPerCmTooLarge", Texts("7.07", "25.4", "34.925", std::string(50, '9')),
+                  InputField::TurnsPerCm},
+        FieldCase{"FrequencyZero", Texts("0", "25.4", "34.925", "8.66"), InputField::Frequency},
+        FieldCase{"FrequencyNegative", Texts("-7", "25.4", "34.925", "8.66"),
+                  InputField::Frequency},
+        FieldCase{"FrequencyTooHighForResonator", Texts("110", "25.4", "34.925", "8.66"),
+                  InputField::Frequency},
+        FieldCase{"FrequencyNearZero",
+                  Texts("0." + std::string(40, '0') + "1", "25.4", "34.925", "8.66"),
+                  InputField::Frequency},
+        FieldCase{"ResonatorDiameterZero", Texts("7.07", "0", "34.925", "8.66"),
+                  InputField::ResonatorDiameter},
+        FieldCase{"ResonatorDiameterNegative", Texts("7.07", "-25.4", "34.925", "8.66"),
+                  InputField::ResonatorDiameter},
+        FieldCase{"CoilDiameterZero", Texts("7.07", "25.4", "0", "8.66"), InputField::CoilDiameter},
+        FieldCase{"TurnsPerCmZero", Texts("7.07", "25.4", "34.925", "0"), InputField::TurnsPerCm},
+        FieldCase{"TurnsPerCmNegative", Texts("7.07", "25.4", "34.925", "-1"),
+                  InputField::TurnsPerCm},
+        FieldCase{"SweepReachesZero", Texts("0.5", "25.4", "34.925", "8.66"), std::nullopt},
+        FieldCase{"SweepPassesResonatorLimit", Texts("106.2", "25.4", "34.925", "8.66"),
+                  std::nullopt}),
+    [](const testing::TestParamInfo<FieldCase>& info) { return std::string(info.param.name); });
 
 class FrequencyLimit : public testing::TestWithParam<const char*> {};
 
@@ -220,7 +245,8 @@ TEST_P(FrequencyLimit, NamedInTheDetailWorks) {
 
 INSTANTIATE_TEST_SUITE_P(Diameters, FrequencyLimit,
                          testing::Values("25.4", "20", "0.003365613", "100000000", "1", "7.5",
-                                         "0.000001", "123456.789"));
+                                         "0.000001", "123456.789"),
+                         testing_names::NameBy([](const char* d) { return std::string(d); }));
 
 TEST(Calculation, LongFieldTextIsCutBetweenCharacters) {
     std::string text = "a";
@@ -252,11 +278,14 @@ TEST(Calculation, NoResultEverPrintsInfOrNan) {
     for (const char* f : values) {
         for (const char* res : values) {
             const CalcResult r = Calculate(Texts(f, res, "34.925", "8.66"));
-            for (const auto& line : r.values) {
+            if (!r.lists) {
+                continue;
+            }
+            for (const auto& line : r.lists->values) {
                 EXPECT_EQ(line.find("inf"), std::string::npos) << line;
                 EXPECT_EQ(line.find("nan"), std::string::npos) << line;
             }
-            for (const auto& line : r.sweep) {
+            for (const auto& line : r.lists->SweepLines()) {
                 EXPECT_EQ(line.find("inf"), std::string::npos) << line;
                 EXPECT_EQ(line.find("nan"), std::string::npos) << line;
             }

@@ -6,6 +6,8 @@
 
 #include "antenna_model.h"
 #include "calc_error.h"
+#include "case_name.h"
+#include "number_text.h"
 
 namespace zephyrod::Module1 {
 namespace {
@@ -72,7 +74,11 @@ INSTANTIATE_TEST_SUITE_P(Corners, CoilTurnsCases,
                                          Coil{0.001, 100, 0.5}, Coil{10000, 100, 0.5},
                                          Coil{10000, 1, 0.5}, Coil{10000, 100, 40},
                                          Coil{10000, 1, 40}, Coil{1e-9, 34.925, 8.66},
-                                         Coil{1311.2, 34.925, 8.66}));
+                                         Coil{1311.2, 34.925, 8.66}),
+                         testing_names::NameBy([](const Coil& c) {
+                             return NumberText(c.inductance) + "uH " + NumberText(c.coilDiameter) +
+                                    "mm " + NumberText(c.turnsPerCm) + "tpcm";
+                         }));
 
 TEST(CoilTurns, TieGoesToTheLowerCount) {
     // A requirement exactly midway between the inductances of n - 0.5 and n turns.

@@ -29,10 +29,12 @@ TEST_F(CommaDecimalLocale, TextsKeepThePoint) {
     ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
     const CalcResult r = Calculate(DefaultInputTexts());
     ASSERT_FALSE(r.error);
-    EXPECT_EQ(r.values[0], "Resonator Length = 664.78 mm");
-    EXPECT_EQ(r.values[5], "Coil Length = 65 mm");
-    EXPECT_EQ(r.sweep[12], "7.07      664.78mm     56.0       0.00mm   0.0 T");
-    EXPECT_EQ(r.sweep[2], "6.57      715.37mm     61.0       50.59mm   5.0 T");
+    ASSERT_TRUE(r.lists);
+    EXPECT_EQ(r.lists->values[0], "Resonator Length = 664.78 mm");
+    EXPECT_EQ(r.lists->values[5], "Coil Length = 65 mm");
+    const std::vector<std::string> sweep = r.lists->SweepLines();
+    EXPECT_EQ(sweep[12], "7.07      664.78mm     56.0       0.00mm   0.0 T");
+    EXPECT_EQ(sweep[2], "6.57      715.37mm     61.0       50.59mm   5.0 T");
     EXPECT_EQ(FormatPattern(1234.5, "#.00"), "1234.50");
     EXPECT_EQ(NumberText(34.925f), "34.925");
     EXPECT_EQ(ParseSingle("7.07"), 7.07f);

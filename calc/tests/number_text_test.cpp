@@ -7,10 +7,13 @@
 #include <string>
 
 #include "calc_error.h"
+#include "case_name.h"
 #include "number_text.h"
 
 namespace zephyrod {
 namespace {
+
+using testing_names::NameBy;
 
 struct PatternCase {
     double value;
@@ -41,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
                     PatternCase{1e-300, "0.00", "0.00"}, PatternCase{4.73, "0.00", "4.73"},
                     PatternCase{1e20, "#.00", "100000000000000000000.00"},
                     PatternCase{123456789012345678.0, "#.0", "123456789012346000.0"},
-                    PatternCase{7.070000171661377, "#.00", "7.07"}));
+                    PatternCase{7.070000171661377, "#.00", "7.07"}),
+    NameBy([](const PatternCase& c) { return std::string(c.expected) + " " + c.pattern; }));
 
 TEST(FormatPatternSingle, UsesSevenSignificantDigits) {
     EXPECT_EQ(FormatPattern(664.78076171875f, "#.00"), "664.78");
@@ -95,7 +99,8 @@ INSTANTIATE_TEST_SUITE_P(Plain, NumberTextDouble,
                                          PlainCase{0.5, "0.5"}, PlainCase{0.0125, "0.0125"},
                                          PlainCase{1e15, "1000000000000000"},
                                          PlainCase{123456789012345678.0, "123456789012346000"},
-                                         PlainCase{2702.5 / 25.4, "106.397637795276"}));
+                                         PlainCase{2702.5 / 25.4, "106.397637795276"}),
+                         NameBy([](const PlainCase& c) { return std::string(c.expected); }));
 
 TEST(NumberTextSingle, FieldDefaults) {
     EXPECT_EQ(NumberText(7.07f), "7.07");
@@ -130,7 +135,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{"340282356779733661637539395458142568447", FLT_MAX},
                     ParseCase{"0.000000000000000000000000000000000000000000001", 1.4e-45f},
                     ParseCase{"0.0000000000000000000000000000000000000000000007", 0.0f},
-                    ParseCase{"-0.0000000000000000000000000000000000000000000007", -0.0f}));
+                    ParseCase{"-0.0000000000000000000000000000000000000000000007", -0.0f}),
+    NameBy([](const ParseCase& c) { return std::string(c.text); }));
 
 TEST(ParseSingle, SevenPointZeroSevenWidens) {
     EXPECT_EQ(static_cast<double>(ParseSingle("7.07")), 7.0700001716613770);
@@ -152,7 +158,8 @@ INSTANTIATE_TEST_SUITE_P(NotNumbers, ParseSingleRejects,
                          testing::Values("", " ", "abc", "nan", "NaN", "inf", "-inf", "infinity",
                                          "1e5", "1E5", "0x1", "0x1p3", "1,000", "7,07", "+1", ".",
                                          "-", "-.", "1.2.3", "1 2", "--1", "7.07abc", "7-",
-                                         "\xd9\xa1", "1\n"));
+                                         "\xd9\xa1", "1\n"),
+                         NameBy([](const char* text) { return std::string(text); }));
 
 TEST(ParseSingle, BeyondSingleRangeIsOverflow) {
     for (const char* text :
