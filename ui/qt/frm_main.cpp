@@ -8,11 +8,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "calculation.h"
+#include "calculate_outcome.h"
 #include "design_units.h"
 #include "error_report.h"
 #include "frm_about.h"
 #include "frm_help.h"
+#include "input_fields.h"
 #include "number_text.h"
 #include "result_list.h"
 #include "ui_fonts.h"
@@ -49,7 +50,7 @@ QLineEdit* Field(QWidget* parent, const char* name, QRect geometry, QLabel* capt
 
 // A field's caption, the same words its errors use.
 QString FieldText(InputField field) {
-    const std::string_view caption = FieldCaption(field);
+    const std::string_view caption = FieldInfo(field).caption;
     return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
 }
 
@@ -161,10 +162,15 @@ void frmMain::CreateControls() {
 }
 
 void frmMain::Form_Load() {
-    txtFreq->setText(QString::fromStdString(NumberText(kDefaultFrequency)));
-    txtResDia->setText(QString::fromStdString(NumberText(kDefaultResonatorDiameter)));
-    txtCoilDia->setText(QString::fromStdString(NumberText(kDefaultCoilDiameter)));
-    txtTPI->setText(QString::fromStdString(NumberText(kDefaultTurnsPerCm)));
+    const InputTexts defaults = DefaultInputTexts();
+    for (const InputFieldInfo& info : kInputFields) {
+        FieldFor(info.field)->setText(QString::fromStdString(TextOf(defaults, info.field)));
+    }
+}
+
+QLineEdit* frmMain::FieldFor(InputField field) const {
+    QLineEdit* fields[] = {txtFreq, txtResDia, txtCoilDia, txtTPI};
+    return fields[static_cast<std::size_t>(field)];
 }
 
 void frmMain::cmdGo_Click() {
@@ -172,25 +178,33 @@ void frmMain::cmdGo_Click() {
 }
 
 void frmMain::Calculate() {
-    const InputTexts texts{txtFreq->text().toStdString(), txtResDia->text().toStdString(),
-                           txtCoilDia->text().toStdString(), txtTPI->text().toStdString()};
-    const CalcResult result = zephyrod::Calculate(texts);
-    if (result.listsReplaced) {
-        lstValues->setLines(ToQt(result.values));
-        lstSweep->setLines(ToQt(result.sweep));
+    InputTexts texts;
+    for (const InputFieldInfo& info : kInputFields) {
+        TextOf(texts, info.field) = FieldFor(info.field)->text().toStdString();
     }
-    if (result.selectIndex >= 0 && result.selectIndex < lstSweep->count()) {
-        lstSweep->setCurrentRow(result.selectIndex);
-        lstSweep->scrollToItem(lstSweep->item(result.selectIndex));
+    const design::CalculateOutcome outcome = design::CalculateInWindow(texts);
+    if (outcome.values) {
+        lstValues->setLines(ToQt(*outcome.values));
     }
-    if (result.error) {
-        ReportError(this, *result.error);
+    if (outcome.sweep) {
+        lstSweep->setLines(ToQt(*outcome.sweep));
     }
-    if (result.unreadableField) {
-        QLineEdit* fields[] = {txtFreq, txtResDia, txtCoilDia, txtTPI};
-        QLineEdit* field = fields[static_cast<int>(*result.unreadableField)];
-        field->setFocus();
-        field->selectAll();
+    if (outcome.selectIndex && *outcome.selectIndex < lstSweep->count()) {
+        lstSweep->setCurrentRow(*outcome.selectIndex);
+        lstSweep->scrollToItem(lstSweep->item(*outcome.selectIndex));
+    }
+    if (outcome.error) {
+        ReportError(this, *outcome.error);
+    }
+    if (!outcome.focus.empty()) {
+        auto* control = findChild<QWidget*>(
+            QString::fromUtf8(outcome.focus.data(), static_cast<qsizetype>(outcome.focus.size())));
+        if (control != nullptr) {
+            control->setFocus();
+        }
+        if (auto* field = qobject_cast<QLineEdit*>(control)) {
+            field->selectAll();
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "frm_help.h"
+#include "input_fields.h"
 
 class QAction;
 class QGroupBox;
@@ -67,6 +68,7 @@ class frmMain : public QMainWindow {
     void CreateMenu();
     void Form_Load();
     void Form_Unload();
+    QLineEdit* FieldFor(InputField field) const;
 
     QPointer<frmHelp> help_;
 };

@@ -6,12 +6,11 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "app_identity.h"
 #include "condensed_caption.h"
 #include "design_units.h"
 #include "line_shape.h"
-#include "number_text.h"
 #include "ui_fonts.h"
+#include "ui_texts.h"
 
 namespace zephyrod::ui {
 namespace {
@@ -38,10 +37,6 @@ void MakeTextBlack(QLabel* label) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(palette);
-}
-
-QString FromStd(const std::string& text) {
-    return QString::fromStdString(text);
 }
 
 }  // namespace
@@ -112,17 +107,12 @@ void frmAbout::CreateControls() {
 }
 
 void frmAbout::Form_Load() {
-    const QString lineBreak = QStringLiteral("\r\n");
-    lblDescription->setText(QStringLiteral("Based on the Zephyrod design by Brennick, Ostral") +
-                            lineBreak + QString() + lineBreak + QStringLiteral(" ") + lineBreak +
-                            lineBreak + QString());
+    lblDescription->setText(QString::fromStdString(design::AboutDescription()));
     GrowToFitCaption(lblDescription);
 
-    setWindowTitle(QStringLiteral("About ") + QString::fromLatin1(identity::kTitle));
+    setWindowTitle(QString::fromStdString(design::AboutCaption()));
 
-    lblVersion->setText(QStringLiteral("Version ") + FromStd(IntegerText(identity::kVersionMajor)) +
-                        QStringLiteral(".") + FromStd(IntegerText(identity::kVersionMinor)) +
-                        QStringLiteral(".") + FromStd(IntegerText(identity::kVersionPatch)));
+    lblVersion->setText(QString::fromStdString(design::VersionLine()));
     GrowToFitCaption(lblVersion);
 }
 

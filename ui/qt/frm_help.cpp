@@ -6,6 +6,7 @@
 #include "design_units.h"
 #include "native_title.h"
 #include "ui_fonts.h"
+#include "ui_texts.h"
 
 namespace zephyrod::ui {
 namespace {
@@ -13,9 +14,6 @@ namespace {
 // Client area in twips.
 constexpr int kClientWidth = 8445;
 constexpr int kClientHeight = 5025;
-
-// Where the user can reach the author.
-constexpr char16_t kContactAddress[] = u"zephyrod@example.org";
 
 }  // namespace
 
@@ -58,35 +56,7 @@ void frmHelp::CreateControls() {
 }
 
 QString frmHelp::HelpText() {
-    const QString lineBreak = QStringLiteral("\r\n");
-    QString text;
-    text += QStringLiteral(
-        "Enter the desired center frequency, the diameter of the resonator and coil form, ");
-    text += QStringLiteral("and the turns per centimeter for the wire used for the coil.");
-    text += lineBreak + lineBreak;
-    text += QStringLiteral(
-        "To determine the turns per centimeter for the wire you will be using, make a sample "
-        "coil, close ");
-    text += QStringLiteral(" wound, using the desired wire size.");
-    text += lineBreak + lineBreak;
-    text += QStringLiteral(
-        "The sweep data is really only for help in tuning the Zephyrod. It gives you a rough "
-        "idea ");
-    text += QStringLiteral(
-        "of the relationship between frequency, resonator length and coil turns. When I tune "
-        "my ");
-    text += QStringLiteral(
-        "antennas, I alternate between trimming the resonator and removing some of the coil.");
-    text += lineBreak + lineBreak;
-    text += QStringLiteral(
-        "Feel free to contact me with suggestions/comments for this program. I can be reached "
-        "at: ");
-    text += QString::fromUtf16(kContactAddress);
-    text += lineBreak + lineBreak;
-    text += QStringLiteral("73 and Good Luck with the Zephyrod!");
-    text += lineBreak + lineBreak;
-    text += QStringLiteral("Wendel - Korrin");
-    return text;
+    return QString::fromStdString(design::HelpText());
 }
 
 void frmHelp::Form_Load() {

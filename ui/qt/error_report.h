@@ -3,12 +3,12 @@
 
 class QWidget;
 
-namespace zephyrod {
-class CalcError;
+namespace zephyrod::design {
+struct ErrorReport;
 }
 
 namespace zephyrod::ui {
 
-void ReportError(QWidget* owner, const CalcError& error);
+void ReportError(QWidget* owner, const design::ErrorReport& report);
 
 }  // namespace zephyrod::ui

@@ -1,0 +1,40 @@
+// The windows' own texts: captions, the help text and the about window's
+// lines. A line break inside them is a carriage return and a line feed.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zephyrod::design {
+
+inline constexpr std::string_view kLineBreak = "\r\n";
+
+inline constexpr std::string_view kMainWindowCaption = "Zephyrod Metric Calculator";
+
+// Where the user can reach the author.
+inline constexpr std::string_view kContactAddress = "zephyrod@example.org";
+
+// The help window's text: six paragraphs, one empty line between them.
+std::string HelpText();
+
+// What a screen reader announces for the help window, whose title bar stays
+// empty.
+inline constexpr std::string_view kHelpWindowAccessibleName = "Zephyrod Calculator Help";
+
+// The about window.
+inline constexpr std::string_view kAboutTitle = "Zephyrod Calculator";
+inline constexpr std::string_view kCopyrightLine1 = "Copyright \u00A9 2026 The Zephyrod authors";
+inline constexpr std::string_view kCopyrightLine2 = "Free software under the MIT License";
+
+// "About " and the application's title: "About Zephyrod".
+std::string AboutCaption();
+// "Version 1.0.0", from the program's version.
+std::string VersionLine();
+// The credit, the notice and the prohibition, on five lines.
+std::string AboutDescription();
+
+// The two lists' names for a screen reader (they have no caption of their own).
+inline constexpr std::string_view kValuesAccessibleName = "Results";
+inline constexpr std::string_view kSweepAccessibleName = "Sweep Data";
+
+}  // namespace zephyrod::design

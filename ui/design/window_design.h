@@ -1,0 +1,129 @@
+// The three windows' designs as data: each window's properties and every
+// control (name, kind, caption, rectangle in twips, container, tab index,
+// font). Both editions build their windows from these tables, and their tests
+// check the windows against them.
+#pragma once
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace zephyrod::design {
+
+enum class ControlKind {
+    Frame,          // a group box, with or without a title
+    Label,          // a static caption
+    TextBox,        // a single-line edit field, or multi-line where `multiLine`
+    CommandButton,  // a push button
+    ListBox,        // a single-selection list of lines
+    PictureBox,     // a framed picture: the program's icon
+    Line,           // a line shape that takes no input
+};
+
+// Twips: 1/1440 inch; 15 to a pixel at 96 DPI.
+inline constexpr int kTwipsPerPixelAt96Dpi = 15;
+
+// Twips to pixels at a screen's DPI, to the nearest pixel.
+constexpr int Pixels(int twips, int dpi = 96) {
+    const long long scaled = static_cast<long long>(twips) * dpi;
+    const long long per = 1440;
+    return static_cast<int>(scaled >= 0 ? (scaled + per / 2) / per : -((-scaled + per / 2) / per));
+}
+
+struct TwipsRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// A font the design names; an empty family is the window's standard 8-point
+// sans-serif dialog font.
+struct FontDesign {
+    std::string_view family;
+    double points = 8;
+    bool bold = false;
+
+    bool isStandard() const { return family.empty(); }
+};
+
+inline constexpr FontDesign kStandardFont{};
+
+enum class Align { Left, Center };
+
+struct Rgb {
+    int red;
+    int green;
+    int blue;
+};
+
+// One control. A control array member has an `index` (0, 1, ...); a line has
+// its two end points and a colour and width instead of a rectangle.
+struct ControlDesign {
+    std::string_view name;
+    std::optional<int> index;
+    ControlKind kind;
+    std::string_view caption;
+    TwipsRect rect;
+    std::string_view container;   // empty: the window itself
+    std::optional<int> tabIndex;  // none for lines
+    FontDesign font = kStandardFont;
+    Align align = Align::Left;
+    bool multiLine = false;
+    bool defaultButton = false;  // Enter anywhere in the window presses it
+    bool cancelButton = false;   // Esc anywhere in the window presses it
+    // A line's end points (twips), colour and width (pixels).
+    int x2 = 0;
+    int y2 = 0;
+    Rgb color{0, 0, 0};
+    int lineWidth = 1;
+
+    // Whether the control can hold the keyboard focus.
+    bool takesFocus() const {
+        return kind == ControlKind::TextBox || kind == ControlKind::CommandButton ||
+               kind == ControlKind::ListBox;
+    }
+};
+
+enum class Border {
+    Sizable,      // resizable, minimise button, no maximise button
+    FixedSingle,  // fixed size, close box only
+    FixedDialog,  // fixed dialog frame, close box only
+};
+
+enum class StartPosition { CenterScreen, PlatformDefault, CenterOwner };
+
+struct MenuItemDesign {
+    std::string_view name;
+    std::string_view caption;  // "&" marks the access key
+    std::string_view parent;   // empty: on the menu bar
+};
+
+struct WindowDesign {
+    std::string_view name;
+    std::string_view caption;  // empty where the window sets it when it loads
+    int clientWidth;           // twips
+    int clientHeight;          // twips
+    Border border;
+    StartPosition startPosition;
+    std::vector<ControlDesign> controls;  // in visual order, containers first
+    std::vector<MenuItemDesign> menu;     // in order
+};
+
+const WindowDesign& MainWindowDesign();
+const WindowDesign& HelpWindowDesign();
+const WindowDesign& AboutWindowDesign();
+
+// The control of that name (and index, for a control array member); throws
+// std::out_of_range when the design has none.
+const ControlDesign& Control(const WindowDesign& window, std::string_view name,
+                             std::optional<int> index = std::nullopt);
+
+// The controls that take the focus, in the order Tab visits them.
+std::vector<const ControlDesign*> TabOrder(const WindowDesign& window);
+
+// Where a control lies in the window's client area (twips): its own
+// rectangle moved by its containers' positions.
+TwipsRect WindowRect(const WindowDesign& window, const ControlDesign& control);
+
+}  // namespace zephyrod::design
