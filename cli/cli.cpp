@@ -25,7 +25,10 @@ constexpr std::string_view kHelp =
     "  --csv      print the sweep as CSV for a spreadsheet\n"
     "  -h, --help print this help\n"
     "  --version  print the version\n"
-    "  --         end of options: a value may begin with '-'\n"
+    "  --         end of options: every later argument is a value\n"
+    "\n"
+    "A value may begin with '-' followed by a digit or a point, as in -7; any\n"
+    "other argument that begins with '-' is an option.\n"
     "\n"
     "Exit status: 0 done, 1 the calculation failed (the error is on standard\n"
     "error), 2 wrong usage.\n";
@@ -69,6 +72,11 @@ std::string ListText(const ResultLists& lists) {
     return text;
 }
 
+// "-7", "-.5": a value for the calculation to judge. "-x", "-": an option.
+bool ValueWithSign(std::string_view arg) {
+    return arg.size() >= 2 && arg[0] == '-' && (arg[1] == '.' || (arg[1] >= '0' && arg[1] <= '9'));
+}
+
 Outcome UsageError(std::string_view message) {
     return {"", "zephyrod-cli: " + std::string(message) + "\n" + std::string(kUsage), 2};
 }
@@ -83,7 +91,7 @@ Outcome Run(const std::vector<std::string_view>& args) {
         if (!optionsEnded && arg == "-h") {
             arg = "--help";
         }
-        if (!optionsEnded && arg.size() >= 2 && arg.substr(0, 2) == "--") {
+        if (!optionsEnded && arg.starts_with('-') && !ValueWithSign(arg)) {
             if (arg == "--") {
                 optionsEnded = true;
             } else if (arg == "--csv") {

@@ -1,14 +1,16 @@
 // zephyrod-cli: the calculator without its window.
-#include <cstdio>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "cli.h"
+#include "console.h"
 
 int main(int argc, char** argv) {
-    std::vector<std::string_view> args(argv + 1, argv + argc);
+    const std::vector<std::string> arguments = zephyrod::cli::ProgramArguments(argc, argv);
+    const std::vector<std::string_view> args(arguments.begin(), arguments.end());
     const zephyrod::cli::Outcome outcome = zephyrod::cli::Run(args);
-    std::fwrite(outcome.out.data(), 1, outcome.out.size(), stdout);
-    std::fwrite(outcome.err.data(), 1, outcome.err.size(), stderr);
-    return std::fflush(stdout) == 0 ? outcome.status : 1;
+    const bool written = zephyrod::cli::WriteText(zephyrod::cli::Stream::Out, outcome.out);
+    zephyrod::cli::WriteText(zephyrod::cli::Stream::Err, outcome.err);
+    return written ? outcome.status : 1;
 }

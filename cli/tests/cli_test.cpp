@@ -1,61 +1,20 @@
-// Runs the built zephyrod-cli and compares what it prints and its exit status.
+// The headless calculator's arguments, output and exit status, in-process.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "cli.h"
 #include "default_design.h"
 
 namespace {
 
-struct CliRun {
-    std::string out;
-    std::string err;
-    int status = -1;
-};
+using zephyrod::cli::Outcome;
 
-std::string ReadFile(const std::string& path) {
-    std::string text;
-    if (FILE* file = std::fopen(path.c_str(), "rb")) {
-        char buffer[4096];
-        std::size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-            text.append(buffer, n);
-        }
-        std::fclose(file);
-    }
-    return text;
-}
-
-std::string ShellQuoted(const std::string& arg) {
-    std::string quoted = "'";
-    for (char c : arg) {
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return quoted + "'";
-}
-
-CliRun RunCli(const std::vector<std::string>& args) {
-    std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
-    for (char& c : name) {
-        c = c == '/' ? '-' : c;
-    }
-    const std::string base = testing::TempDir() + "zephyrod-cli-" + name;
-    std::string command = ShellQuoted(ZEPHYROD_CLI);
-    for (const auto& arg : args) {
-        command += ' ';
-        command += ShellQuoted(arg);
-    }
-    command += " >" + ShellQuoted(base + ".out") + " 2>" + ShellQuoted(base + ".err");
-    const int raw = std::system(command.c_str());
-    CliRun run;
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = ReadFile(base + ".out");
-    run.err = ReadFile(base + ".err");
-    return run;
+Outcome RunCli(const std::vector<std::string>& args) {
+    const std::vector<std::string_view> views(args.begin(), args.end());
+    return zephyrod::cli::Run(views);
 }
 
 // The six result lines, an empty line, then the sweep table.
@@ -96,7 +55,7 @@ class Cli : public testing::TestWithParam<CliCase> {};
 
 TEST_P(Cli, PrintsAndExitsAsExpected) {
     const CliCase& c = GetParam();
-    const CliRun run = RunCli(c.args);
+    const Outcome run = RunCli(c.args);
     EXPECT_EQ(run.status, c.status);
     EXPECT_EQ(run.out, c.out);
     if (!c.err.empty() && c.err.back() == '*') {
@@ -152,6 +111,18 @@ INSTANTIATE_TEST_SUITE_P(
                 "",
                 "zephyrod-cli: unknown option '--frequency'\n"
                 "usage: zephyrod-cli [--csv] [FREQ [RESDIA [COILDIA [TPI]]]]\n"},
+        CliCase{"DashLetterIsUnknownOption",
+                {"-x"},
+                2,
+                "",
+                "zephyrod-cli: unknown option '-x'\n"
+                "usage: zephyrod-cli [--csv] [FREQ [RESDIA [COILDIA [TPI]]]]\n"},
+        CliCase{"LoneDashIsUnknownOption",
+                {"7.07", "-"},
+                2,
+                "",
+                "zephyrod-cli: unknown option '-'\n"
+                "usage: zephyrod-cli [--csv] [FREQ [RESDIA [COILDIA [TPI]]]]\n"},
         CliCase{"TooManyValues",
                 {"1", "2", "3", "4", "5"},
                 2,
@@ -161,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<CliCase>& info) { return std::string(info.param.name); });
 
 TEST(CliCsv, SweepRowsForASpreadsheet) {
-    const CliRun run = RunCli({"--csv"});
+    const Outcome run = RunCli({"--csv"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     const std::string header = "freq_mhz,resonator_mm,turns,delta_mm,delta_turns\r\n";
@@ -177,14 +148,14 @@ TEST(CliCsv, SweepRowsForASpreadsheet) {
 }
 
 TEST(CliCsv, SweepFaultKeepsRowsSoFar) {
-    const CliRun run = RunCli({"--csv", "0.5"});
+    const Outcome run = RunCli({"--csv", "0.5"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "freq_mhz,resonator_mm,turns,delta_mm,delta_turns\r\n");
     EXPECT_NE(run.err.find("Division by zero"), std::string::npos);
 }
 
 TEST(CliHelp, DescribesUsage) {
-    const CliRun run = RunCli({"-h"});
+    const Outcome run = RunCli({"-h"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.rfind("usage: zephyrod-cli [--csv]", 0), 0u);
     EXPECT_NE(run.out.find("--csv"), std::string::npos);

@@ -1,0 +1,48 @@
+# The Windows installer (NSIS) and portable zip:
+#   cd build/windows && cpack
+# gives ZephyrodMetric-<version>-win64.exe and ZephyrodMetric-<version>-win64.zip.
+# Both hold the two executables at the top of the folder, LICENSE.txt and
+# README.txt; the installer adds a Start menu shortcut, an uninstaller and an
+# entry in the installed-programs list.
+
+# The window's program is installed from here, wherever its target is made.
+if(TARGET ZephyrodMetric)
+    install(TARGETS ZephyrodMetric RUNTIME DESTINATION .)
+endif()
+configure_file("${CMAKE_CURRENT_LIST_DIR}/windows-readme.txt.in"
+    "${PROJECT_BINARY_DIR}/windows/README.txt" @ONLY NEWLINE_STYLE WIN32)
+configure_file("${PROJECT_SOURCE_DIR}/LICENSE"
+    "${PROJECT_BINARY_DIR}/windows/LICENSE.txt" COPYONLY)
+install(FILES "${PROJECT_BINARY_DIR}/windows/README.txt" "${PROJECT_BINARY_DIR}/windows/LICENSE.txt"
+    DESTINATION .)
+
+set(ZEPHYROD_DISPLAY_NAME "Zephyrod Metric Calculator")
+set(CPACK_GENERATOR "NSIS;ZIP")
+set(CPACK_PACKAGE_NAME "ZephyrodMetric")
+set(CPACK_PACKAGE_FILE_NAME "ZephyrodMetric-${PROJECT_VERSION}-win64")
+set(CPACK_PACKAGE_VENDOR "The Zephyrod Metric Calculator authors")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Zephyrod antenna calculator in metric units")
+set(CPACK_PACKAGE_HOMEPAGE_URL "${PROJECT_HOMEPAGE_URL}")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY "${ZEPHYROD_DISPLAY_NAME}")
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "ZephyrodMetric")
+set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_BINARY_DIR}/windows/LICENSE.txt")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+
+# A 64-bit Unicode installer, as the program it installs.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_NSIS_PACKAGE_NAME "${ZEPHYROD_DISPLAY_NAME}")
+set(CPACK_NSIS_DISPLAY_NAME "${ZEPHYROD_DISPLAY_NAME}")
+set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+set(CPACK_NSIS_MUI_ICON "${PROJECT_SOURCE_DIR}/resources/icons/zephyrod.ico")
+set(CPACK_NSIS_MUI_UNIICON "${PROJECT_SOURCE_DIR}/resources/icons/zephyrod.ico")
+set(CPACK_NSIS_URL_INFO_ABOUT "${PROJECT_HOMEPAGE_URL}")
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY ".")
+set(CPACK_NSIS_MODIFY_PATH OFF)
+if(TARGET ZephyrodMetric)
+    # The installed-programs entry shows the program's own icon.
+    set(CPACK_NSIS_INSTALLED_ICON_NAME "ZephyrodMetric.exe")
+    set(CPACK_PACKAGE_EXECUTABLES "ZephyrodMetric" "${ZEPHYROD_DISPLAY_NAME}")
+endif()
+include(CPack)
