@@ -1,3 +1,5 @@
+cmake_minimum_required(VERSION 3.25)
+
 # Checks one Windows executable of the build:
 #   cmake -DEXE=path -DOBJDUMP=x86_64-w64-mingw32-objdump [-DMAX_BYTES=n] -P check-windows-exe.cmake
 # It must import no DLL but Windows' own (the C and C++ runtimes are linked in,

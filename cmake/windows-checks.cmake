@@ -12,3 +12,13 @@ foreach(_target IN ITEMS zephyrod-cli ZephyrodMetric)
         set_tests_properties(windows_exe_${_target} PROPERTIES LABELS windows)
     endif()
 endforeach()
+
+# The installer and zip built and tried under Wine: install, start, uninstall.
+if(ZEPHYROD_WINE_RUN)
+    add_test(NAME windows_installer
+        COMMAND bash "${CMAKE_CURRENT_LIST_DIR}/check-windows-installer.sh"
+                "${PROJECT_BINARY_DIR}" "${PROJECT_VERSION}" "${CMAKE_CPACK_COMMAND}"
+                $<TARGET_EXISTS:ZephyrodMetric>)
+    set_tests_properties(windows_installer PROPERTIES
+        LABELS package FIXTURES_REQUIRED wine TIMEOUT 300 RUN_SERIAL ON)
+endif()

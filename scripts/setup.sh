@@ -2,13 +2,25 @@
 # project needs when they are missing, then configures and builds a preset.
 # Sourced, not run.
 
-ZEPHYROD_PACKAGES=(
+# What building and running the window needs (scripts/run installs only these).
+ZEPHYROD_RUN_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev libxcb1-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    fonts-dejavu-core
+)
+
+# What the tests need besides: GoogleTest and Google Benchmark, clang's
+# libFuzzer and sanitizers, a German locale, an X server for the window tests,
+# the package checks, the accessibility bus, and for the Windows edition the
+# mingw-w64 cross compilers, GoogleTest's sources, Wine, NSIS and zip.
+ZEPHYROD_TEST_PACKAGES=(
+    libgtest-dev libgmock-dev libbenchmark-dev googletest
     clang libclang-rt-14-dev
-    locales fonts-dejavu-core xvfb xauth x11-utils
-    desktop-file-utils appstream dpkg-dev file
+    locales xvfb xauth x11-utils xdotool
+    desktop-file-utils appstream dpkg-dev file lintian
+    at-spi2-core python3-pyatspi dbus qt6-gtk-platformtheme
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    wine wine64 fonts-wine nsis zip unzip
 )
 
 missing_packages() {
@@ -48,6 +60,5 @@ ensure_locale() {
 }
 
 build_preset() {
-    cmake --preset "$1"
-    cmake --build --preset "$1"
+    cmake --preset "$1" && cmake --build --preset "$1"
 }
