@@ -1,0 +1,95 @@
+#include "clipboard.h"
+
+#include <cstring>
+
+#include "win_text.h"
+
+namespace zephyrod::win32 {
+namespace {
+
+enum CopyCommand : UINT { kCopy = 1, kCopyAll = 2 };
+
+int SelectedIndex(HWND list) {
+    return static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
+}
+
+int LineCount(HWND list) {
+    return static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+}
+
+}  // namespace
+
+bool CopyText(HWND owner, std::wstring_view text) {
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (memory == nullptr) {
+        return false;
+    }
+    auto* target = static_cast<wchar_t*>(GlobalLock(memory));
+    std::memcpy(target, text.data(), text.size() * sizeof(wchar_t));
+    target[text.size()] = L'\0';
+    GlobalUnlock(memory);
+    if (!OpenClipboard(owner)) {
+        GlobalFree(memory);
+        return false;
+    }
+    EmptyClipboard();
+    const bool placed = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    CloseClipboard();
+    if (!placed) {
+        GlobalFree(memory);
+    }
+    return placed;
+}
+
+void CopySelectedLine(HWND list) {
+    const int selected = SelectedIndex(list);
+    if (selected != LB_ERR) {
+        CopyText(list, ListLine(list, selected));
+    }
+}
+
+std::wstring AllLines(HWND list) {
+    std::wstring all;
+    const int count = LineCount(list);
+    for (int index = 0; index < count; ++index) {
+        if (index > 0) {
+            all += L"\r\n";
+        }
+        all += ListLine(list, index);
+    }
+    return all;
+}
+
+void CopyAllLines(HWND list) {
+    if (LineCount(list) > 0) {
+        CopyText(list, AllLines(list));
+    }
+}
+
+void ShowCopyMenu(HWND owner, HWND list, POINT screen) {
+    if (screen.x == -1 && screen.y == -1) {
+        RECT line{};
+        const int selected = SelectedIndex(list);
+        if (selected == LB_ERR || SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(selected),
+                                               reinterpret_cast<LPARAM>(&line)) == LB_ERR) {
+            GetClientRect(list, &line);
+        }
+        screen = POINT{line.left, line.bottom};
+        ClientToScreen(list, &screen);
+    }
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING | (SelectedIndex(list) == LB_ERR ? MF_GRAYED : 0u), kCopy, L"Copy");
+    AppendMenuW(menu, MF_STRING | (LineCount(list) == 0 ? MF_GRAYED : 0u), kCopyAll, L"Copy All");
+    const auto chosen =
+        static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN,
+                                         screen.x, screen.y, 0, owner, nullptr));
+    DestroyMenu(menu);
+    if (chosen == kCopy) {
+        CopySelectedLine(list);
+    } else if (chosen == kCopyAll) {
+        CopyAllLines(list);
+    }
+}
+
+}  // namespace zephyrod::win32

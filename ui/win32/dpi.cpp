@@ -1,0 +1,111 @@
+#include "dpi.h"
+
+#include <cmath>
+#include <string>
+
+#include "win_text.h"
+
+namespace zephyrod::win32 {
+namespace {
+
+// The window's standard dialog font: Windows maps "MS Sans Serif" to
+// Microsoft Sans Serif.
+constexpr wchar_t kStandardFamily[] = L"MS Sans Serif";
+
+// Families the sweep's columns rest on: they must come with a fixed pitch
+// even where the family itself is missing (Wine otherwise substitutes a
+// proportional font).
+bool IsFixedPitchFamily(std::string_view family) {
+    return family == "Courier" || family == "Courier New";
+}
+
+// Functions of newer Windows versions, looked up so that the program still
+// starts on older ones.
+template <class Function>
+Function UserFunction(const char* name) {
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    return user32 == nullptr
+               ? nullptr
+               : reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)));
+}
+
+HFONT CreateDesignFont(const design::FontDesign& font, int dpi) {
+    const design::FontDesign& used = font.isStandard() ? design::kStandardFont : font;
+    LOGFONTW logFont{};
+    // Negative: the character height (without internal leading), as points.
+    logFont.lfHeight = -static_cast<LONG>(std::lround(used.points * dpi / 72.0));
+    logFont.lfWeight = used.bold ? FW_BOLD : FW_NORMAL;
+    logFont.lfCharSet = DEFAULT_CHARSET;
+    logFont.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    logFont.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    logFont.lfQuality = DEFAULT_QUALITY;
+    const bool fixed = IsFixedPitchFamily(used.family);
+    logFont.lfPitchAndFamily =
+        static_cast<BYTE>(fixed ? (FIXED_PITCH | FF_MODERN) : (VARIABLE_PITCH | FF_SWISS));
+    const std::wstring family = font.isStandard() ? kStandardFamily : Widen(used.family);
+    lstrcpynW(logFont.lfFaceName, family.c_str(), LF_FACESIZE);
+    return CreateFontIndirectW(&logFont);
+}
+
+bool SameFont(const design::FontDesign& a, const design::FontDesign& b) {
+    return a.family == b.family && a.points == b.points && a.bold == b.bold;
+}
+
+}  // namespace
+
+int WindowDpi(HWND window) {
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = UserFunction<GetDpiForWindowFn>("GetDpiForWindow");
+    if (getDpiForWindow != nullptr && window != nullptr) {
+        const UINT dpi = getDpiForWindow(window);
+        if (dpi != 0) {
+            return static_cast<int>(dpi);
+        }
+    }
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+RECT PixelRect(const design::TwipsRect& twips, int dpi) {
+    const int left = design::Pixels(twips.left, dpi);
+    const int top = design::Pixels(twips.top, dpi);
+    return RECT{left, top, left + design::Pixels(twips.width, dpi),
+                top + design::Pixels(twips.height, dpi)};
+}
+
+RECT OuterRect(RECT client, DWORD style, DWORD exStyle, bool hasMenu, int dpi) {
+    using AdjustForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+    static const auto adjustForDpi = UserFunction<AdjustForDpiFn>("AdjustWindowRectExForDpi");
+    if (adjustForDpi != nullptr) {
+        adjustForDpi(&client, style, hasMenu, exStyle, static_cast<UINT>(dpi));
+    } else {
+        AdjustWindowRectEx(&client, style, hasMenu, exStyle);
+    }
+    return client;
+}
+
+FontSet::~FontSet() {
+    Rescale(dpi_);
+}
+
+HFONT FontSet::Get(const design::FontDesign& font) {
+    for (const Entry& entry : fonts_) {
+        if (SameFont(entry.font, font)) {
+            return entry.handle;
+        }
+    }
+    fonts_.push_back({font, CreateDesignFont(font, dpi_)});
+    return fonts_.back().handle;
+}
+
+void FontSet::Rescale(int dpi) {
+    for (const Entry& entry : fonts_) {
+        DeleteObject(entry.handle);
+    }
+    fonts_.clear();
+    dpi_ = dpi;
+}
+
+}  // namespace zephyrod::win32

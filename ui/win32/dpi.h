@@ -1,0 +1,44 @@
+// Twips to pixels at a window's DPI, and the design's fonts at that DPI.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "window_design.h"
+
+namespace zephyrod::win32 {
+
+// The window's DPI (96 where the system cannot tell per window).
+int WindowDpi(HWND window);
+
+// A rectangle of the design in pixels at `dpi`.
+RECT PixelRect(const design::TwipsRect& twips, int dpi);
+
+// The outer rectangle of a window whose client area is `client`.
+RECT OuterRect(RECT client, DWORD style, DWORD exStyle, bool hasMenu, int dpi);
+
+// The design's fonts, created once per window at its DPI and deleted with it.
+class FontSet {
+  public:
+    explicit FontSet(int dpi) : dpi_(dpi) {}
+    FontSet(const FontSet&) = delete;
+    FontSet& operator=(const FontSet&) = delete;
+    ~FontSet();
+
+    // The font for a control; created on first use.
+    HFONT Get(const design::FontDesign& font);
+    int dpi() const { return dpi_; }
+    // Drops every font; later calls create them at the new DPI.
+    void Rescale(int dpi);
+
+  private:
+    struct Entry {
+        design::FontDesign font;
+        HFONT handle;
+    };
+    int dpi_;
+    std::vector<Entry> fonts_;
+};
+
+}  // namespace zephyrod::win32

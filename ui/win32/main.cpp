@@ -1,0 +1,23 @@
+// ZephyrodMetric.exe: frmMain is the start-up window; the program ends when
+// it is closed.
+#include <commctrl.h>
+#include <objbase.h>
+#include <windows.h>
+
+#include "message_loop.h"
+#include "win_main.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    // COM for the accessibility annotations.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    int exitCode = 1;
+    if (zephyrod::win32::OpenMainWindow(showCommand) != nullptr) {
+        exitCode = zephyrod::win32::RunMessageLoop();
+    }
+    if (SUCCEEDED(com)) {
+        CoUninitialize();
+    }
+    return exitCode;
+}

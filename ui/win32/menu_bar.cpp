@@ -1,0 +1,142 @@
+#include "menu_bar.h"
+
+#include <algorithm>
+#include <string>
+
+#include "control_ids.h"
+#include "win_text.h"
+
+namespace zephyrod::win32 {
+namespace {
+
+bool IsBlank(std::string_view caption) {
+    return !caption.empty() && caption.find_first_not_of(' ') == std::string_view::npos;
+}
+
+const design::MenuItemDesign* BlankItem(const design::WindowDesign& design) {
+    for (const design::MenuItemDesign& item : design.menu) {
+        if (IsBlank(item.caption)) {
+            return &item;
+        }
+    }
+    return nullptr;
+}
+
+// Sets (again) the blank item's owner-drawn type; the menu measures it anew.
+void MarkOwnerDrawn(HMENU menu, UINT id, std::wstring& caption) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_STRING;
+    info.fType = MFT_OWNERDRAW;
+    info.dwTypeData = caption.data();
+    SetMenuItemInfoW(menu, id, FALSE, &info);
+}
+
+}  // namespace
+
+HMENU CreateMenuBar(const design::WindowDesign& design) {
+    HMENU bar = CreateMenu();
+    for (const design::MenuItemDesign& top : design.menu) {
+        if (!top.parent.empty()) {
+            continue;
+        }
+        std::wstring caption = Widen(top.caption);
+        HMENU popup = nullptr;
+        for (const design::MenuItemDesign& item : design.menu) {
+            if (item.parent == top.name) {
+                popup = popup != nullptr ? popup : CreatePopupMenu();
+                AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(MenuItemId(item.name)),
+                            Widen(item.caption).c_str());
+            }
+        }
+        if (popup != nullptr) {
+            AppendMenuW(bar, MF_STRING | MF_POPUP, reinterpret_cast<UINT_PTR>(popup),
+                        caption.c_str());
+            continue;
+        }
+        const auto id = static_cast<UINT>(MenuItemId(top.name));
+        AppendMenuW(bar, MF_STRING, id, caption.c_str());
+        if (IsBlank(top.caption)) {
+            MarkOwnerDrawn(bar, id, caption);
+        }
+    }
+    return bar;
+}
+
+int BlankItemWidth(const design::WindowDesign& design) {
+    const design::MenuItemDesign* blank = BlankItem(design);
+    if (blank == nullptr) {
+        return 0;
+    }
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    HFONT font = CreateFontIndirectW(&metrics.lfMenuFont);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    const std::wstring caption = Widen(blank->caption);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(font);
+    return size.cx;
+}
+
+bool MeasureBlankItem(MEASUREITEMSTRUCT& item, int width) {
+    if (item.CtlType != ODT_MENU || item.itemID != static_cast<UINT>(IDM_mnuEMPTY)) {
+        return false;
+    }
+    item.itemWidth = static_cast<UINT>(std::max(width, 0));
+    item.itemHeight = static_cast<UINT>(GetSystemMetrics(SM_CYMENU));
+    return true;
+}
+
+bool DrawBlankItem(const DRAWITEMSTRUCT& item) {
+    if (item.CtlType != ODT_MENU || item.itemID != static_cast<UINT>(IDM_mnuEMPTY)) {
+        return false;
+    }
+    BOOL flat = FALSE;
+    SystemParametersInfoW(SPI_GETFLATMENU, 0, &flat, 0);
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(flat ? COLOR_MENUBAR : COLOR_MENU));
+    return true;
+}
+
+void FitMenuBar(HWND window, int& blankWidth) {
+    HMENU bar = GetMenu(window);
+    const int count = GetMenuItemCount(bar);
+    if (bar == nullptr || count < 2) {
+        return;
+    }
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        MENUBARINFO info{};
+        info.cbSize = sizeof info;
+        RECT first{};
+        RECT last{};
+        if (!GetMenuBarInfo(window, OBJID_MENU, 0, &info) ||
+            !GetMenuItemRect(window, bar, 0, &first) ||
+            !GetMenuItemRect(window, bar, static_cast<UINT>(count - 1), &last)) {
+            return;
+        }
+        if (last.top == first.top && last.right <= info.rcBar.right) {
+            return;
+        }
+        // Everything on the row but the blank's own drawing: the items'
+        // margins and the other items.
+        int others = (first.right - first.left) - blankWidth;
+        for (int index = 1; index < count; ++index) {
+            RECT item{};
+            GetMenuItemRect(window, bar, static_cast<UINT>(index), &item);
+            others += item.right - item.left;
+        }
+        const int room = (info.rcBar.right - info.rcBar.left) - others - 1;
+        blankWidth = std::max(0, std::min(blankWidth - 1, room));
+        wchar_t caption[256] = {};
+        GetMenuStringW(bar, IDM_mnuEMPTY, caption, 256, MF_BYCOMMAND);
+        std::wstring text = caption;
+        MarkOwnerDrawn(bar, IDM_mnuEMPTY, text);
+        DrawMenuBar(window);
+    }
+}
+
+}  // namespace zephyrod::win32

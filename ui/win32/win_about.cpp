@@ -1,0 +1,145 @@
+#include "win_about.h"
+
+#include <vector>
+
+#include "control_ids.h"
+#include "controls.h"
+#include "message_loop.h"
+#include "ui_texts.h"
+#include "win_text.h"
+#include "window_frame.h"
+
+namespace zephyrod::win32 {
+namespace {
+
+// The icon's size in the picture box, in pixels at 96 DPI.
+constexpr int kIconSize = 32;
+
+struct AboutWindow {
+    WindowCore core{design::AboutWindowDesign(), 96};
+    // The windows this one disabled while it is shown.
+    std::vector<HWND> disabled;
+};
+
+HWND Named(HWND window, std::string_view name) {
+    return FindControl(window, design::AboutWindowDesign(), name);
+}
+
+void Form_Load(HWND window) {
+    SetWindowTextW(Named(window, "lblDescription"), Widen(design::AboutDescription()).c_str());
+    SetWindowTextW(window, Widen(design::AboutCaption()).c_str());
+    SetWindowTextW(Named(window, "lblVersion"), Widen(design::VersionLine()).c_str());
+}
+
+void ShowIcon(HWND window, int dpi) {
+    const int size = MulDiv(kIconSize, dpi, 96);
+    SendMessageW(Named(window, "picIcon"), STM_SETICON, reinterpret_cast<WPARAM>(ProgramIcon(size)),
+                 0);
+}
+
+// The program's other windows give the input back before this one goes, so
+// that the owner becomes the active window again.
+void cmdOK_Click(HWND window, AboutWindow& state) {
+    for (HWND other : state.disabled) {
+        if (IsWindow(other)) {
+            EnableWindow(other, TRUE);
+        }
+    }
+    state.disabled.clear();
+    DestroyWindow(window);
+}
+
+BOOL CALLBACK DisableOther(HWND window, LPARAM aboutWindow) {
+    auto about = reinterpret_cast<HWND>(aboutWindow);
+    auto* state = static_cast<AboutWindow*>(StateOf(about));
+    if (window != about && IsProgramWindow(window) && IsWindowEnabled(window)) {
+        EnableWindow(window, FALSE);
+        state->disabled.push_back(window);
+    }
+    return TRUE;
+}
+
+// The title and description stay black on the dialog's face.
+LRESULT LabelColours(HWND window, HDC dc, HWND label) {
+    if (label == Named(window, "lblTitle") || label == Named(window, "lblDescription")) {
+        SetTextColor(dc, RGB(0, 0, 0));
+    }
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+LRESULT CALLBACK AboutProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        StoreState(window, lParam);
+    }
+    auto* state = static_cast<AboutWindow*>(StateOf(window));
+    if (state == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    switch (message) {
+        case WM_CREATE:
+            state->core.fonts.Rescale(WindowDpi(window));
+            CreateControls(window, state->core.design, state->core.fonts);
+            ShowIcon(window, state->core.fonts.dpi());
+            Form_Load(window);
+            return 0;
+        case WM_PAINT: {
+            PAINTSTRUCT paint{};
+            HDC dc = BeginPaint(window, &paint);
+            DrawLines(dc, state->core.design, state->core.fonts.dpi());
+            EndPaint(window, &paint);
+            return 0;
+        }
+        case WM_CTLCOLORSTATIC:
+            return LabelColours(window, reinterpret_cast<HDC>(wParam),
+                                reinterpret_cast<HWND>(lParam));
+        case WM_COMMAND:
+            // OK is the default and the cancel button: a click, Enter and Esc.
+            if ((LOWORD(wParam) == IDC_AboutOK && HIWORD(wParam) == BN_CLICKED) ||
+                LOWORD(wParam) == IDCANCEL) {
+                cmdOK_Click(window, *state);
+            }
+            return 0;
+        case WM_CLOSE:
+            cmdOK_Click(window, *state);
+            return 0;
+        case WM_ACTIVATE:
+            KeepFocusOnActivate(window, state->core, wParam);
+            return 0;
+        case WM_DPICHANGED: {
+            state->core.fonts.Rescale(LOWORD(wParam));
+            PlaceControls(window, state->core.design, state->core.fonts);
+            ShowIcon(window, state->core.fonts.dpi());
+            SizeClientToDesign(window, state->core.design);
+            InvalidateRect(window, nullptr, TRUE);
+            return 0;
+        }
+        case WM_NCDESTROY:
+            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            delete state;
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void ShowAboutWindow(HWND owner) {
+    const design::WindowDesign& design = design::AboutWindowDesign();
+    RegisterWindowClass(design, AboutProcedure);
+    auto* state = new AboutWindow();
+    HWND window = CreateProgramWindow(design, owner, nullptr, state);
+    if (window == nullptr) {
+        delete state;
+        return;
+    }
+    EnumThreadWindows(GetCurrentThreadId(), DisableOther, reinterpret_cast<LPARAM>(window));
+    ShowWindow(window, SW_SHOWNORMAL);
+    SetForegroundWindow(window);
+    SetFocus(Named(window, design::TabOrder(design).front()->name));
+    RunModalLoop(window);
+}
+
+}  // namespace zephyrod::win32

@@ -1,0 +1,88 @@
+#include "win_help.h"
+
+#include "control_ids.h"
+#include "controls.h"
+#include "help_name.h"
+#include "ui_texts.h"
+#include "win_text.h"
+#include "window_frame.h"
+
+namespace zephyrod::win32 {
+namespace {
+
+struct HelpWindow {
+    WindowCore core{design::HelpWindowDesign(), 96};
+};
+
+void Form_Load(HWND window) {
+    SetWindowTextW(FindControl(window, design::HelpWindowDesign(), "txtHelp"),
+                   Widen(design::HelpText()).c_str());
+}
+
+void cmdOK_Click(HWND window) {
+    DestroyWindow(window);
+}
+
+LRESULT CALLBACK HelpProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        StoreState(window, lParam);
+    }
+    auto* state = static_cast<HelpWindow*>(StateOf(window));
+    if (state == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    switch (message) {
+        case WM_CREATE:
+            state->core.fonts.Rescale(WindowDpi(window));
+            CreateControls(window, state->core.design, state->core.fonts);
+            Form_Load(window);
+            return 0;
+        case WM_COMMAND:
+            // OK is neither default nor cancel button: only pressing it closes.
+            if (LOWORD(wParam) == IDC_HelpOK && HIWORD(wParam) == BN_CLICKED) {
+                cmdOK_Click(window);
+            }
+            return 0;
+        case WM_ACTIVATE:
+            KeepFocusOnActivate(window, state->core, wParam);
+            return 0;
+        case WM_DPICHANGED: {
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            state->core.fonts.Rescale(LOWORD(wParam));
+            PlaceControls(window, state->core.design, state->core.fonts);
+            SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            SizeClientToDesign(window, state->core.design);
+            return 0;
+        }
+        case WM_NCDESTROY:
+            ForgetAccessibleName(window);
+            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            delete state;
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+HWND OpenHelpWindow() {
+    const design::WindowDesign& design = design::HelpWindowDesign();
+    RegisterWindowClass(design, HelpProcedure);
+    auto* state = new HelpWindow();
+    HWND window = CreateProgramWindow(design, nullptr, nullptr, state);
+    if (window == nullptr) {
+        delete state;
+        return nullptr;
+    }
+    // The title bar stays empty; a screen reader still names the window.
+    SetAccessibleName(window, design::kHelpWindowAccessibleName);
+    ShowWindow(window, SW_SHOWNORMAL);
+    SetForegroundWindow(window);
+    SetFocus(FindControl(window, design, design::TabOrder(design).front()->name));
+    return window;
+}
+
+}  // namespace zephyrod::win32

@@ -1,0 +1,238 @@
+#include "win_main.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "calculate_outcome.h"
+#include "clipboard.h"
+#include "control_ids.h"
+#include "controls.h"
+#include "input_fields.h"
+#include "menu_bar.h"
+#include "win_about.h"
+#include "win_help.h"
+#include "win_text.h"
+#include "window_frame.h"
+
+namespace zephyrod::win32 {
+namespace {
+
+// mnuAbout_Click posts this, so that the menu command returns at once and
+// the modal about window runs from the message loop.
+constexpr UINT kShowAbout = WM_APP + 1;
+
+struct MainWindow {
+    WindowCore core{design::MainWindowDesign(), 96};
+    int blankMenuWidth = 0;
+    HWND help = nullptr;
+};
+
+HWND Named(HWND window, std::string_view name) {
+    return FindControl(window, design::MainWindowDesign(), name);
+}
+
+// Replaces a list's lines; the horizontal scroll bar reaches the widest.
+void SetLines(HWND list, const std::vector<std::string>& lines) {
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    HDC dc = GetDC(list);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    int widest = 0;
+    for (const std::string& line : lines) {
+        const std::wstring text = Widen(line);
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        SIZE size{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        widest = std::max(widest, static_cast<int>(size.cx));
+    }
+    SelectObject(dc, old);
+    ReleaseDC(list, dc);
+    // A few pixels of margin beside the text, as the list draws it.
+    SendMessageW(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + 4), 0);
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+}
+
+void FocusControl(HWND control) {
+    SetFocus(control);
+    wchar_t kind[16] = {};
+    GetClassNameW(control, kind, 16);
+    if (lstrcmpiW(kind, L"Edit") == 0) {
+        SendMessageW(control, EM_SETSEL, 0, -1);
+    }
+}
+
+void Form_Load(HWND window) {
+    const InputTexts defaults = DefaultInputTexts();
+    for (const InputFieldInfo& info : kInputFields) {
+        SetWindowTextW(Named(window, info.name), Widen(TextOf(defaults, info.field)).c_str());
+    }
+}
+
+void Calculate(HWND window) {
+    InputTexts texts;
+    for (const InputFieldInfo& info : kInputFields) {
+        TextOf(texts, info.field) = Narrow(WindowText(Named(window, info.name)));
+    }
+    const design::CalculateOutcome outcome = design::CalculateInWindow(texts);
+    HWND values = Named(window, "lstValues");
+    HWND sweep = Named(window, "lstSweep");
+    if (outcome.values) {
+        SetLines(values, *outcome.values);
+    }
+    if (outcome.sweep) {
+        SetLines(sweep, *outcome.sweep);
+    }
+    if (outcome.selectIndex &&
+        *outcome.selectIndex < static_cast<int>(SendMessageW(sweep, LB_GETCOUNT, 0, 0))) {
+        // Selecting scrolls the entry into view.
+        SendMessageW(sweep, LB_SETCURSEL, static_cast<WPARAM>(*outcome.selectIndex), 0);
+    }
+    if (outcome.error) {
+        MessageBoxW(window, Widen(outcome.error->Text()).c_str(),
+                    Widen(outcome.error->title).c_str(), MB_OK | MB_ICONWARNING);
+    }
+    if (!outcome.focus.empty()) {
+        if (HWND control = Named(window, outcome.focus)) {
+            FocusControl(control);
+        }
+    }
+}
+
+void cmdGo_Click(HWND window) {
+    Calculate(window);
+}
+
+void mnuZRHelp_Click(HWND window, MainWindow& state) {
+    if (HWND help = HelpWindowOf(window)) {
+        // Already open: to the front, text and edits as they are.
+        ShowWindow(help, SW_SHOWNORMAL);
+        SetForegroundWindow(help);
+        return;
+    }
+    state.help = OpenHelpWindow();
+}
+
+void mnuAbout_Click(HWND window) {
+    PostMessageW(window, kShowAbout, 0, 0);
+}
+
+void Form_Unload(HWND window) {
+    if (HWND help = HelpWindowOf(window)) {
+        DestroyWindow(help);
+    }
+}
+
+void OnCommand(HWND window, MainWindow& state, WPARAM wParam) {
+    const int id = LOWORD(wParam);
+    if (id == IDC_cmdGo && HIWORD(wParam) == BN_CLICKED) {
+        cmdGo_Click(window);
+    } else if (id == IDM_mnuZRHelp) {
+        mnuZRHelp_Click(window, state);
+    } else if (id == IDM_mnuAbout) {
+        mnuAbout_Click(window);
+    }
+    // mnuEMPTY, Esc: nothing.
+}
+
+void OnDpiChanged(HWND window, MainWindow& state, WPARAM wParam, const RECT& suggested) {
+    state.core.fonts.Rescale(LOWORD(wParam));
+    PlaceControls(window, state.core.design, state.core.fonts);
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SizeClientToDesign(window, state.core.design);
+}
+
+LRESULT CALLBACK MainProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        StoreState(window, lParam);
+    }
+    auto* state = static_cast<MainWindow*>(StateOf(window));
+    if (state == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    switch (message) {
+        case WM_CREATE:
+            state->core.fonts.Rescale(WindowDpi(window));
+            CreateControls(window, state->core.design, state->core.fonts);
+            Form_Load(window);
+            return 0;
+        case WM_MEASUREITEM:
+            if (MeasureBlankItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam),
+                                 state->blankMenuWidth)) {
+                return TRUE;
+            }
+            break;
+        case WM_DRAWITEM:
+            if (DrawBlankItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
+                return TRUE;
+            }
+            break;
+        case WM_COMMAND:
+            OnCommand(window, *state, wParam);
+            return 0;
+        case kShowAbout:
+            ShowAboutWindow(window);
+            return 0;
+        case WM_CONTEXTMENU: {
+            HWND target = reinterpret_cast<HWND>(wParam);
+            if (target == Named(window, "lstValues") || target == Named(window, "lstSweep")) {
+                ShowCopyMenu(
+                    window, target,
+                    POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+                return 0;
+            }
+            break;
+        }
+        case WM_ACTIVATE:
+            KeepFocusOnActivate(window, state->core, wParam);
+            return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(window, *state, wParam, *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_DESTROY:
+            Form_Unload(window);
+            PostQuitMessage(0);
+            return 0;
+        case WM_NCDESTROY:
+            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            delete state;
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+HWND HelpWindowOf(HWND mainWindow) {
+    auto* state = static_cast<MainWindow*>(StateOf(mainWindow));
+    if (state == nullptr || state->help == nullptr || !IsWindow(state->help) ||
+        !IsProgramWindow(state->help)) {
+        return nullptr;
+    }
+    return state->help;
+}
+
+HWND OpenMainWindow(int showCommand) {
+    const design::WindowDesign& design = design::MainWindowDesign();
+    RegisterWindowClass(design, MainProcedure);
+    auto* state = new MainWindow();
+    state->blankMenuWidth = BlankItemWidth(design);
+    HWND window = CreateProgramWindow(design, nullptr, CreateMenuBar(design), state);
+    if (window == nullptr) {
+        delete state;
+        return nullptr;
+    }
+    FitMenuBar(window, state->blankMenuWidth);
+    SizeClientToDesign(window, design);
+    PlaceWindow(window, design, nullptr);
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+    FocusControl(Named(window, kInputFields.front().name));
+    return window;
+}
+
+}  // namespace zephyrod::win32

@@ -1,0 +1,180 @@
+#include "window_frame.h"
+
+#include <algorithm>
+
+#include "win_text.h"
+
+namespace zephyrod::win32 {
+namespace {
+
+constexpr wchar_t kClassPrefix[] = L"Zephyrod.";
+
+RECT WorkArea(HWND window) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info);
+    return info.rcWork;
+}
+
+// Moves `rect` into `area` where it fits; its top-left corner stays inside.
+POINT KeepInside(RECT rect, RECT area) {
+    const LONG width = rect.right - rect.left;
+    const LONG height = rect.bottom - rect.top;
+    LONG left = std::min(rect.left, area.right - width);
+    LONG top = std::min(rect.top, area.bottom - height);
+    left = std::max(left, area.left);
+    top = std::max(top, area.top);
+    return POINT{left, top};
+}
+
+}  // namespace
+
+std::wstring WindowClassName(const design::WindowDesign& design) {
+    return kClassPrefix + Widen(design.name);
+}
+
+void RegisterWindowClass(const design::WindowDesign& design, WNDPROC procedure) {
+    const std::wstring name = WindowClassName(design);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), name.c_str(), &windowClass)) {
+        return;
+    }
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hIcon = ProgramIcon(GetSystemMetrics(SM_CXICON));
+    windowClass.hIconSm = ProgramIcon(GetSystemMetrics(SM_CXSMICON));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = name.c_str();
+    RegisterClassExW(&windowClass);
+}
+
+bool IsProgramWindow(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return std::wstring_view(name).starts_with(kClassPrefix);
+}
+
+FrameStyle FrameStyleFor(design::Border border) {
+    switch (border) {
+        case design::Border::Sizable:
+            return {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX, 0};
+        case design::Border::FixedSingle:
+            return {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 0};
+        case design::Border::FixedDialog:
+            return {WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME};
+    }
+    return {WS_OVERLAPPEDWINDOW, 0};
+}
+
+HWND CreateProgramWindow(const design::WindowDesign& design, HWND owner, HMENU menu, void* state) {
+    const FrameStyle frame = FrameStyleFor(design.border);
+    HWND window = CreateWindowExW(frame.exStyle, WindowClassName(design).c_str(),
+                                  Widen(design.caption).c_str(), frame.style, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, menu,
+                                  GetModuleHandleW(nullptr), state);
+    if (window == nullptr) {
+        return nullptr;
+    }
+    SetProgramIcon(window);
+    SizeClientToDesign(window, design);
+    PlaceWindow(window, design, owner);
+    return window;
+}
+
+void* StateOf(HWND window) {
+    return reinterpret_cast<void*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+void StoreState(HWND window, LPARAM createStruct) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(createStruct);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+}
+
+void SizeClientToDesign(HWND window, const design::WindowDesign& design) {
+    const int dpi = WindowDpi(window);
+    const int width = design::Pixels(design.clientWidth, dpi);
+    const int height = design::Pixels(design.clientHeight, dpi);
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
+    const RECT outer =
+        OuterRect(RECT{0, 0, width, height}, style, exStyle, GetMenu(window) != nullptr, dpi);
+    SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // A menu bar may take more rows than the estimate: correct by what the
+    // client area really got.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        RECT client{};
+        GetClientRect(window, &client);
+        const int missingWidth = width - client.right;
+        const int missingHeight = height - client.bottom;
+        if (missingWidth == 0 && missingHeight == 0) {
+            return;
+        }
+        RECT current{};
+        GetWindowRect(window, &current);
+        SetWindowPos(window, nullptr, 0, 0, current.right - current.left + missingWidth,
+                     current.bottom - current.top + missingHeight,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void PlaceWindow(HWND window, const design::WindowDesign& design, HWND owner) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    const LONG width = rect.right - rect.left;
+    const LONG height = rect.bottom - rect.top;
+    RECT centreOn{};
+    switch (design.startPosition) {
+        case design::StartPosition::PlatformDefault:
+            return;
+        case design::StartPosition::CenterOwner:
+            if (owner != nullptr) {
+                GetWindowRect(owner, &centreOn);
+                break;
+            }
+            [[fallthrough]];
+        case design::StartPosition::CenterScreen:
+            centreOn = WorkArea(owner != nullptr ? owner : window);
+            break;
+    }
+    const LONG left = centreOn.left + (centreOn.right - centreOn.left - width) / 2;
+    const LONG top = centreOn.top + (centreOn.bottom - centreOn.top - height) / 2;
+    const POINT place =
+        KeepInside(RECT{left, top, left + width, top + height}, WorkArea(owner ? owner : window));
+    SetWindowPos(window, nullptr, place.x, place.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HICON ProgramIcon(int size) {
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"IDI_ICON1", IMAGE_ICON, size,
+                                         size, LR_DEFAULTCOLOR | LR_SHARED));
+}
+
+void SetProgramIcon(HWND window) {
+    SendMessageW(window, WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(ProgramIcon(GetSystemMetrics(SM_CXICON))));
+    SendMessageW(window, WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(ProgramIcon(GetSystemMetrics(SM_CXSMICON))));
+}
+
+void KeepFocusOnActivate(HWND window, WindowCore& core, WPARAM wParam) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(window, focus)) {
+            core.lastFocus = focus;
+        }
+        return;
+    }
+    HWND target = core.lastFocus;
+    if (target == nullptr || !IsWindow(target)) {
+        target = GetNextDlgTabItem(window, nullptr, FALSE);
+    }
+    if (target != nullptr) {
+        SetFocus(target);
+    }
+}
+
+}  // namespace zephyrod::win32
