@@ -10,7 +10,7 @@ cmake_minimum_required(VERSION 3.25)
 # libgcc_s_seh-1.dll, libwinpthread-1.dll, a Qt DLL...) is a packaging fault.
 set(allowed
     advapi32.dll comctl32.dll comdlg32.dll gdi32.dll kernel32.dll msvcrt.dll
-    ole32.dll oleaut32.dll shell32.dll shlwapi.dll user32.dll uxtheme.dll)
+    oleacc.dll ole32.dll oleaut32.dll shell32.dll shlwapi.dll user32.dll uxtheme.dll)
 
 execute_process(COMMAND "${OBJDUMP}" -p "${EXE}"
     OUTPUT_VARIABLE dump RESULT_VARIABLE status)
