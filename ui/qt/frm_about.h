@@ -2,14 +2,8 @@
 #pragma once
 
 #include <QDialog>
-#include <array>
-
-class QLabel;
-class QPushButton;
 
 namespace zephyrod::ui {
-
-class LineShape;
 
 class frmAbout : public QDialog {
     Q_OBJECT
@@ -17,26 +11,18 @@ class frmAbout : public QDialog {
     // Shown modally; Qt centres a dialog over its parent.
     explicit frmAbout(QWidget* parent);
 
-    // Controls, named as in the window's design.
-    QLabel* picIcon;
-    QLabel* lblTitle;
-    QLabel* lblVersion;
-    QLabel* lblDescription;
-    std::array<LineShape*, 2> Line1;
-    QLabel* Label1;
-    QLabel* Label2;
-    QPushButton* cmdOK;
-
   public slots:
     void cmdOK_Click();
 
   protected:
     // Esc presses OK, the window's cancel button.
     void keyPressEvent(QKeyEvent* event) override;
+    // Keeps the design's colours when the platform changes the palette.
+    void changeEvent(QEvent* event) override;
 
   private:
-    void CreateControls();
     void Form_Load();
+    void KeepDesignColours();
 };
 
 }  // namespace zephyrod::ui

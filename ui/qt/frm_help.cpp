@@ -3,56 +3,31 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "design_units.h"
+#include "control_factory.h"
+#include "named_control.h"
 #include "native_title.h"
 #include "ui_fonts.h"
 #include "ui_texts.h"
+#include "window_design.h"
+#include "window_role.h"
 
 namespace zephyrod::ui {
-namespace {
-
-// Client area in twips.
-constexpr int kClientWidth = 8445;
-constexpr int kClientHeight = 5025;
-
-}  // namespace
 
 frmHelp::frmHelp() {
-    setObjectName(QStringLiteral("frmHelp"));
+    const design::WindowDesign& design = design::HelpWindowDesign();
+    setObjectName(ToQString(design.name));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(WindowFlagsFor(design.border));
+    // The title bar shows nothing; a screen reader announces the window by name.
+    AnnounceAsWindow(this);
     setWindowTitle(QString::fromUtf16(kInvisibleTitle));
+    setAccessibleName(ToQString(design::kHelpWindowAccessibleName));
     setFont(DialogFont());
-    setFixedSize(TwipsSize(kClientWidth, kClientHeight));
-    CreateControls();
+    setFixedSize(design::Pixels(design.clientWidth), design::Pixels(design.clientHeight));
+    BuildControls(this, design);
+    Named<QPlainTextEdit>(this, "txtHelp")->setAccessibleName(QStringLiteral("Help"));
+    connect(Named<QPushButton>(this, "cmdOK"), &QPushButton::clicked, this, &frmHelp::cmdOK_Click);
     Form_Load();
-}
-
-void frmHelp::CreateControls() {
-    txtHelp = new QPlainTextEdit(this);
-    txtHelp->setObjectName(QStringLiteral("txtHelp"));
-    txtHelp->setGeometry(TwipsRect(0, 120, 8415, 4365));
-    txtHelp->setFont(SansFont(9.75));
-    txtHelp->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    txtHelp->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    txtHelp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    txtHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Tab moves on to the button instead of typing a tab into the text.
-    txtHelp->setTabChangesFocus(true);
-    txtHelp->setAccessibleName(QStringLiteral("Help"));
-
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(TwipsRect(7560, 4560, 735, 375));
-    // Not the window's default button, so Enter in the text starts a new line;
-    // Enter or Space on the button itself, once it has the focus, presses it.
-    cmdOK->setDefault(false);
-    cmdOK->setAutoDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &frmHelp::cmdOK_Click);
-
-    setTabOrder(cmdOK, txtHelp);
-    cmdOK->setFocus();
 }
 
 QString frmHelp::HelpText() {
@@ -61,7 +36,9 @@ QString frmHelp::HelpText() {
 
 void frmHelp::Form_Load() {
     // The text box reads each carriage return and line feed as one line break.
-    txtHelp->setPlainText(HelpText());
+    Named<QPlainTextEdit>(this, "txtHelp")->setPlainText(HelpText());
+    // The focus starts on the first control in tab order: OK.
+    Named<QWidget>(this, design::TabOrder(design::HelpWindowDesign()).front()->name)->setFocus();
 }
 
 void frmHelp::showEvent(QShowEvent* event) {

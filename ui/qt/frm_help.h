@@ -4,9 +4,6 @@
 #include <QString>
 #include <QWidget>
 
-class QPlainTextEdit;
-class QPushButton;
-
 namespace zephyrod::ui {
 
 class frmHelp : public QWidget {
@@ -19,9 +16,6 @@ class frmHelp : public QWidget {
     // a carriage return and line feed.
     static QString HelpText();
 
-    QPlainTextEdit* txtHelp;
-    QPushButton* cmdOK;
-
   public slots:
     void cmdOK_Click();
 
@@ -29,7 +23,6 @@ class frmHelp : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
-    void CreateControls();
     void Form_Load();
 };
 

@@ -2,57 +2,25 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 
 #include "calculate_outcome.h"
-#include "design_units.h"
+#include "control_factory.h"
 #include "error_report.h"
 #include "frm_about.h"
-#include "frm_help.h"
 #include "input_fields.h"
-#include "number_text.h"
+#include "named_control.h"
 #include "result_list.h"
 #include "ui_fonts.h"
+#include "ui_texts.h"
+#include "window_design.h"
 #include "window_styles.h"
 
 namespace zephyrod::ui {
 namespace {
-
-// Client area below the menu bar, in twips.
-constexpr int kClientWidth = 6240;
-constexpr int kClientHeight = 8745;
-
-template <class Control, class... Args>
-Control* Place(QWidget* parent, const char* name, QRect geometry, Args&&... args) {
-    auto* control = new Control(std::forward<Args>(args)..., parent);
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(geometry);
-    return control;
-}
-
-QLabel* Caption(QWidget* parent, const char* name, const QString& text, QRect geometry) {
-    auto* label = Place<QLabel>(parent, name, geometry, text);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
-    GrowToFitCaption(label);
-    return label;
-}
-
-QLineEdit* Field(QWidget* parent, const char* name, QRect geometry, QLabel* caption) {
-    auto* field = Place<QLineEdit>(parent, name, geometry);
-    field->setAccessibleName(caption->text());
-    return field;
-}
-
-// A field's caption, the same words its errors use.
-QString FieldText(InputField field) {
-    const std::string_view caption = FieldInfo(field).caption;
-    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
-}
 
 QStringList ToQt(const std::vector<std::string>& lines) {
     QStringList list;
@@ -66,23 +34,12 @@ QStringList ToQt(const std::vector<std::string>& lines) {
 }  // namespace
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Zephyrod Metric Calculator"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    const design::WindowDesign& design = design::MainWindowDesign();
+    setObjectName(ToQString(design.name));
+    setWindowTitle(ToQString(design.caption));
+    setWindowFlags(WindowFlagsFor(design.border));
     setFont(DialogFont());
-    CreateMenu();
-    CreateControls();
-    resize(TwipsSize(kClientWidth, kClientHeight) + QSize(0, menuBar()->sizeHint().height()));
-    Form_Load();
-}
 
-frmMain::~frmMain() {
-    Form_Unload();
-}
-
-void frmMain::CreateMenu() {
     QMenuBar* bar = menuBar();
     // The bar is part of the window's design (the blank item places Help):
     // keep it in the window on platforms with a global menu bar too.
@@ -90,87 +47,47 @@ void frmMain::CreateMenu() {
     auto* style = new MenuBarStyle();
     style->setParent(bar);
     bar->setStyle(style);
-    mnuEMPTY = bar->addAction(QString(120, QLatin1Char(' ')));
-    mnuEMPTY->setObjectName(QStringLiteral("mnuEMPTY"));
-    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuZRHelp = mnuHelp->addAction(QStringLiteral("Zephyrod Calculator &Help"), this,
-                                   &frmMain::mnuZRHelp_Click);
-    mnuZRHelp->setObjectName(QStringLiteral("mnuZRHelp"));
-    mnuAbout = mnuHelp->addAction(QStringLiteral("&About"), this, &frmMain::mnuAbout_Click);
-    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-    // Both stay in the Help menu: no platform moves them to an application menu.
-    mnuZRHelp->setMenuRole(QAction::NoRole);
-    mnuAbout->setMenuRole(QAction::NoRole);
-}
+    BuildMenu(bar, design);
+    connect(Named<QAction>(this, "mnuZRHelp"), &QAction::triggered, this,
+            &frmMain::mnuZRHelp_Click);
+    connect(Named<QAction>(this, "mnuAbout"), &QAction::triggered, this, &frmMain::mnuAbout_Click);
 
-void frmMain::CreateControls() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
-
-    Frame2 = Place<QGroupBox>(client, "Frame2", TwipsRect(0, 0, 3015, 3615),
-                              QStringLiteral(" Parameters "));
-    Label1 =
-        Caption(Frame2, "Label1", FieldText(InputField::Frequency), TwipsRect(120, 480, 855, 495));
-    txtFreq = Field(Frame2, "txtFreq", TwipsRect(1080, 600, 1335, 285), Label1);
-    Label2 = Caption(Frame2, "Label2", QStringLiteral("MHz"), TwipsRect(2520, 600, 375, 255));
-    Label4 = Caption(Frame2, "Label4", FieldText(InputField::ResonatorDiameter),
-                     TwipsRect(120, 1080, 855, 495));
-    txtResDia = Field(Frame2, "txtResDia", TwipsRect(1080, 1200, 1335, 285), Label4);
-    lblUnit[0] = Caption(Frame2, "lblUnit", QStringLiteral("mm"), TwipsRect(2520, 1200, 255, 255));
-    Label3 = Caption(Frame2, "Label3", FieldText(InputField::CoilDiameter),
-                     TwipsRect(120, 1680, 735, 495));
-    txtCoilDia = Field(Frame2, "txtCoilDia", TwipsRect(1080, 1800, 1335, 285), Label3);
-    lblUnit[1] = Caption(Frame2, "lblUnit", QStringLiteral("mm"), TwipsRect(2520, 1800, 255, 255));
-    lblUnit[0]->setProperty("index", 0);
-    lblUnit[1]->setProperty("index", 1);
-    lblTPI = Caption(Frame2, "lblTPI", FieldText(InputField::TurnsPerCm),
-                     TwipsRect(120, 2280, 855, 375));
-    txtTPI = Field(Frame2, "txtTPI", TwipsRect(1080, 2400, 1335, 285), lblTPI);
-    cmdGo = Place<QPushButton>(Frame2, "cmdGo", TwipsRect(840, 3000, 1335, 375),
-                               QStringLiteral("Calculate"));
-    // Not the window's default button: Enter in a field does not calculate.
-    // Enter on the button itself, once it has the focus, presses it.
-    cmdGo->setDefault(false);
-    cmdGo->setAutoDefault(true);
-    connect(cmdGo, &QPushButton::clicked, this, &frmMain::cmdGo_Click);
-
-    Frame3 = Place<QGroupBox>(client, "Frame3", TwipsRect(3120, 0, 3135, 3615));
-    lstValues = Place<ResultList>(Frame3, "lstValues", TwipsRect(120, 240, 2895, 3180));
-    lstValues->setAccessibleName(QStringLiteral("Results"));
-
-    Frame1 = Place<QGroupBox>(client, "Frame1", TwipsRect(0, 3720, 6255, 4935),
-                              QStringLiteral(" Sweep Data"));
-    lstSweep = Place<ResultList>(Frame1, "lstSweep", TwipsRect(120, 240, 6015, 4545));
-    lstSweep->setFont(SweepFont());
-    for (ResultList* list : {lstValues, lstSweep}) {
-        auto* style = new CompactListStyle();
-        style->setParent(list);
-        list->setStyle(style);
+    BuildControls(client, design);
+    // A screen reader names each field by its caption and says its unit.
+    for (const InputFieldInfo& info : kInputFields) {
+        auto* field = Named<QLineEdit>(this, info.name);
+        field->setAccessibleName(ToQString(info.caption));
+        field->setAccessibleDescription(ToQString(info.unit));
     }
-    lstSweep->setAccessibleName(QStringLiteral("Sweep Data"));
+    Named<ResultList>(this, "lstValues")
+        ->setAccessibleName(ToQString(design::kValuesAccessibleName));
+    Named<ResultList>(this, "lstSweep")->setAccessibleName(ToQString(design::kSweepAccessibleName));
+    connect(Named<QPushButton>(this, "cmdGo"), &QPushButton::clicked, this, &frmMain::cmdGo_Click);
 
-    // Tab order: the coil diameter comes before the resonator diameter.
-    setTabOrder(txtFreq, txtCoilDia);
-    setTabOrder(txtCoilDia, txtResDia);
-    setTabOrder(txtResDia, txtTPI);
-    setTabOrder(txtTPI, cmdGo);
-    setTabOrder(cmdGo, lstValues);
-    setTabOrder(lstValues, lstSweep);
-    txtFreq->setFocus();
+    resize(QSize(design::Pixels(design.clientWidth), design::Pixels(design.clientHeight)) +
+           QSize(0, bar->sizeHint().height()));
+    Form_Load();
+}
+
+frmMain::~frmMain() {
+    Form_Unload();
 }
 
 void frmMain::Form_Load() {
     const InputTexts defaults = DefaultInputTexts();
     for (const InputFieldInfo& info : kInputFields) {
-        FieldFor(info.field)->setText(QString::fromStdString(TextOf(defaults, info.field)));
+        Named<QLineEdit>(this, info.name)
+            ->setText(QString::fromStdString(TextOf(defaults, info.field)));
     }
-}
-
-QLineEdit* frmMain::FieldFor(InputField field) const {
-    QLineEdit* fields[] = {txtFreq, txtResDia, txtCoilDia, txtTPI};
-    return fields[static_cast<std::size_t>(field)];
+    // The focus starts in the first field with its text selected, so that
+    // typing replaces the default.
+    auto* first =
+        Named<QLineEdit>(this, design::TabOrder(design::MainWindowDesign()).front()->name);
+    first->setFocus();
+    first->selectAll();
 }
 
 void frmMain::cmdGo_Click() {
@@ -180,25 +97,26 @@ void frmMain::cmdGo_Click() {
 void frmMain::Calculate() {
     InputTexts texts;
     for (const InputFieldInfo& info : kInputFields) {
-        TextOf(texts, info.field) = FieldFor(info.field)->text().toStdString();
+        TextOf(texts, info.field) = Named<QLineEdit>(this, info.name)->text().toStdString();
     }
     const design::CalculateOutcome outcome = design::CalculateInWindow(texts);
+    auto* values = Named<ResultList>(this, "lstValues");
+    auto* sweep = Named<ResultList>(this, "lstSweep");
     if (outcome.values) {
-        lstValues->setLines(ToQt(*outcome.values));
+        values->setLines(ToQt(*outcome.values));
     }
     if (outcome.sweep) {
-        lstSweep->setLines(ToQt(*outcome.sweep));
+        sweep->setLines(ToQt(*outcome.sweep));
     }
-    if (outcome.selectIndex && *outcome.selectIndex < lstSweep->count()) {
-        lstSweep->setCurrentRow(*outcome.selectIndex);
-        lstSweep->scrollToItem(lstSweep->item(*outcome.selectIndex));
+    if (outcome.selectIndex && *outcome.selectIndex < sweep->count()) {
+        sweep->setCurrentRow(*outcome.selectIndex);
+        sweep->scrollToItem(sweep->item(*outcome.selectIndex));
     }
     if (outcome.error) {
         ReportError(this, *outcome.error);
     }
     if (!outcome.focus.empty()) {
-        auto* control = findChild<QWidget*>(
-            QString::fromUtf8(outcome.focus.data(), static_cast<qsizetype>(outcome.focus.size())));
+        auto* control = Named<QWidget>(this, outcome.focus);
         if (control != nullptr) {
             control->setFocus();
         }
@@ -219,6 +137,14 @@ void frmMain::mnuZRHelp_Click() {
 }
 
 void frmMain::mnuAbout_Click() {
+    QTimer::singleShot(0, this, &frmMain::ShowAbout);
+}
+
+void frmMain::ShowAbout() {
+    // Chosen twice in a row: the first one is still open.
+    if (findChild<frmAbout*>() != nullptr) {
+        return;
+    }
     frmAbout about(this);
     about.exec();
 }

@@ -4,21 +4,10 @@
 
 #include <QMainWindow>
 #include <QPointer>
-#include <array>
 
 #include "frm_help.h"
-#include "input_fields.h"
-
-class QAction;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QPushButton;
 
 namespace zephyrod::ui {
-
-class ResultList;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -30,45 +19,21 @@ class frmMain : public QMainWindow {
     // failure in a message box and leaves the lists as the failure left them.
     void Calculate();
 
-    // The help window while it is open.
-    frmHelp* helpWindow() const { return help_; }
-
-    // Controls, named as in the window's design.
-    QGroupBox* Frame2;
-    QLabel* Label1;
-    QLineEdit* txtFreq;
-    QLabel* Label2;
-    QLabel* Label4;
-    QLineEdit* txtResDia;
-    std::array<QLabel*, 2> lblUnit;
-    QLabel* Label3;
-    QLineEdit* txtCoilDia;
-    QLabel* lblTPI;
-    QLineEdit* txtTPI;
-    QPushButton* cmdGo;
-    QGroupBox* Frame3;
-    ResultList* lstValues;
-    QGroupBox* Frame1;
-    ResultList* lstSweep;
-    QAction* mnuEMPTY;
-    QMenu* mnuHelp;
-    QAction* mnuZRHelp;
-    QAction* mnuAbout;
-
   public slots:
     void cmdGo_Click();
+    // Opens the help window beside this one, or brings it to the front.
     void mnuZRHelp_Click();
+    // Opens the about window modally, once the menu's own call has returned:
+    // whoever chose the item (a screen reader too) is not kept waiting.
     void mnuAbout_Click();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void CreateControls();
-    void CreateMenu();
     void Form_Load();
     void Form_Unload();
-    QLineEdit* FieldFor(InputField field) const;
+    void ShowAbout();
 
     QPointer<frmHelp> help_;
 };

@@ -6,9 +6,29 @@
 #include <QLabel>
 #include <QRegularExpression>
 
+#include "window_design.h"
+
 namespace zephyrod::ui {
 
+namespace {
+
+// Whether the platform has the family itself, not just a substitute for it.
+bool IsInstalled(const QString& family) {
+    return QFontInfo(QFont(family)).family().compare(family, Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
 QFont DialogFont() {
+    for (const QString& family :
+         {QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans Condensed"),
+          QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")}) {
+        if (IsInstalled(family)) {
+            QFont font(family);
+            font.setPointSizeF(8);
+            return font;
+        }
+    }
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8);
@@ -16,16 +36,13 @@ QFont DialogFont() {
 }
 
 QFont SansFont(qreal pointSize, bool bold) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    if (!QFontInfo(font).exactMatch()) {
-        font = DialogFont();
-    }
+    QFont font = DialogFont();
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
 }
 
-QFont SweepFont() {
+QFont FixedFont(qreal pointSize) {
     // "Courier" itself, else the system's fixed font, else a common fixed-pitch
     // family: the first that the platform really has and that is fixed pitch.
     const QFont system = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -34,15 +51,22 @@ QFont SweepFont() {
           QStringLiteral("Liberation Mono"), QStringLiteral("Courier New")}) {
         QFont font(family);
         font.setStyleHint(QFont::TypeWriter);
-        font.setPointSizeF(9.75);
+        font.setPointSizeF(pointSize);
         const QFontInfo info(font);
         if (info.exactMatch() && info.fixedPitch()) {
             return font;
         }
     }
     QFont font = system;
-    font.setPointSizeF(9.75);
+    font.setPointSizeF(pointSize);
     return font;
+}
+
+QFont DesignFont(const design::FontDesign& font) {
+    QFont chosen =
+        font.family == "Courier" ? FixedFont(font.points) : SansFont(font.points, font.bold);
+    chosen.setBold(font.bold);
+    return chosen;
 }
 
 namespace {

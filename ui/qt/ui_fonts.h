@@ -7,19 +7,29 @@
 class QLabel;
 class QWidget;
 
+namespace zephyrod::design {
+struct FontDesign;
+}
+
 namespace zephyrod::ui {
 
-// The platform's sans-serif dialog font at 8 points: every control without a
-// font of its own.
+// The standard 8-point sans-serif dialog font: every control without a font
+// of its own. "MS Sans Serif" where the platform has it, else a sans whose
+// widths are close to it (DejaVu Sans Condensed, Liberation Sans or Arimo),
+// so that the lines and captions fit the boxes the windows were laid out
+// for; the platform's own sans only where none of them is installed.
 QFont DialogFont();
 
-// A sans-serif font at the given size and weight, "MS Sans Serif" where the
-// platform has it.
+// A sans-serif font of the dialog font's family at the given size and weight.
 QFont SansFont(qreal pointSize, bool bold = false);
 
-// The sweep list's fixed-pitch font: "Courier" 9.75 points where present,
-// else the system's fixed font, so that the table's columns line up.
-QFont SweepFont();
+// A fixed-pitch font at the given size: "Courier" where present, else the
+// system's fixed font or a common fixed-pitch family, so that columns line up.
+QFont FixedFont(qreal pointSize);
+
+// The font a window design names for a control: "Courier" is fixed pitch,
+// any other family a sans-serif of the dialog font's family.
+QFont DesignFont(const design::FontDesign& font);
 
 // Whether the label's caption, wrapped at word boundaries, fits its box.
 bool CaptionFits(const QLabel* label);

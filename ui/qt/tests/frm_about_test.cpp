@@ -1,6 +1,10 @@
 // The about window as a user meets it: its texts, layout, the etched rule,
 // and how it opens modally over the main window and closes.
+#include <QAccessible>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -9,31 +13,72 @@
 #include <functional>
 #include <memory>
 
-#include "design_units.h"
 #include "frm_about.h"
-#include "frm_help.h"
 #include "frm_main.h"
 #include "line_shape.h"
 #include "result_list.h"
 #include "ui_fonts.h"
 #include "ui_test_support.h"
+#include "ui_texts.h"
 
 using zephyrod::ui::frmAbout;
-using zephyrod::ui::frmMain;
-using zephyrod::ui::Px;
-using zephyrod::ui::TwipsRect;
+using zephyrod::ui::Named;
+using zephyrod::ui::ToQString;
+namespace design = zephyrod::design;
 
 namespace {
 
 const QString kDescription = "Based on the Zephyrod design by Brennick, Ostral\r\n\r\n \r\n\r\n";
 
-QWidget* FindControl(QWidget* window, const QString& name, int index) {
-    for (QWidget* w : window->findChildren<QWidget*>(name)) {
-        if (index < 0 || w->property("index").toInt() == index) {
-            return w;
+const design::WindowDesign& Design() {
+    return design::AboutWindowDesign();
+}
+
+QLabel* Label(const QWidget* about, std::string_view name) {
+    return Named<QLabel>(about, name);
+}
+
+QPushButton* OK(const QWidget* about) {
+    return Named<QPushButton>(about, "cmdOK");
+}
+
+int Px(int twips) {
+    return design::Pixels(twips);
+}
+
+// A dark palette such as a desktop's dark theme imposes.
+QPalette DarkPalette() {
+    QPalette dark;
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+        dark.setColor(role, QColor(0x30, 0x30, 0x30));
+    }
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        dark.setColor(role, QColor(0xee, 0xee, 0xee));
+    }
+    return dark;
+}
+
+// Each text of the window against what it is drawn on, by name: where the
+// contrast is below 4.5:1.
+QStringList Unreadable(const QWidget* about) {
+    QStringList faint;
+    const QColor background = about->palette().color(about->backgroundRole());
+    for (const QLabel* label : about->findChildren<QLabel*>()) {
+        if (label->text().isEmpty()) {
+            continue;
+        }
+        const double ratio = zephyrod::ui::test::Contrast(
+            label->palette().color(label->foregroundRole()), background);
+        if (ratio < 4.5) {
+            faint << label->objectName() + QStringLiteral(" %1:1").arg(ratio, 0, 'f', 1);
         }
     }
-    return nullptr;
+    const QPushButton* ok = OK(about);
+    if (zephyrod::ui::test::Contrast(ok->palette().color(QPalette::ButtonText),
+                                     ok->palette().color(QPalette::Button)) < 4.5) {
+        faint << ok->objectName();
+    }
+    return faint;
 }
 
 // Where a label's caption stands inside the window.
@@ -52,8 +97,10 @@ class AboutWindowTest : public zephyrod::ui::test::MainWindowTest {
   private:
     // Chooses Help > About and hands the window to `check` while it is open;
     // closes it afterwards if `check` did not. False if it never opened.
-    bool whileOpen(const std::function<void(frmAbout*)>& check) {
+    bool whileOpen(const std::function<void(frmAbout*)>& check,
+                   const std::function<void()>& open = {}) {
         bool opened = false;
+        bool done = false;
         watchdog_->expect([&](QWidget* modal) {
             auto* about = qobject_cast<frmAbout*>(modal);
             opened = about != nullptr && QTest::qWaitForWindowActive(about);
@@ -63,14 +110,20 @@ class AboutWindowTest : public zephyrod::ui::test::MainWindowTest {
             if (modal->isVisible()) {
                 modal->close();
             }
+            done = true;
         });
-        main_->mnuAbout->trigger();
-        return opened;
+        if (open) {
+            open();
+        } else {
+            choose("mnuAbout");
+        }
+        return QTest::qWaitFor([&done] { return done; }, 10000) && opened;
     }
 
     // Clicks Calculate the way a user's mouse would, through the window system.
     void clickCalculate() {
-        const QPoint centre = main_->cmdGo->mapTo(main_.get(), main_->cmdGo->rect().center());
+        auto* go = control<QPushButton>("cmdGo");
+        const QPoint centre = go->mapTo(main_.get(), go->rect().center());
         QTest::mouseClick(main_->windowHandle(), Qt::LeftButton, {}, centre);
     }
 
@@ -82,81 +135,30 @@ class AboutWindowTest : public zephyrod::ui::test::MainWindowTest {
 
     void cleanup() { closeEverything(); }
 
-    void controls_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QRect>("twips");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<qreal>("points");
-        QTest::addColumn<bool>("bold");
-        QTest::addColumn<int>("alignment");
-        auto row = [](const char* name, const char* kind, QRect twips, const QString& caption,
-                      qreal points, bool bold, Qt::Alignment alignment) {
-            QTest::newRow(name) << QString(name) << QString(kind) << twips << caption << points
-                                << bold << int(alignment);
-        };
-        row("picIcon", "QLabel", {240, 240, 540, 540}, "", 8, false, Qt::AlignLeft);
-        row("lblTitle", "QLabel", {1080, 240, 3885, 480}, "Zephyrod Calculator", 18, true,
-            Qt::AlignLeft);
-        row("lblVersion", "QLabel", {1080, 840, 3885, 225}, "Version 1.0.0", 9.75, true,
-            Qt::AlignLeft);
-        row("lblDescription", "QLabel", {1080, 1245, 4365, 1050}, kDescription, 8, false,
-            Qt::AlignLeft);
-        row("Label1", "QLabel", {480, 2520, 3615, 255},
-            "Copyright \u00A9 2026 The Zephyrod authors", 8, false, Qt::AlignHCenter);
-        row("Label2", "QLabel", {360, 2760, 3855, 375}, "Free software under the MIT License", 8,
-            false, Qt::AlignHCenter);
-        row("cmdOK", "QPushButton", {4245, 2625, 1260, 345}, "OK", 8, false, Qt::AlignHCenter);
-    }
+    void controls_data() { zephyrod::ui::test::AddControlRows(Design()); }
 
     void controls() {
-        QFETCH(QString, name);
-        QFETCH(QString, kind);
-        QFETCH(QRect, twips);
-        QFETCH(QString, caption);
-        QFETCH(qreal, points);
-        QFETCH(bool, bold);
-        QFETCH(int, alignment);
         frmAbout about(main_.get());
-        QWidget* w = FindControl(&about, name, -1);
-        QVERIFY(w != nullptr);
-        QVERIFY(w->inherits(kind.toLatin1()));
-        QCOMPARE(w->parentWidget(), static_cast<QWidget*>(&about));
-        QCOMPARE(w->font().pointSizeF(), points);
-        QCOMPARE(w->font().bold(), bold);
-        const QRect design = TwipsRect(twips.x(), twips.y(), twips.width(), twips.height());
-        if (auto* label = qobject_cast<QLabel*>(w)) {
-            QCOMPARE(label->text(), caption);
-            QCOMPARE(int(label->alignment() & Qt::AlignHorizontal_Mask), alignment);
-            // Keeps its place; grows a little at most where this platform's
-            // font needs more room than the design gave its caption.
-            QCOMPARE(w->pos(), design.topLeft());
-            QVERIFY(w->width() >= design.width() && w->height() >= design.height());
-            QVERIFY2(w->width() <= design.width() + 8 && w->height() <= design.height() + 4,
-                     qPrintable(QStringLiteral("%1x%2").arg(w->width()).arg(w->height())));
-            QVERIFY(!(w->focusPolicy() & Qt::TabFocus));
-        } else {
-            QCOMPARE(qobject_cast<QPushButton*>(w)->text(), caption);
-            QCOMPARE(w->geometry(), design);
-        }
+        zephyrod::ui::test::CheckControl(&about, Design());
     }
 
     void windowFrame() {
         frmAbout about(main_.get());
         QCOMPARE(about.windowTitle(), QString("About Zephyrod"));
-        QCOMPARE(about.size(), zephyrod::ui::TwipsSize(5730, 3075));
+        QCOMPARE(about.size(), QSize(Px(Design().clientWidth), Px(Design().clientHeight)));
         QCOMPARE(about.minimumSize(), about.maximumSize());
         const Qt::WindowFlags flags = about.windowFlags();
         QVERIFY(flags & Qt::WindowCloseButtonHint);
         QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                            Qt::WindowContextHelpButtonHint)));
-        QVERIFY(about.cmdOK->isDefault());
+        QVERIFY(OK(&about)->isDefault());
 
         // The caption and version line follow the application's own identity.
         QCOMPARE(QCoreApplication::applicationName(), QString("Zephyrod"));
         QCOMPARE(QCoreApplication::applicationVersion(), QString("1.0.0"));
         QCOMPARE(about.windowTitle(), "About " + QCoreApplication::applicationName());
-        QCOMPARE(about.lblVersion->text(), "Version " + QCoreApplication::applicationVersion());
+        QCOMPARE(Label(&about, "lblVersion")->text(),
+                 "Version " + QCoreApplication::applicationVersion());
     }
 
     void descriptionLines_data() {
@@ -173,16 +175,16 @@ class AboutWindowTest : public zephyrod::ui::test::MainWindowTest {
         QFETCH(int, line);
         QFETCH(QString, text);
         frmAbout about(main_.get());
-        const QStringList lines = about.lblDescription->text().split("\r\n");
+        const QStringList lines = Label(&about, "lblDescription")->text().split("\r\n");
         QCOMPARE(lines.size(), 5);
         QCOMPARE(lines[line], text);
     }
 
     void icon() {
         frmAbout about(main_.get());
-        QCOMPARE(about.picIcon->contentsRect(), QRect(2, 2, 32, 32));
+        QCOMPARE(Label(&about, "picIcon")->contentsRect(), QRect(2, 2, 32, 32));
         const QImage shown =
-            about.picIcon->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+            Label(&about, "picIcon")->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
         const QImage icon =
             QImage(":/icons/zephyrod-32-16colors.png").convertToFormat(QImage::Format_ARGB32);
         QVERIFY(!icon.isNull());
@@ -191,31 +193,26 @@ class AboutWindowTest : public zephyrod::ui::test::MainWindowTest {
 
     void etchedRule_data() {
         QTest::addColumn<int>("index");
-        QTest::addColumn<QPoint>("from");
-        QTest::addColumn<QPoint>("to");
-        QTest::addColumn<QColor>("color");
-        QTest::addColumn<int>("width");
-        QTest::newRow("Line1(1), grey")
-            << 1 << QPoint(90, 2445) << QPoint(5654, 2445) << QColor(128, 128, 128) << 1;
-        QTest::newRow("Line1(0), white")
-            << 0 << QPoint(105, 2460) << QPoint(5654, 2460) << QColor(255, 255, 255) << 2;
+        for (const design::ControlDesign& line : Design().controls) {
+            if (line.kind == design::ControlKind::Line) {
+                QTest::addRow("Line1(%d)", *line.index) << *line.index;
+            }
+        }
     }
 
     // What the window shows: each line's pixels in its colour from end to end,
     // the grey one right above the white one, neither covering the other.
     void etchedRule() {
         QFETCH(int, index);
-        QFETCH(QPoint, from);
-        QFETCH(QPoint, to);
-        QFETCH(QColor, color);
-        QFETCH(int, width);
+        const design::ControlDesign& line = design::Control(Design(), "Line1", index);
+        const QColor color(line.color.red, line.color.green, line.color.blue);
+        const int width = line.lineWidth;
         frmAbout about(main_.get());
-        QWidget* line = FindControl(&about, "Line1", index);
-        QVERIFY(qobject_cast<zephyrod::ui::LineShape*>(line) != nullptr);
+        QVERIFY(Named<zephyrod::ui::LineShape>(&about, "Line1", index) != nullptr);
         const QImage shown = about.grab().toImage();
-        const int left = Px(from.x());
-        const int right = Px(to.x());
-        const int top = Px(from.y());
+        const int left = Px(line.rect.left);
+        const int right = Px(line.x2);
+        const int top = Px(line.rect.top);
         for (int y = top; y < top + width; ++y) {
             for (int x : {left, (left + right) / 2, right}) {
                 QCOMPARE(shown.pixelColor(x, y), color);
@@ -229,8 +226,10 @@ class AboutWindowTest : public zephyrod::ui::test::MainWindowTest {
 
     void noCaptionIsClippedOrCovered() {
         frmAbout about(main_.get());
-        const QList<QLabel*> labels = {about.lblTitle, about.lblVersion, about.lblDescription,
-                                       about.Label1, about.Label2};
+        QList<QLabel*> labels;
+        for (const char* name : {"lblTitle", "lblVersion", "lblDescription", "Label1", "Label2"}) {
+            labels << Label(&about, name);
+        }
         for (QLabel* label : labels) {
             QVERIFY2(zephyrod::ui::CaptionFits(label), qPrintable(label->objectName()));
             QVERIFY2(about.rect().contains(CaptionRect(label)), qPrintable(label->objectName()));
@@ -238,20 +237,21 @@ class AboutWindowTest : public zephyrod::ui::test::MainWindowTest {
                 QVERIFY2(other == label || !CaptionRect(label).intersects(CaptionRect(other)),
                          qPrintable(label->objectName() + " covers " + other->objectName()));
             }
-            QVERIFY(!CaptionRect(label).intersects(about.picIcon->geometry()));
-            QVERIFY(!CaptionRect(label).intersects(about.cmdOK->geometry()));
+            QVERIFY(!CaptionRect(label).intersects(Label(&about, "picIcon")->geometry()));
+            QVERIFY(!CaptionRect(label).intersects(OK(&about)->geometry()));
         }
-        QVERIFY(about.lblTitle->geometry().bottom() < about.lblVersion->geometry().top());
-        QVERIFY(about.lblDescription->geometry().bottom() < Px(2445));
-        const QFontMetrics metrics(about.cmdOK->font());
-        QVERIFY(metrics.horizontalAdvance(about.cmdOK->text()) + 8 <= about.cmdOK->width());
+        QVERIFY(Label(&about, "lblTitle")->geometry().bottom() <
+                Label(&about, "lblVersion")->geometry().top());
+        QVERIFY(Label(&about, "lblDescription")->geometry().bottom() < Px(2445));
+        const QFontMetrics metrics(OK(&about)->font());
+        QVERIFY(metrics.horizontalAdvance(OK(&about)->text()) + 8 <= OK(&about)->width());
     }
 
     void opensModalCentredWithFocusOnOK() {
         const bool opened = whileOpen([this](frmAbout* about) {
             QCOMPARE(QApplication::activeModalWidget(), about);
             QCOMPARE(about->windowModality(), Qt::ApplicationModal);
-            QCOMPARE(QApplication::focusWidget(), about->cmdOK);
+            QCOMPARE(QApplication::focusWidget(), OK(about));
             const QPoint offset = about->geometry().center() - main_->geometry().center();
             QVERIFY2(offset.manhattanLength() <= 1,
                      qPrintable(QStringLiteral("%1,%2 off").arg(offset.x()).arg(offset.y())));
@@ -260,20 +260,22 @@ class AboutWindowTest : public zephyrod::ui::test::MainWindowTest {
     }
 
     void otherWindowsTakeNoInputWhileOpen() {
-        main_->mnuZRHelp->trigger();
-        QPointer<zephyrod::ui::frmHelp> help = main_->helpWindow();
+        choose("mnuZRHelp");
+        QPointer<QWidget> help = helpWindow();
         QVERIFY(help != nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(help));
-        const QString helpText = help->txtHelp->toPlainText();
+        auto* text = Named<QPlainTextEdit>(help, "txtHelp");
+        const QString helpText = text->toPlainText();
         const bool opened = whileOpen([&](frmAbout*) {
             clickCalculate();
             QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {},
-                              help->cmdOK->geometry().center());
+                              Named<QPushButton>(help, "cmdOK")->geometry().center());
             QTest::keyClick(help->windowHandle(), Qt::Key_X);
-            QTest::qWait(50);
-            QCOMPARE(main_->lstValues->count(), 0);
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::processEvents();
+            QCOMPARE(control<zephyrod::ui::ResultList>("lstValues")->count(), 0);
             QVERIFY(help != nullptr && help->isVisible());
-            QCOMPARE(help->txtHelp->toPlainText(), helpText);
+            QCOMPARE(text->toPlainText(), helpText);
         });
         QVERIFY(opened);
     }
@@ -295,11 +297,11 @@ class AboutWindowTest : public zephyrod::ui::test::MainWindowTest {
         int okPresses = -1;
         bool closed = false;
         const bool opened = whileOpen([&](frmAbout* about) {
-            QSignalSpy spy(about->cmdOK, &QPushButton::clicked);
+            QSignalSpy spy(OK(about), &QPushButton::clicked);
             const QMap<QString, Qt::Key> keys = {
                 {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}, {"Escape", Qt::Key_Escape}};
             if (how == "click") {
-                QTest::mouseClick(about->cmdOK, Qt::LeftButton);
+                QTest::mouseClick(OK(about), Qt::LeftButton);
             } else if (how == "close") {
                 about->close();
             } else {
@@ -314,17 +316,85 @@ class AboutWindowTest : public zephyrod::ui::test::MainWindowTest {
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
         QVERIFY(main_->findChildren<frmAbout*>().isEmpty());
         clickCalculate();
-        QCOMPARE(main_->lstValues->count(), 6);
+        QCOMPARE(control<zephyrod::ui::ResultList>("lstValues")->count(), 6);
+    }
+
+    // Under a dark palette, imposed before the window opens or while it is
+    // open, every text keeps a readable contrast with what it is drawn on.
+    void readableUnderADarkPalette() {
+        const QPalette original = QApplication::palette();
+        QApplication::setPalette(DarkPalette());
+        frmAbout about(main_.get());
+        const QStringList before = Unreadable(&about);
+        QApplication::setPalette(original);
+        QApplication::setPalette(DarkPalette());
+        const QStringList after = Unreadable(&about);
+        QApplication::setPalette(original);
+        QVERIFY2(before.isEmpty(), qPrintable(before.join(", ")));
+        QVERIFY2(after.isEmpty(), qPrintable(after.join(", ")));
+    }
+
+    // The same under the desktop's own theme (run with the GTK platform theme
+    // and a dark GTK theme where that plugin is installed).
+    void readableUnderThePlatformTheme() {
+        if (qEnvironmentVariable("QT_QPA_PLATFORMTHEME") != "gtk3") {
+            QSKIP("runs under QT_QPA_PLATFORMTHEME=gtk3");
+        }
+        const QString plugin =
+            QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platformthemes/libqgtk3.so";
+        if (!QFileInfo::exists(plugin)) {
+            QSKIP("the GTK platform theme (qt6-gtk-platformtheme) is not installed");
+        }
+        frmAbout about(main_.get());
+        const QStringList faint = Unreadable(&about);
+        QVERIFY2(faint.isEmpty(), qPrintable(faint.join(", ")));
+    }
+
+    // A screen reader reads every text of the window.
+    void textsForAScreenReader() {
+        frmAbout about(main_.get());
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&about);
+        QCOMPARE(window->text(QAccessible::Name), ToQString(design::AboutCaption()));
+        for (const std::string& text :
+             {std::string(design::kAboutTitle), design::VersionLine(), design::AboutDescription(),
+              std::string(design::kCopyrightLine1), std::string(design::kCopyrightLine2)}) {
+            QVERIFY2(zephyrod::ui::test::FindAccessible(window, QAccessible::StaticText,
+                                                        QString::fromStdString(text)) != nullptr,
+                     text.c_str());
+        }
+        QVERIFY(zephyrod::ui::test::FindAccessible(window, QAccessible::Button, "OK") != nullptr);
+    }
+
+    // Choosing About through the accessibility interface returns at once;
+    // the window opens after that.
+    void aboutThroughAScreenReaderReturnsFirst() {
+        bool returnedBeforeOpening = false;
+        bool seen = false;
+        const bool opened = whileOpen(
+            [&seen](frmAbout*) { seen = true; },
+            [&] {
+                QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(main_->menuBar());
+                QAccessibleInterface* item =
+                    zephyrod::ui::test::FindAccessible(bar, QAccessible::MenuItem, "About");
+                QVERIFY(item != nullptr && item->actionInterface() != nullptr);
+                item->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+                returnedBeforeOpening = !seen && main_->findChild<frmAbout*>() == nullptr;
+            });
+        QVERIFY(returnedBeforeOpening);
+        QVERIFY(opened);
     }
 
     void secondOpeningShowsTheSameTexts() {
         QList<QStringList> seen;
         for (int opening = 0; opening < 2; ++opening) {
             QVERIFY(whileOpen([&seen](frmAbout* about) {
-                seen << QStringList{about->windowTitle(),      about->lblTitle->text(),
-                                    about->lblVersion->text(), about->lblDescription->text(),
-                                    about->Label1->text(),     about->Label2->text()};
-                QTest::mouseClick(about->cmdOK, Qt::LeftButton);
+                seen << QStringList{about->windowTitle(),
+                                    Label(about, "lblTitle")->text(),
+                                    Label(about, "lblVersion")->text(),
+                                    Label(about, "lblDescription")->text(),
+                                    Label(about, "Label1")->text(),
+                                    Label(about, "Label2")->text()};
+                QTest::mouseClick(OK(about), Qt::LeftButton);
             }));
         }
         QCOMPARE(seen.size(), 2);

@@ -1,4 +1,5 @@
 // The help window as a user meets it: its text, layout, keys and lifecycle.
+#include <QAccessible>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProcess>
@@ -8,14 +9,15 @@
 #include <QtTest>
 #include <memory>
 
-#include "design_units.h"
 #include "frm_help.h"
 #include "frm_main.h"
 #include "ui_test_support.h"
+#include "ui_texts.h"
 
 using zephyrod::ui::frmHelp;
-using zephyrod::ui::frmMain;
-using zephyrod::ui::TwipsRect;
+using zephyrod::ui::Named;
+using zephyrod::ui::ToQString;
+namespace design = zephyrod::design;
 
 namespace {
 
@@ -54,10 +56,13 @@ class HelpWindowTest : public zephyrod::ui::test::MainWindowTest {
     Q_OBJECT
 
   private:
+    static QPlainTextEdit* text(QWidget* help) { return Named<QPlainTextEdit>(help, "txtHelp"); }
+    static QPushButton* ok(QWidget* help) { return Named<QPushButton>(help, "cmdOK"); }
+
     // Chooses "Zephyrod Calculator Help" and waits for the window.
     frmHelp* openHelp() {
-        main_->mnuZRHelp->trigger();
-        frmHelp* help = main_->helpWindow();
+        choose("mnuZRHelp");
+        auto* help = qobject_cast<frmHelp*>(helpWindow());
         if (help != nullptr && !QTest::qWaitForWindowActive(help)) {
             return nullptr;
         }
@@ -108,41 +113,23 @@ class HelpWindowTest : public zephyrod::ui::test::MainWindowTest {
         frmHelp* help = openHelp();
         QVERIFY(help != nullptr);
         // On screen each paragraph is one block, with one empty block between.
-        QCOMPARE(help->txtHelp->toPlainText(), kParagraphs.join("\n\n"));
-        QCOMPARE(help->txtHelp->document()->blockCount(), int(2 * kParagraphs.size() - 1));
+        QCOMPARE(text(help)->toPlainText(), kParagraphs.join("\n\n"));
+        QCOMPARE(text(help)->document()->blockCount(), int(2 * kParagraphs.size() - 1));
     }
 
-    void controls_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QRect>("twips");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<qreal>("points");
-        QTest::newRow("txtHelp") << "txtHelp"
-                                 << "QPlainTextEdit" << QRect(0, 120, 8415, 4365) << "" << 9.75;
-        QTest::newRow("cmdOK") << "cmdOK"
-                               << "QPushButton" << QRect(7560, 4560, 735, 375) << "OK" << 8.0;
-    }
+    void controls_data() { zephyrod::ui::test::AddControlRows(design::HelpWindowDesign()); }
 
     void controls() {
-        QFETCH(QString, name);
-        QFETCH(QString, kind);
-        QFETCH(QRect, twips);
-        QFETCH(QString, caption);
-        QFETCH(qreal, points);
         frmHelp* help = openHelp();
         QVERIFY(help != nullptr);
-        auto* w = help->findChild<QWidget*>(name);
-        QVERIFY(w != nullptr);
-        QVERIFY(w->inherits(kind.toLatin1()));
-        QCOMPARE(w->parentWidget(), static_cast<QWidget*>(help));
-        QCOMPARE(w->geometry(), TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-        if (auto* button = qobject_cast<QPushButton*>(w)) {
-            QCOMPARE(button->text(), caption);
-        }
-        QCOMPARE(w->font().pointSizeF(), points);
-        QVERIFY(!w->font().bold());
-        QVERIFY(w->focusPolicy() & Qt::TabFocus);
+        zephyrod::ui::test::CheckControl(help, design::HelpWindowDesign());
+    }
+
+    void tabFollowsTheDesign() {
+        frmHelp* help = openHelp();
+        QVERIFY(help != nullptr);
+        QCOMPARE(zephyrod::ui::test::TabChain(help, design::HelpWindowDesign()),
+                 zephyrod::ui::test::DesignTabOrder(design::HelpWindowDesign()));
     }
 
     void windowFrame() {
@@ -150,7 +137,8 @@ class HelpWindowTest : public zephyrod::ui::test::MainWindowTest {
         QVERIFY(help != nullptr);
         QCOMPARE(help->parentWidget(), nullptr);
         QCOMPARE(help->windowModality(), Qt::NonModal);
-        QCOMPARE(help->size(), zephyrod::ui::TwipsSize(8445, 5025));
+        QCOMPARE(help->size(), QSize(design::Pixels(design::HelpWindowDesign().clientWidth),
+                                     design::Pixels(design::HelpWindowDesign().clientHeight)));
         QCOMPARE(help->minimumSize(), help->maximumSize());
         const Qt::WindowFlags flags = help->windowFlags();
         QVERIFY(flags & Qt::WindowCloseButtonHint);
@@ -173,8 +161,8 @@ class HelpWindowTest : public zephyrod::ui::test::MainWindowTest {
         if (QGuiApplication::platformName() != "xcb") {
             QSKIP("runs on X11");
         }
-        main_->mnuZRHelp->trigger();
-        frmHelp* help = main_->helpWindow();
+        choose("mnuZRHelp");
+        QWidget* help = helpWindow();
         QVERIFY(help != nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(help));
         QProcess xprop;
@@ -193,7 +181,7 @@ class HelpWindowTest : public zephyrod::ui::test::MainWindowTest {
     void textFitsWithoutScrollBars() {
         frmHelp* help = openHelp();
         QVERIFY(help != nullptr);
-        QPlainTextEdit* text = help->txtHelp;
+        QPlainTextEdit* text = HelpWindowTest::text(help);
         QVERIFY(!text->isReadOnly());
         QVERIFY(!text->verticalScrollBar()->isVisible());
         QVERIFY(!text->horizontalScrollBar()->isVisible());
@@ -209,14 +197,14 @@ class HelpWindowTest : public zephyrod::ui::test::MainWindowTest {
     void tabMovesBetweenTheTwoControls() {
         frmHelp* help = openHelp();
         QVERIFY(help != nullptr);
-        QCOMPARE(QApplication::focusWidget(), help->cmdOK);
+        QCOMPARE(QApplication::focusWidget(), ok(help));
         QTest::keyClick(help->windowHandle(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), help->txtHelp);
+        QCOMPARE(QApplication::focusWidget(), text(help));
         QTest::keyClick(help->windowHandle(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), help->cmdOK);
+        QCOMPARE(QApplication::focusWidget(), ok(help));
         QTest::keyClick(help->windowHandle(), Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(QApplication::focusWidget(), help->txtHelp);
-        QCOMPARE(help->txtHelp->toPlainText(), kParagraphs.join("\n\n"));
+        QCOMPARE(QApplication::focusWidget(), text(help));
+        QCOMPARE(text(help)->toPlainText(), kParagraphs.join("\n\n"));
     }
 
     void keys_data() {
@@ -240,31 +228,32 @@ class HelpWindowTest : public zephyrod::ui::test::MainWindowTest {
         QPointer<frmHelp> help = openHelp();
         QVERIFY(help != nullptr);
         if (inText) {
-            help->txtHelp->setFocus();
-            QTRY_COMPARE(QApplication::focusWidget(), help->txtHelp);
+            text(help)->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), text(help));
         }
-        const int blocks = help->txtHelp->document()->blockCount();
+        const int blocks = text(help)->document()->blockCount();
         QTest::keyClick(help->windowHandle(), Qt::Key(key));
         if (closes) {
             QTRY_VERIFY(help.isNull());
             return;
         }
-        QTest::qWait(50);
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
         QVERIFY(help != nullptr && help->isVisible());
-        QCOMPARE(help->txtHelp->document()->blockCount(), blocks + newLines);
+        QCOMPARE(text(help)->document()->blockCount(), blocks + newLines);
     }
 
     void choosingTheItemTwiceKeepsOneWindowAndItsEdits() {
         frmHelp* help = openHelp();
         QVERIFY(help != nullptr);
-        help->txtHelp->setFocus();
-        QTest::keyClicks(help->txtHelp, "my notes");
-        const QString edited = help->txtHelp->toPlainText();
+        text(help)->setFocus();
+        QTest::keyClicks(text(help), "my notes");
+        const QString edited = text(help)->toPlainText();
         QVERIFY(edited.contains("my notes"));
 
         QCOMPARE(openHelp(), help);
         QCOMPARE(OpenHelpWindows(), QList<frmHelp*>{help});
-        QCOMPARE(help->txtHelp->toPlainText(), edited);
+        QCOMPARE(text(help)->toPlainText(), edited);
     }
 
     void closingUnloadsIt_data() {
@@ -278,9 +267,9 @@ class HelpWindowTest : public zephyrod::ui::test::MainWindowTest {
         QFETCH(bool, byOK);
         QPointer<frmHelp> help = openHelp();
         QVERIFY(help != nullptr);
-        help->txtHelp->clear();
+        text(help)->clear();
         if (byOK) {
-            QTest::mouseClick(help->cmdOK, Qt::LeftButton);
+            QTest::mouseClick(ok(help), Qt::LeftButton);
         } else {
             QVERIFY(help->close());
         }
@@ -289,8 +278,8 @@ class HelpWindowTest : public zephyrod::ui::test::MainWindowTest {
 
         frmHelp* again = openHelp();
         QVERIFY(again != nullptr);
-        QCOMPARE(again->txtHelp->toPlainText(), kParagraphs.join("\n\n"));
-        QCOMPARE(QApplication::focusWidget(), again->cmdOK);
+        QCOMPARE(text(again)->toPlainText(), kParagraphs.join("\n\n"));
+        QCOMPARE(QApplication::focusWidget(), ok(again));
     }
 
     void reopeningRightAfterClosingShowsAWindow() {
@@ -298,10 +287,26 @@ class HelpWindowTest : public zephyrod::ui::test::MainWindowTest {
         QVERIFY(first != nullptr);
         QPointer<frmHelp> closed = first;
         first->close();  // its deletion is still pending
-        main_->mnuZRHelp->trigger();
+        choose("mnuZRHelp");
         QTRY_VERIFY(closed.isNull());
-        QVERIFY(main_->helpWindow() != nullptr);
-        QVERIFY(main_->helpWindow()->isVisible());
+        QVERIFY(helpWindow() != nullptr);
+    }
+
+    // A screen reader announces a window named "Zephyrod Calculator Help"
+    // (its title bar stays empty) and reads the help text.
+    void forAScreenReader() {
+        frmHelp* help = openHelp();
+        QVERIFY(help != nullptr);
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(help);
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), ToQString(design::kHelpWindowAccessibleName));
+        QVERIFY(help->windowTitle().trimmed().isEmpty() ||
+                help->windowTitle().front().category() == QChar::Other_Format);
+        QAccessibleInterface* edit =
+            zephyrod::ui::test::FindAccessible(window, QAccessible::EditableText);
+        QVERIFY(edit != nullptr && edit->textInterface() != nullptr);
+        QAccessibleTextInterface* read = edit->textInterface();
+        QCOMPARE(read->text(0, read->characterCount()), kParagraphs.join("\n\n"));
     }
 
     void closingTheMainWindowClosesIt() {

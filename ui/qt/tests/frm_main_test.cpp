@@ -1,5 +1,5 @@
 // The main window as a user meets it: layout, focus, Calculate, errors, menu.
-#include <QAbstractButton>
+#include <QAccessible>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,24 +8,28 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QtTest>
 #include <clocale>
 #include <memory>
 
+#include "calculation.h"
 #include "default_design.h"
-#include "design_units.h"
-#include "frm_help.h"
 #include "frm_main.h"
+#include "input_fields.h"
+#include "number_text.h"
 #include "result_list.h"
 #include "ui_fonts.h"
 #include "ui_test_support.h"
+#include "ui_texts.h"
+#include "window_placement.h"
 
-using zephyrod::ui::frmMain;
 using zephyrod::ui::ResultList;
-using zephyrod::ui::TwipsRect;
+using zephyrod::ui::ToQString;
 using zephyrod::ui::test::ModalWatchdog;
+namespace design = zephyrod::design;
 
 namespace {
 
@@ -40,29 +44,14 @@ QStringList ToQt(const std::vector<std::string>& lines) {
 const QStringList kDefaultValues = ToQt(zephyrod::testdata::kDefaultResults);
 const QStringList kDefaultSweep = ToQt(zephyrod::testdata::kDefaultSweep);
 
-QWidget* FindControl(QWidget* window, const QString& name, int index) {
-    if (index < 0) {
-        return window->findChild<QWidget*>(name);
-    }
-    for (QWidget* w : window->findChildren<QWidget*>(name)) {
-        if (w->property("index").toInt() == index) {
-            return w;
-        }
-    }
-    return nullptr;
+const design::WindowDesign& Design() {
+    return design::MainWindowDesign();
 }
 
-QString Caption(QWidget* w) {
-    if (auto* label = qobject_cast<QLabel*>(w)) {
-        return label->text();
-    }
-    if (auto* box = qobject_cast<QGroupBox*>(w)) {
-        return box->title();
-    }
-    if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-        return button->text();
-    }
-    return QString();
+// The result lines the core gives for one set of inputs.
+QStringList ResultLines(const zephyrod::InputTexts& texts) {
+    const zephyrod::CalcResult result = zephyrod::Calculate(texts);
+    return result.lists ? ToQt(result.lists->values) : QStringList();
 }
 
 }  // namespace
@@ -71,7 +60,13 @@ class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
     Q_OBJECT
 
   private:
-    void calculate() { QTest::mouseClick(main_->cmdGo, Qt::LeftButton); }
+    ResultList* values() const { return control<ResultList>("lstValues"); }
+    ResultList* sweep() const { return control<ResultList>("lstSweep"); }
+    QLineEdit* field(zephyrod::InputField which) const {
+        return control<QLineEdit>(zephyrod::FieldInfo(which).name);
+    }
+
+    void calculate() { QTest::mouseClick(control<QPushButton>("cmdGo"), Qt::LeftButton); }
 
     // Presses Calculate and answers the error report that must follow.
     QString calculateExpectingError() {
@@ -91,88 +86,28 @@ class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
 
     void cleanup() { closeEverything(); }
 
-    void controls_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("container");
-        QTest::addColumn<QRect>("twips");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<int>("tabIndex");
-        auto row = [](const char* name, int index, const char* kind, const char* container,
-                      QRect twips, const char* caption, int tab) {
-            QTest::addRow("%s%s", name, index < 0 ? "" : (index == 0 ? "(0)" : "(1)"))
-                << QString(name) << index << QString(kind) << QString(container) << twips
-                << QString(caption) << tab;
-        };
-        row("Frame2", -1, "QGroupBox", "client", {0, 0, 3015, 3615}, " Parameters ", 0);
-        row("Label1", -1, "QLabel", "Frame2", {120, 480, 855, 495}, "Center Frequency", 2);
-        row("txtFreq", -1, "QLineEdit", "Frame2", {1080, 600, 1335, 285}, "", 1);
-        row("Label2", -1, "QLabel", "Frame2", {2520, 600, 375, 255}, "MHz", 3);
-        row("Label4", -1, "QLabel", "Frame2", {120, 1080, 855, 495}, "Resonator Diameter", 7);
-        row("txtResDia", -1, "QLineEdit", "Frame2", {1080, 1200, 1335, 285}, "", 6);
-        row("lblUnit", 0, "QLabel", "Frame2", {2520, 1200, 255, 255}, "mm", 8);
-        row("Label3", -1, "QLabel", "Frame2", {120, 1680, 735, 495}, "Coil Diameter", 5);
-        row("txtCoilDia", -1, "QLineEdit", "Frame2", {1080, 1800, 1335, 285}, "", 4);
-        row("lblUnit", 1, "QLabel", "Frame2", {2520, 1800, 255, 255}, "mm", 9);
-        row("lblTPI", -1, "QLabel", "Frame2", {120, 2280, 855, 375}, "Coil Turns Per cm", 10);
-        row("txtTPI", -1, "QLineEdit", "Frame2", {1080, 2400, 1335, 285}, "", 11);
-        row("cmdGo", -1, "QPushButton", "Frame2", {840, 3000, 1335, 375}, "Calculate", 12);
-        row("Frame3", -1, "QGroupBox", "client", {3120, 0, 3135, 3615}, "", 13);
-        row("lstValues", -1, "QListWidget", "Frame3", {120, 240, 2895, 3180}, "", 14);
-        row("Frame1", -1, "QGroupBox", "client", {0, 3720, 6255, 4935}, " Sweep Data", 15);
-        row("lstSweep", -1, "QListWidget", "Frame1", {120, 240, 6015, 4545}, "", 16);
-    }
+    void controls_data() { zephyrod::ui::test::AddControlRows(Design()); }
 
-    void controls() {
-        QFETCH(QString, name);
-        QFETCH(int, index);
-        QFETCH(QString, kind);
-        QFETCH(QString, container);
-        QFETCH(QRect, twips);
-        QFETCH(QString, caption);
-        QFETCH(int, tabIndex);
-        QWidget* w = FindControl(main_.get(), name, index);
-        QVERIFY(w != nullptr);
-        QVERIFY(w->inherits(kind.toLatin1()));
-        QCOMPARE(w->parentWidget()->objectName(), container);
-        QCOMPARE(Caption(w), caption);
-        const QRect design = TwipsRect(twips.x(), twips.y(), twips.width(), twips.height());
-        if (qobject_cast<QLabel*>(w) != nullptr) {
-            // A label keeps its place and grows only where this platform's
-            // font needs more room than the design gave its caption.
-            QCOMPARE(w->pos(), design.topLeft());
-            QVERIFY(w->width() >= design.width() && w->height() >= design.height());
-            QVERIFY2(
-                w->width() <= design.width() + 8 && w->height() <= design.height() + 4,
-                qPrintable(
-                    QStringLiteral("%1 grew to %2x%3").arg(name).arg(w->width()).arg(w->height())));
-        } else {
-            QCOMPARE(w->geometry(), design);
-        }
-        // Frames and labels take no focus; the others take it in tab-index order.
-        const bool focusable =
-            kind == "QLineEdit" || kind == "QPushButton" || kind == "QListWidget";
-        QCOMPARE(bool(w->focusPolicy() & Qt::TabFocus), focusable);
-        if (focusable) {
-            // Its place among the focusable controls, counted from the frequency.
-            const QList<int> focusableTabIndexes = {1, 4, 6, 11, 12, 14, 16};
-            QWidget* at = main_->txtFreq;
-            int place = 0;
-            while (at != w && place < 7) {
-                do {
-                    at = at->nextInFocusChain();
-                } while (!(at->focusPolicy() & Qt::TabFocus) ||
-                         !main_->centralWidget()->isAncestorOf(at));
-                ++place;
-            }
-            QCOMPARE(place, int(focusableTabIndexes.indexOf(tabIndex)));
+    void controls() { zephyrod::ui::test::CheckControl(main_->centralWidget(), Design()); }
+
+    void menu() {
+        for (const design::MenuItemDesign& item : Design().menu) {
+            auto* menu = zephyrod::ui::Named<QMenu>(main_.get(), item.name);
+            auto* action = zephyrod::ui::Named<QAction>(main_.get(), item.name);
+            QVERIFY2(menu != nullptr || action != nullptr, item.name.data());
+            QCOMPARE(menu != nullptr ? menu->title() : action->text(), ToQString(item.caption));
+            auto* holder =
+                qobject_cast<QWidget*>(menu != nullptr ? menu->parent() : action->parent());
+            QCOMPARE(holder->objectName(),
+                     item.parent.empty() ? QString() : ToQString(item.parent));
+            QCOMPARE(bool(qobject_cast<QMenuBar*>(holder)), item.parent.empty());
         }
     }
 
     void windowFrame() {
-        QCOMPARE(main_->windowTitle(), QString("Zephyrod Metric Calculator"));
-        QCOMPARE(main_->centralWidget()->size(), zephyrod::ui::TwipsSize(6240, 8745));
+        QCOMPARE(main_->windowTitle(), ToQString(Design().caption));
+        QCOMPARE(main_->centralWidget()->size(), QSize(design::Pixels(Design().clientWidth),
+                                                       design::Pixels(Design().clientHeight)));
         const Qt::WindowFlags flags = main_->windowFlags();
         QVERIFY(flags & Qt::WindowMinimizeButtonHint);
         QVERIFY(flags & Qt::WindowCloseButtonHint);
@@ -194,57 +129,52 @@ class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
         }
     }
 
-    void focusChainFollowsTabIndex() {
-        const QList<QWidget*> expected = {main_->txtFreq, main_->txtCoilDia, main_->txtResDia,
-                                          main_->txtTPI,  main_->cmdGo,      main_->lstValues,
-                                          main_->lstSweep};
-        QList<QWidget*> chain;
-        QWidget* w = main_->txtFreq;
-        do {
-            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(main_.get()) &&
-                w->isEnabled() && main_->centralWidget()->isAncestorOf(w)) {
-                chain << w;
-            }
-            w = w->nextInFocusChain();
-        } while (w != main_->txtFreq && chain.size() < 50);
-        QCOMPARE(chain, expected);
-
-        // And with the keyboard: Tab all the way round, back to the frequency.
-        QCOMPARE(QApplication::focusWidget(), main_->txtFreq);
-        for (int i = 1; i <= expected.size(); ++i) {
+    void tabFollowsTheDesign() {
+        const QStringList order = zephyrod::ui::test::DesignTabOrder(Design());
+        QCOMPARE(zephyrod::ui::test::TabChain(main_->centralWidget(), Design()), order);
+        // And with the keyboard: Tab all the way round, back to the first.
+        QCOMPARE(QApplication::focusWidget()->objectName(), order.front());
+        for (int i = 1; i <= order.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), expected[i % expected.size()]);
+            QCOMPARE(QApplication::focusWidget()->objectName(), order[i % order.size()]);
         }
     }
 
     void startState() {
-        QCOMPARE(main_->txtFreq->text(), QString("7.07"));
-        QCOMPARE(main_->txtResDia->text(), QString("25.4"));
-        QCOMPARE(main_->txtCoilDia->text(), QString("34.925"));
-        QCOMPARE(main_->txtTPI->text(), QString("8.66"));
-        QCOMPARE(main_->lstValues->count(), 0);
-        QCOMPARE(main_->lstSweep->count(), 0);
-        QCOMPARE(main_->lstSweep->currentRow(), -1);
-        QCOMPARE(QApplication::focusWidget(), main_->txtFreq);
+        const zephyrod::InputTexts defaults = zephyrod::DefaultInputTexts();
+        for (const zephyrod::InputFieldInfo& info : zephyrod::kInputFields) {
+            QCOMPARE(field(info.field)->text(),
+                     QString::fromStdString(zephyrod::TextOf(defaults, info.field)));
+        }
+        QCOMPARE(values()->count(), 0);
+        QCOMPARE(sweep()->count(), 0);
+        QCOMPARE(sweep()->currentRow(), -1);
+        QCOMPARE(QApplication::focusWidget(), field(zephyrod::InputField::Frequency));
+    }
+
+    // The default is selected at start: what the user types replaces it.
+    void typingAtStartReplacesTheDefault() {
+        QTest::keyClicks(QApplication::focusWidget(), "14.2");
+        QCOMPARE(field(zephyrod::InputField::Frequency)->text(), QString("14.2"));
     }
 
     void calculateFillsBothLists() {
         calculate();
-        QCOMPARE(main_->lstValues->lines(), kDefaultValues);
-        QCOMPARE(main_->lstSweep->lines(), kDefaultSweep);
-        QCOMPARE(main_->lstSweep->currentRow(), 12);
-        QVERIFY(main_->lstSweep->item(12)->isSelected());
-        QCOMPARE(main_->lstSweep->selectedItems().size(), 1);
-        const QRect shown = main_->lstSweep->visualItemRect(main_->lstSweep->item(12));
-        QVERIFY(shown.top() >= 0 && shown.bottom() <= main_->lstSweep->viewport()->height());
+        QCOMPARE(values()->lines(), kDefaultValues);
+        QCOMPARE(sweep()->lines(), kDefaultSweep);
+        QCOMPARE(sweep()->currentRow(), 12);
+        QVERIFY(sweep()->item(12)->isSelected());
+        QCOMPARE(sweep()->selectedItems().size(), 1);
+        const QRect shown = sweep()->visualItemRect(sweep()->item(12));
+        QVERIFY(shown.top() >= 0 && shown.bottom() <= sweep()->viewport()->height());
 
         // Again, after the user picked another row: the same lines, row 12 again.
-        main_->lstSweep->setCurrentRow(3);
-        main_->lstSweep->scrollToTop();
+        sweep()->setCurrentRow(3);
+        sweep()->scrollToTop();
         calculate();
-        QCOMPARE(main_->lstValues->lines(), kDefaultValues);
-        QCOMPARE(main_->lstSweep->lines(), kDefaultSweep);
-        QCOMPARE(main_->lstSweep->currentRow(), 12);
+        QCOMPARE(values()->lines(), kDefaultValues);
+        QCOMPARE(sweep()->lines(), kDefaultSweep);
+        QCOMPARE(sweep()->currentRow(), 12);
     }
 
     void commaDecimalLocaleChangesNothing() {
@@ -256,21 +186,77 @@ class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
             QSKIP("locale de_DE.UTF-8 is not installed");
         }
         calculate();
-        QCOMPARE(main_->lstValues->lines(), kDefaultValues);
-        QCOMPARE(main_->lstSweep->lines(), kDefaultSweep);
+        QCOMPARE(values()->lines(), kDefaultValues);
+        QCOMPARE(sweep()->lines(), kDefaultSweep);
+    }
+
+    void resultsFitTheirList_data() {
+        QTest::addColumn<QList<QStringList>>("inputs");
+        auto texts = [](const char* f, const char* r, const char* c, const char* t) {
+            return QStringList{f, r, c, t};
+        };
+        QList<QStringList> sweepOfBands;
+        // 1.8 to 100 MHz in steps of 0.1 MHz, the other fields at their defaults.
+        for (long long tenths = 18; tenths <= 1000; ++tenths) {
+            const std::string frequency =
+                zephyrod::IntegerText(tenths / 10) + "." + zephyrod::IntegerText(tenths % 10);
+            sweepOfBands << texts(frequency.c_str(), "25.4", "34.925", "8.66");
+        }
+        QTest::newRow("1.8 to 100 MHz") << sweepOfBands;
+        QTest::newRow("7.07 25.4 34.925 8.66")
+            << QList<QStringList>{texts("7.07", "25.4", "34.925", "8.66")};
+        QTest::newRow("14.2 20 30 10") << QList<QStringList>{texts("14.2", "20", "30", "10")};
+        QTest::newRow("3.6 30 40 6") << QList<QStringList>{texts("3.6", "30", "40", "6")};
+    }
+
+    // Every result line shows whole, without a horizontal scroll bar: the
+    // widest set of lines, in the list's own font, is shown and checked.
+    void resultsFitTheirList() {
+        QFETCH(QList<QStringList>, inputs);
+        const QFontMetrics metrics(values()->font());
+        QStringList widest;
+        int widestWidth = 0;
+        for (const QStringList& input : inputs) {
+            zephyrod::InputTexts texts;
+            for (std::size_t i = 0; i < texts.size(); ++i) {
+                texts[i] = input[qsizetype(i)].toStdString();
+            }
+            const QStringList lines = ResultLines(texts);
+            QCOMPARE(lines.size(), 6);
+            for (const QString& line : lines) {
+                if (metrics.horizontalAdvance(line) > widestWidth) {
+                    widestWidth = metrics.horizontalAdvance(line);
+                    widest = lines;
+                }
+            }
+        }
+        values()->setLines(widest);
+        values()->doItemsLayout();
+        QVERIFY2(values()->horizontalScrollBar()->maximum() == 0, qPrintable(widest.join(", ")));
+    }
+
+    // The sweep keeps its fixed-pitch font and design width, and a scroll bar
+    // for rows wider than the list.
+    void sweepKeepsItsFontAndScrollBar() {
+        const QFont font = sweep()->font();
+        QVERIFY(QFontInfo(font).fixedPitch());
+        const QFontMetrics metrics(font);
+        QCOMPARE(metrics.horizontalAdvance(kDefaultSweep[0]),
+                 metrics.horizontalAdvance(QString(kDefaultSweep[0].size(), 'x')));
+        QCOMPARE(sweep()->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
     }
 
     void enterAndEscapeInAFieldDoNothing() {
-        for (QLineEdit* field :
-             {main_->txtFreq, main_->txtResDia, main_->txtCoilDia, main_->txtTPI}) {
-            field->setFocus();
-            QTest::keyClick(field, Qt::Key_Return);
-            QTest::keyClick(field, Qt::Key_Enter);
-            QTest::keyClick(field, Qt::Key_Escape);
+        for (const zephyrod::InputFieldInfo& info : zephyrod::kInputFields) {
+            QLineEdit* input = field(info.field);
+            input->setFocus();
+            QTest::keyClick(input, Qt::Key_Return);
+            QTest::keyClick(input, Qt::Key_Enter);
+            QTest::keyClick(input, Qt::Key_Escape);
         }
-        QCOMPARE(main_->lstValues->count(), 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(values()->count(), 0);
         QVERIFY(main_->isVisible());
-        QVERIFY(!main_->cmdGo->isDefault());
     }
 
     void errorsAreReportedAndTheProgramGoesOn_data() {
@@ -325,8 +311,9 @@ class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
         QFETCH(int, sweepLines);
 
         calculate();  // the defaults first, so that there is something to keep
-        main_->lstSweep->setCurrentRow(5);
-        auto* input = main_->findChild<QLineEdit*>(field);
+        sweep()->setCurrentRow(5);
+        auto* input = control<QLineEdit>(field.toStdString());
+        const QString typedBefore = input->text();
         input->setText(text);
         const QString shown = calculateExpectingError();
         // What to fix first, then the run-time error on a line of its own.
@@ -338,45 +325,42 @@ class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
         QVERIFY(focused != nullptr);
         QCOMPARE(focused->objectName(), listsReplaced ? QString("cmdGo") : field);
         if (listsReplaced) {
-            QCOMPARE(main_->lstValues->count(), 6);
-            QCOMPARE(main_->lstSweep->count(), sweepLines);
-            QCOMPARE(main_->lstSweep->item(0)->text(), kDefaultSweep[0]);
+            QCOMPARE(values()->count(), 6);
+            QCOMPARE(sweep()->count(), sweepLines);
+            QCOMPARE(sweep()->item(0)->text(), kDefaultSweep[0]);
         } else {
-            QCOMPARE(main_->lstValues->lines(), kDefaultValues);
-            QCOMPARE(main_->lstSweep->lines(), kDefaultSweep);
-            QCOMPARE(main_->lstSweep->currentRow(), 5);
+            QCOMPARE(values()->lines(), kDefaultValues);
+            QCOMPARE(sweep()->lines(), kDefaultSweep);
+            QCOMPARE(sweep()->currentRow(), 5);
         }
         QVERIFY(main_->isVisible());
 
         // The user mends the field and calculates again.
-        input->setText(field == "txtFreq"      ? "7.07"
-                       : field == "txtResDia"  ? "25.4"
-                       : field == "txtCoilDia" ? "34.925"
-                                               : "8.66");
+        input->setText(typedBefore);
         calculate();
-        QCOMPARE(main_->lstValues->lines(), kDefaultValues);
-        QCOMPARE(main_->lstSweep->lines(), kDefaultSweep);
-        QCOMPARE(main_->lstSweep->currentRow(), 12);
+        QCOMPARE(values()->lines(), kDefaultValues);
+        QCOMPARE(sweep()->lines(), kDefaultSweep);
+        QCOMPARE(sweep()->currentRow(), 12);
     }
 
     void enterOnTheFocusedButtonCalculates() {
-        main_->cmdGo->setFocus();
-        QTest::keyClick(main_->cmdGo, Qt::Key_Return);
-        QCOMPARE(main_->lstValues->lines(), kDefaultValues);
-        QCOMPARE(main_->lstSweep->currentRow(), 12);
+        auto* go = control<QPushButton>("cmdGo");
+        go->setFocus();
+        QTest::keyClick(go, Qt::Key_Return);
+        QCOMPARE(values()->lines(), kDefaultValues);
+        QCOMPARE(sweep()->currentRow(), 12);
     }
 
     void unreadableFieldGetsTheFocus_data() {
         QTest::addColumn<QString>("field");
-        QTest::newRow("frequency") << "txtFreq";
-        QTest::newRow("resonator diameter") << "txtResDia";
-        QTest::newRow("coil diameter") << "txtCoilDia";
-        QTest::newRow("turns per cm") << "txtTPI";
+        for (const zephyrod::InputFieldInfo& info : zephyrod::kInputFields) {
+            QTest::newRow(info.caption.data()) << ToQString(info.name);
+        }
     }
 
     void unreadableFieldGetsTheFocus() {
         QFETCH(QString, field);
-        auto* input = main_->findChild<QLineEdit*>(field);
+        auto* input = control<QLineEdit>(field.toStdString());
         input->setText("1,5");
         calculateExpectingError();
         QCOMPARE(main_->focusWidget(), input);
@@ -384,7 +368,7 @@ class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
     }
 
     void errorReportIsOwnedByTheWindow() {
-        main_->txtFreq->setText("x");
+        field(zephyrod::InputField::Frequency)->setText("x");
         QWidget* owner = nullptr;
         watchdog_->expect([&owner](QWidget* modal) {
             owner = modal->parentWidget();
@@ -395,20 +379,18 @@ class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
     }
 
     void blankMenuItemDoesNothing() {
-        QCOMPARE(main_->mnuEMPTY->text(), QString(120, ' '));
-        QVERIFY(main_->mnuEMPTY->menu() == nullptr);
-        main_->mnuEMPTY->trigger();
-        QTest::qWait(100);
+        auto* blank = control<QAction>("mnuEMPTY");
+        QVERIFY(blank->menu() == nullptr);
+        blank->trigger();
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
         QCOMPARE(zephyrod::ui::test::VisibleTopLevels().size(), 1);
-        QCOMPARE(main_->lstValues->count(), 0);
+        QCOMPARE(values()->count(), 0);
     }
 
     void helpMenuStaysOnTheBar() {
         QMenuBar* bar = main_->menuBar();
-        QCOMPARE(main_->mnuHelp->title(), QString("&Help"));
-        QCOMPARE(main_->mnuZRHelp->text(), QString("Zephyrod Calculator &Help"));
-        QCOMPARE(main_->mnuAbout->text(), QString("&About"));
-        const QRect help = bar->actionGeometry(main_->mnuHelp->menuAction());
+        const QRect help = bar->actionGeometry(control<QMenu>("mnuHelp")->menuAction());
         QVERIFY2(!help.isEmpty(), "Help has no place on the bar");
         QVERIFY2(bar->rect().contains(help),
                  qPrintable(QStringLiteral("Help at %1,%2 %3x%4 on a bar %5 wide")
@@ -417,7 +399,7 @@ class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
                                 .arg(help.width())
                                 .arg(help.height())
                                 .arg(bar->width())));
-        QVERIFY(help.x() > bar->actionGeometry(main_->mnuEMPTY).x());
+        QVERIFY(help.x() > bar->actionGeometry(control<QAction>("mnuEMPTY")).x());
         for (auto* button : bar->findChildren<QToolButton*>()) {
             QVERIFY2(!button->isVisible(), "the bar shows an overflow button");
         }
@@ -434,20 +416,22 @@ class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
         QFETCH(int, key);
         QFETCH(QString, opens);
         QString modalShown;
+        auto* menu = control<QMenu>("mnuHelp");
+        watchdog_->expect([menu](QWidget* popup) { QCOMPARE(popup, menu); });
+        QTest::keyClick(main_.get(), Qt::Key_H, Qt::AltModifier);
+        QTRY_VERIFY(menu->isVisible());
         watchdog_->expect([&modalShown](QWidget* modal) {
             modalShown = modal->objectName();
             modal->close();
         });
-        QTest::keyClick(main_.get(), Qt::Key_H, Qt::AltModifier);
-        QTRY_VERIFY(main_->mnuHelp->isVisible());
-        QTest::keyClick(main_->mnuHelp, Qt::Key(key));
+        QTest::keyClick(menu, Qt::Key(key));
         if (opens == "frmHelp") {
-            QTRY_VERIFY(main_->helpWindow() != nullptr && main_->helpWindow()->isVisible());
+            QTRY_VERIFY(helpWindow() != nullptr);
             QVERIFY(modalShown.isEmpty());
             watchdog_->expect(nullptr);
         } else {
             QTRY_COMPARE(modalShown, opens);
-            QVERIFY(main_->helpWindow() == nullptr);
+            QVERIFY(helpWindow() == nullptr);
         }
     }
 
@@ -459,59 +443,39 @@ class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
             const int title = frame->fontMetrics().horizontalAdvance(frame->title());
             QVERIFY2(title + 16 <= frame->width(), qPrintable(frame->objectName()));
         }
-        const QFontMetrics metrics(main_->cmdGo->font());
-        QVERIFY(metrics.horizontalAdvance(main_->cmdGo->text()) + 8 <= main_->cmdGo->width());
-        QVERIFY(metrics.height() + 4 <= main_->cmdGo->height());
-    }
-
-    void fonts() {
-        const QFont sweep = main_->lstSweep->font();
-        QVERIFY(QFontInfo(sweep).fixedPitch());
-        QCOMPARE(sweep.pointSizeF(), 9.75);
-        QCOMPARE(main_->Label1->font().pointSizeF(), 8.0);
-        QCOMPARE(main_->lstValues->font().pointSizeF(), 8.0);
-        // The sweep's columns line up: every character is as wide as any other.
-        const QFontMetrics metrics(sweep);
-        QCOMPARE(metrics.horizontalAdvance(kDefaultSweep[0]),
-                 metrics.horizontalAdvance(QString(43, 'x')));
-    }
-
-    void accessibleNames() {
-        QCOMPARE(main_->txtFreq->accessibleName(), QString("Center Frequency"));
-        QCOMPARE(main_->txtResDia->accessibleName(), QString("Resonator Diameter"));
-        QCOMPARE(main_->txtCoilDia->accessibleName(), QString("Coil Diameter"));
-        QCOMPARE(main_->txtTPI->accessibleName(), QString("Coil Turns Per cm"));
-        QCOMPARE(main_->lstSweep->accessibleName(), QString("Sweep Data"));
-        QVERIFY(!main_->lstValues->accessibleName().isEmpty());
+        auto* go = control<QPushButton>("cmdGo");
+        const QFontMetrics metrics(go->font());
+        QVERIFY(metrics.horizontalAdvance(go->text()) + 8 <= go->width());
+        QVERIFY(metrics.height() + 4 <= go->height());
     }
 
     void copyFromTheLists() {
         calculate();
         QGuiApplication::clipboard()->clear();
-        main_->lstSweep->setFocus();
-        QTest::keySequence(main_->lstSweep, QKeySequence::Copy);
+        sweep()->setFocus();
+        QTest::keySequence(sweep(), QKeySequence::Copy);
         QCOMPARE(QGuiApplication::clipboard()->text(), kDefaultSweep[12]);
 
         // The context menu's Copy All: every line of the list.
         QStringList items;
-        QTimer::singleShot(100, [&items] {
-            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        watchdog_->expect([&items](QWidget* popup) {
+            if (auto* menu = qobject_cast<QMenu*>(popup)) {
                 for (QAction* action : menu->actions()) {
                     items << action->text();
                 }
                 menu->actions().last()->trigger();
-                menu->close();
             }
+            popup->close();
         });
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10),
-                                main_->lstValues->mapToGlobal(QPoint(10, 10)));
-        QApplication::sendEvent(main_->lstValues->viewport(), &event);
+                                values()->mapToGlobal(QPoint(10, 10)));
+        QApplication::sendEvent(values()->viewport(), &event);
         QCOMPARE(items, QStringList({"Copy", "Copy All"}));
         QCOMPARE(QGuiApplication::clipboard()->text(), kDefaultValues.join('\n'));
     }
 
     void typedMarkupIsShownAsTyped() {
-        main_->txtFreq->setText("<b>7</b>");
+        field(zephyrod::InputField::Frequency)->setText("<b>7</b>");
         Qt::TextFormat format = Qt::RichText;
         QString shown;
         watchdog_->expect([&](QWidget* modal) {
@@ -526,11 +490,117 @@ class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
         QVERIFY2(shown.contains("\"<b>7</b>\""), qPrintable(shown));
     }
 
+    // A screen reader finds each field by its caption and hears its unit.
+    void fieldsForAScreenReader() {
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(main_.get());
+        for (const zephyrod::InputFieldInfo& info : zephyrod::kInputFields) {
+            QAccessibleInterface* edit = zephyrod::ui::test::FindAccessible(
+                window, QAccessible::EditableText, ToQString(info.caption));
+            QVERIFY2(edit != nullptr, info.caption.data());
+            QCOMPARE(edit->text(QAccessible::Description), ToQString(info.unit));
+            QCOMPARE(edit->object(), static_cast<QObject*>(field(info.field)));
+        }
+    }
+
+    // ... presses Calculate and reads both lists line by line, and the
+    // selected sweep row.
+    void calculationForAScreenReader() {
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(main_.get());
+        QAccessibleInterface* go =
+            zephyrod::ui::test::FindAccessible(window, QAccessible::Button, "Calculate");
+        QVERIFY(go != nullptr && go->actionInterface() != nullptr);
+        go->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        int selected = -1;
+        QTRY_COMPARE(zephyrod::ui::test::AccessibleLines(zephyrod::ui::test::FindAccessible(
+                         window, QAccessible::List, ToQString(design::kValuesAccessibleName))),
+                     kDefaultValues);
+        QCOMPARE(zephyrod::ui::test::AccessibleLines(
+                     zephyrod::ui::test::FindAccessible(window, QAccessible::List,
+                                                        ToQString(design::kSweepAccessibleName)),
+                     &selected),
+                 kDefaultSweep);
+        QCOMPARE(selected, 12);
+    }
+
+    // The error box reads what to fix before its OK button.
+    void errorReportForAScreenReader() {
+        field(zephyrod::InputField::Frequency)->setText("abc");
+        int textAt = -1;
+        int buttonAt = -1;
+        QString read;
+        watchdog_->expect([&](QWidget* modal) {
+            QAccessibleInterface* box = QAccessible::queryAccessibleInterface(modal);
+            int order = 0;
+            std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+                for (int i = 0; i < node->childCount(); ++i) {
+                    QAccessibleInterface* child = node->child(i);
+                    if (child->role() == QAccessible::StaticText &&
+                        child->text(QAccessible::Name).contains("not a number")) {
+                        textAt = order;
+                        read = child->text(QAccessible::Name);
+                    } else if (child->role() == QAccessible::Button && buttonAt < 0) {
+                        buttonAt = order;
+                    }
+                    ++order;
+                    walk(child);
+                }
+            };
+            walk(box);
+            modal->close();
+        });
+        calculate();
+        QVERIFY2(read.contains("Center Frequency \"abc\" is not a number"), qPrintable(read));
+        QVERIFY2(textAt >= 0 && textAt < buttonAt,
+                 qPrintable(QStringLiteral("text at %1, OK at %2").arg(textAt).arg(buttonAt)));
+    }
+
+    void placement_data() {
+        QTest::addColumn<QSize>("frame");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QPoint>("topLeft");
+        QTest::newRow("fits: centred")
+            << QSize(420, 640) << QRect(0, 0, 1280, 1024) << QPoint(430, 192);
+        QTest::newRow("fits below a top panel")
+            << QSize(420, 640) << QRect(0, 30, 1280, 994) << QPoint(430, 207);
+        QTest::newRow("taller than the area: top on it")
+            << QSize(420, 640) << QRect(0, 0, 960, 540) << QPoint(270, 0);
+        QTest::newRow("larger both ways, second screen")
+            << QSize(420, 640) << QRect(1920, 24, 400, 500) << QPoint(1920, 24);
+    }
+
+    // The whole window opens on the screen; one larger than the screen keeps
+    // its title bar in reach.
+    void placement() {
+        QFETCH(QSize, frame);
+        QFETCH(QRect, available);
+        QFETCH(QPoint, topLeft);
+        QCOMPARE(zephyrod::ui::CentredOnScreen(frame, available), topLeft);
+    }
+
+    // The main window as the program places it, on this screen at this scale
+    // (also run at 2x scaling on a 1920x1080 screen).
+    void opensOnTheScreen() {
+        main_->hide();
+        zephyrod::ui::CentreOnScreen(main_.get());
+        main_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+        const QRect available = main_->screen()->availableGeometry();
+        const QRect frame = main_->frameGeometry();
+        QVERIFY2(available.contains(frame.topLeft()),
+                 qPrintable(QStringLiteral("window at %1,%2 on %3x%4")
+                                .arg(frame.x())
+                                .arg(frame.y())
+                                .arg(available.width())
+                                .arg(available.height())));
+        if (frame.width() <= available.width() && frame.height() <= available.height()) {
+            QVERIFY(available.contains(frame));
+        }
+    }
+
     void closingEndsTheProgramWithTheHelpWindow() {
-        main_->mnuZRHelp->trigger();
-        QPointer<QWidget> help = main_->helpWindow();
+        choose("mnuZRHelp");
+        QPointer<QWidget> help = helpWindow();
         QVERIFY(help != nullptr);
-        QTRY_VERIFY(help->isVisible());
         QCOMPARE(zephyrod::ui::test::VisibleTopLevels().size(), 2);
         QVERIFY(main_->close());
         QTRY_VERIFY(help.isNull());

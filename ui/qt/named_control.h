@@ -1,0 +1,32 @@
+// Finding a window's controls by the names its design gives them.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QVariant>
+#include <optional>
+#include <string_view>
+
+namespace zephyrod::ui {
+
+// The property that tells the members of a control array apart.
+inline constexpr char kIndexProperty[] = "index";
+
+inline QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The control (or menu item) of that name inside `window`, and of that index
+// for a member of a control array; null when there is none of that type.
+template <class T>
+T* Named(const QObject* window, std::string_view name, std::optional<int> index = std::nullopt) {
+    for (T* found : window->findChildren<T*>(ToQString(name))) {
+        const QVariant at = found->property(kIndexProperty);
+        if (!index || (at.isValid() && at.toInt() == *index)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace zephyrod::ui
