@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 
 #include "condensed_caption.h"
 #include "control_factory.h"
@@ -38,9 +37,12 @@ void frmAbout::KeepDesignColours() {
     // The title and description are black and the rule is etched in grey and
     // white: the window keeps the light colours they were drawn for, whatever
     // palette a dark desktop theme hands the application.
-    QPalette light = style()->standardPalette();
-    light.setColor(QPalette::WindowText, Qt::black);
-    light.setColor(QPalette::Text, Qt::black);
+    const QColor face(239, 239, 239);
+    QPalette light(face, face);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        light.setColor(role, Qt::black);
+    }
+    light.setColor(QPalette::Base, Qt::white);
     setPalette(light);
     for (QWidget* control : findChildren<QWidget*>()) {
         control->setPalette(light);
