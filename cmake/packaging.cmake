@@ -34,7 +34,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The Qt libraries come from the shared-library dependencies; the platform
 # plugins that open a window on X11 or Wayland are a package of their own.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# The windows fall back to DejaVu Sans Condensed where "MS Sans Serif" is missing.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-extra")
 
 if(UNIX AND NOT APPLE)
     # The Debian changelog of this native package, compressed as Debian's

@@ -6,7 +6,7 @@
 ZEPHYROD_RUN_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev libxcb1-dev
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-dejavu-extra
 )
 
 # What the tests need besides: GoogleTest and Google Benchmark, clang's
@@ -17,7 +17,7 @@ ZEPHYROD_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev googletest
     clang libclang-rt-14-dev
     locales xvfb xauth x11-utils xdotool
-    desktop-file-utils appstream dpkg-dev file lintian
+    desktop-file-utils appstream dpkg-dev file lintian man-db groff-base bsdextrautils
     at-spi2-core python3-pyatspi dbus qt6-gtk-platformtheme
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64 fonts-wine nsis zip unzip
