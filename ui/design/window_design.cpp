@@ -41,15 +41,22 @@ ControlDesign WithFont(ControlDesign control, FontDesign font) {
     return control;
 }
 
+WindowDesign Window(std::string_view name, std::string_view caption, int clientWidth,
+                    int clientHeight, Border border, StartPosition startPosition) {
+    WindowDesign w{};
+    w.name = name;
+    w.caption = caption;
+    w.clientWidth = clientWidth;
+    w.clientHeight = clientHeight;
+    w.border = border;
+    w.startPosition = startPosition;
+    return w;
+}
+
 WindowDesign BuildMain() {
     using F = InputField;
-    WindowDesign w{};
-    w.name = "frmMain";
-    w.caption = kMainWindowCaption;
-    w.clientWidth = 6240;
-    w.clientHeight = 8745;
-    w.border = Border::Sizable;
-    w.startPosition = StartPosition::CenterScreen;
+    WindowDesign w = Window("frmMain", kMainWindowCaption, 6240, 8745, Border::Sizable,
+                            StartPosition::CenterScreen);
     w.controls = {
         Make("Frame2", K::Frame, " Parameters ", {0, 0, 3015, 3615}, "", 0),
         Make("Label1", K::Label, Caption(F::Frequency), {120, 480, 855, 495}, "Frame2", 2),
@@ -81,13 +88,9 @@ WindowDesign BuildMain() {
 }
 
 WindowDesign BuildHelp() {
-    WindowDesign w{};
-    w.name = "frmHelp";
-    w.caption = "";
-    w.clientWidth = 8445;
-    w.clientHeight = 5025;
-    w.border = Border::FixedSingle;
-    w.startPosition = StartPosition::PlatformDefault;
+    // No caption: the title bar stays empty.
+    WindowDesign w =
+        Window("frmHelp", "", 8445, 5025, Border::FixedSingle, StartPosition::PlatformDefault);
     ControlDesign text = WithFont(Make("txtHelp", K::TextBox, "", {0, 120, 8415, 4365}, "", 1),
                                   {"MS Sans Serif", 9.75, false});
     text.multiLine = true;
@@ -109,13 +112,9 @@ ControlDesign Line(int index, int x1, int y1, int x2, int y2, Rgb color, int wid
 }
 
 WindowDesign BuildAbout() {
-    WindowDesign w{};
-    w.name = "frmAbout";
-    w.caption = "";
-    w.clientWidth = 5730;
-    w.clientHeight = 3075;
-    w.border = Border::FixedDialog;
-    w.startPosition = StartPosition::CenterOwner;
+    // The caption comes from the program's title when the window loads.
+    WindowDesign w =
+        Window("frmAbout", "", 5730, 3075, Border::FixedDialog, StartPosition::CenterOwner);
     ControlDesign label1 = Make("Label1", K::Label, kCopyrightLine1, {480, 2520, 3615, 255}, "", 5);
     label1.align = Align::Center;
     ControlDesign label2 = Make("Label2", K::Label, kCopyrightLine2, {360, 2760, 3855, 375}, "", 6);
