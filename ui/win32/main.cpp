@@ -1,8 +1,9 @@
 // ZephyrodMetric.exe: frmMain is the start-up window; the program ends when
 // it is closed.
+#include <windows.h>
+// After windows.h, which they build on.
 #include <commctrl.h>
 #include <objbase.h>
-#include <windows.h>
 
 #include "message_loop.h"
 #include "win_main.h"

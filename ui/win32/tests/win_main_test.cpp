@@ -1,0 +1,213 @@
+// The main window as a user meets it: the start, Calculate, the keys, the
+// errors, Copy and Copy All, the menu bar, and closing the program.
+#include <gtest/gtest.h>
+
+#include "calculate_outcome.h"
+#include "default_design.h"
+#include "input_fields.h"
+#include "win_fixture.h"
+#include "win_text.h"
+
+namespace zephyrod::win32::test {
+namespace {
+
+const std::vector<std::wstring> kValues = Wide(testdata::kDefaultResults);
+const std::vector<std::wstring> kSweep = Wide(testdata::kDefaultSweep);
+constexpr int kCentreRow = 12;
+
+int Selected(HWND list) {
+    return static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
+}
+
+// Whether the whole text of a field is selected.
+bool WholeTextSelected(HWND field) {
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return start == 0 && end == Text(field).size();
+}
+
+TEST_F(MainWindowTest, StartsWithTheDefaultsAndTheFirstFieldSelected) {
+    const InputTexts defaults = DefaultInputTexts();
+    for (const InputFieldInfo& info : kInputFields) {
+        EXPECT_EQ(Text(Main(info.name)), Wide(TextOf(defaults, info.field))) << info.name;
+    }
+    for (const char* list : {"lstValues", "lstSweep"}) {
+        EXPECT_TRUE(Lines(Main(list)).empty()) << list;
+        EXPECT_EQ(Selected(Main(list)), LB_ERR) << list;
+    }
+    ASSERT_TRUE(WaitFor([this] { return Focused() == Main("txtFreq"); }));
+    EXPECT_TRUE(WholeTextSelected(Main("txtFreq")));
+    EXPECT_EQ(Text(main_), L"Zephyrod Metric Calculator");
+}
+
+TEST_F(MainWindowTest, MenuBarKeepsHelpOnTheFirstRow) {
+    HMENU bar = GetMenu(main_);
+    ASSERT_NE(bar, nullptr);
+    for (const design::MenuItemDesign& item : design::MainWindowDesign().menu) {
+        if (const int id = MenuItemId(item.name)) {
+            wchar_t caption[256] = {};
+            GetMenuStringW(bar, static_cast<UINT>(id), caption, 256, MF_BYCOMMAND);
+            EXPECT_EQ(std::wstring(caption), Wide(item.caption)) << item.name;
+        }
+    }
+    RECT blank{};
+    RECT help{};
+    RECT window{};
+    ASSERT_TRUE(GetMenuItemRect(main_, bar, 0, &blank));
+    ASSERT_TRUE(GetMenuItemRect(main_, bar, 1, &help));
+    GetWindowRect(main_, &window);
+    EXPECT_EQ(help.top, blank.top);
+    EXPECT_LE(help.right, window.right);
+    wchar_t caption[16] = {};
+    GetMenuStringW(bar, 1, caption, 16, MF_BYPOSITION);
+    EXPECT_STREQ(caption, L"&Help");
+}
+
+TEST_F(MainWindowTest, CalculateFillsBothListsAndSelectsTheCentreRow) {
+    for (int press = 1; press <= 2; ++press) {
+        Calculate();
+        EXPECT_EQ(Lines(Main("lstValues")), kValues) << "press " << press;
+        EXPECT_EQ(Lines(Main("lstSweep")), kSweep) << "press " << press;
+        EXPECT_EQ(Selected(Main("lstSweep")), kCentreRow);
+    }
+    EXPECT_EQ(MessageBoxOf(main_), nullptr);
+}
+
+TEST_F(MainWindowTest, EnterAndEscInAFieldDoNothing) {
+    for (WPARAM key : {WPARAM{VK_RETURN}, WPARAM{VK_ESCAPE}}) {
+        PressKey(Main("txtTPI"), key);
+    }
+    Ui().Flush();
+    EXPECT_TRUE(Lines(Main("lstValues")).empty());
+    EXPECT_EQ(MessageBoxOf(main_), nullptr);
+    EXPECT_TRUE(IsWindow(main_));
+}
+
+TEST_F(MainWindowTest, EnterOrSpaceOnTheFocusedButtonCalculates) {
+    for (WPARAM key : {WPARAM{VK_RETURN}, WPARAM{VK_SPACE}}) {
+        SendMessageW(Main("lstValues"), LB_RESETCONTENT, 0, 0);
+        PressKey(Main("cmdGo"), key);
+        Ui().Flush();
+        EXPECT_EQ(Lines(Main("lstValues")), kValues) << "key " << key;
+    }
+}
+
+struct ErrorCase {
+    const char* name;
+    InputField field;
+    const char* text;
+    const char* words;      // part of the sentence that says what to fix
+    const char* errorLine;  // the run-time error, on the box's last line
+    int sweepLines;         // the sweep's lines after it; 0: the lists keep theirs
+};
+
+const ErrorCase kErrors[] = {
+    {"NotANumber", InputField::Frequency, "abc", "\"abc\" is not a number",
+     "Run-time error 13: Type mismatch", 0},
+    {"Empty", InputField::TurnsPerCm, "", "Coil Turns Per cm is empty",
+     "Run-time error 13: Type mismatch", 0},
+    {"TooLarge", InputField::ResonatorDiameter, "999999999999999999999999999999999999999999999",
+     "too large", "Run-time error 6: Overflow", 0},
+    {"ZeroFrequency", InputField::Frequency, "0", "above 0 MHz",
+     "Run-time error 11: Division by zero", 0},
+    {"ZeroCoilDiameter", InputField::CoilDiameter, "0", "coil diameter must be above 0 mm",
+     "Run-time error 5: Invalid procedure call or argument", 0},
+    {"TooHighForTheResonator", InputField::Frequency, "110", "at most 106.3976 MHz",
+     "Run-time error 5: Invalid procedure call or argument", 0},
+    {"SweepReachesZero", InputField::Frequency, "0.5", "In the sweep at 0.00 MHz",
+     "Run-time error 11: Division by zero", 2},
+};
+
+void PrintTo(const ErrorCase& error, std::ostream* out) {
+    *out << error.name;
+}
+
+class ErrorTest : public MainWindowTest, public ::testing::WithParamInterface<ErrorCase> {};
+
+TEST_P(ErrorTest, ReportedInABoxThenTheProgramGoesOn) {
+    const ErrorCase& error = GetParam();
+    Calculate();  // the defaults first: there is something to keep
+    HWND field = Main(FieldInfo(error.field).name);
+    SetWindowTextW(field, Wide(error.text).c_str());
+    Calculate();
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = MessageBoxOf(main_)) != nullptr; }));
+    EXPECT_EQ(Text(box), L"Zephyrod Metric Calculator");
+    const std::wstring shown = MessageBoxText(box);
+    EXPECT_NE(shown.find(Wide(error.words)), std::wstring::npos) << Narrow(shown);
+    // The run-time error on a line of its own, after an empty line.
+    EXPECT_TRUE(shown.ends_with(Wide(error.errorLine)) &&
+                shown.find(L"\n\n" + Wide(error.errorLine)) != std::wstring::npos)
+        << Narrow(shown);
+    EXPECT_FALSE(shown.starts_with(L"Run-time"));
+    InputTexts texts = DefaultInputTexts();
+    TextOf(texts, error.field) = error.text;
+    const design::CalculateOutcome outcome = design::CalculateInWindow(texts);
+    ASSERT_TRUE(outcome.error);
+    EXPECT_EQ(shown, Wide(outcome.error->Text()));
+    PressOk(box);
+    ASSERT_TRUE(WaitFor([box] { return !IsWindow(box); }));
+    Ui().Flush();
+
+    if (error.sweepLines == 0) {
+        EXPECT_EQ(Lines(Main("lstValues")), kValues);
+        EXPECT_EQ(Lines(Main("lstSweep")), kSweep);
+        // The field at fault, its text selected for typing over.
+        EXPECT_EQ(Focused(), field);
+        EXPECT_TRUE(WholeTextSelected(field));
+    } else {
+        EXPECT_EQ(Lines(Main("lstValues")).size(), 6U);
+        EXPECT_EQ(Lines(Main("lstSweep")).size(), static_cast<std::size_t>(error.sweepLines));
+        EXPECT_EQ(Focused(), Main("cmdGo"));
+    }
+    // Fixed, Calculate works again.
+    SetWindowTextW(field, Wide(TextOf(DefaultInputTexts(), error.field)).c_str());
+    Calculate();
+    EXPECT_EQ(MessageBoxOf(main_), nullptr);
+    EXPECT_EQ(Lines(Main("lstSweep")), kSweep);
+    EXPECT_EQ(Selected(Main("lstSweep")), kCentreRow);
+}
+
+INSTANTIATE_TEST_SUITE_P(Errors, ErrorTest, ::testing::ValuesIn(kErrors),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MainWindowTest, CtrlCCopiesTheSelectedLineAndCopyAllEveryLine) {
+    Calculate();
+    HWND sweep = Main("lstSweep");
+    PostMessageW(sweep, WM_CHAR, 0x03, 1);  // Ctrl+C
+    Ui().Flush();
+    EXPECT_EQ(ClipboardText(), kSweep[kCentreRow]);
+
+    // The context menu: Copy, then Copy All.
+    PostMessageW(main_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(sweep), MAKELPARAM(-1, -1));
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (menu = WindowOfClass(L"#32768")) != nullptr; }));
+    for (WPARAM key : {WPARAM{VK_DOWN}, WPARAM{VK_DOWN}, WPARAM{VK_RETURN}}) {
+        PressKey(menu, key);
+    }
+    ASSERT_TRUE(WaitFor([] { return WindowOfClass(L"#32768") == nullptr; }));
+    Ui().Flush();
+    std::wstring all;
+    for (const std::wstring& line : kSweep) {
+        if (!all.empty()) {
+            all += L"\r\n";
+        }
+        all += line;
+    }
+    EXPECT_EQ(ClipboardText(), all);
+}
+
+TEST_F(MainWindowTest, ClosingTheProgramClosesTheHelpWindowAndEndsTheLoop) {
+    HWND help = OpenHelp();
+    ASSERT_NE(help, nullptr);
+    const int loopsBefore = Ui().loopsEnded();
+    PostMessageW(main_, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return Ui().loopsEnded() > loopsBefore; }));
+    EXPECT_FALSE(IsWindow(main_));
+    EXPECT_FALSE(IsWindow(help));
+}
+
+}  // namespace
+}  // namespace zephyrod::win32::test
