@@ -33,7 +33,12 @@ HWND MainWindowTest::OpenHelp() {
 }
 
 HWND MainWindowTest::OpenAbout() {
-    ChooseMenu(main_, IDM_mnuAbout);
+    // The menu command returns at once; the modal window opens after it.
+    DWORD_PTR result = 0;
+    EXPECT_NE(SendMessageTimeoutW(main_, WM_COMMAND, MAKEWPARAM(IDM_mnuAbout, 0), 0, SMTO_BLOCK,
+                                  5000, &result),
+              0)
+        << "choosing About waits for the about window";
     HWND about = nullptr;
     WaitFor([&about] { return (about = WindowOfClass(kAboutClass)) != nullptr; });
     Ui().Flush();

@@ -41,13 +41,33 @@ std::wstring ClassOf(HWND window) {
 struct WindowCase {
     const char* name;
     const design::WindowDesign& (*design)();
+    DWORD styles;         // frame styles it has
+    DWORD withoutStyles;  // and those it must not have
 };
 
 const WindowCase kWindows[] = {
-    {"frmMain", design::MainWindowDesign},
-    {"frmHelp", design::HelpWindowDesign},
-    {"frmAbout", design::AboutWindowDesign},
+    // Sizable, can be minimised, not maximised.
+    {"frmMain", design::MainWindowDesign, WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX,
+     WS_MAXIMIZEBOX},
+    // Fixed, with the close box only.
+    {"frmHelp", design::HelpWindowDesign, WS_CAPTION | WS_SYSMENU,
+     WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX},
+    {"frmAbout", design::AboutWindowDesign, WS_CAPTION | WS_SYSMENU,
+     WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX},
 };
+
+// Whether a font writes every character at the same width.
+bool WritesAtFixedPitch(HFONT font) {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE narrow{};
+    SIZE wide{};
+    GetTextExtentPoint32W(dc, L"i", 1, &narrow);
+    GetTextExtentPoint32W(dc, L"W", 1, &wide);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return narrow.cx == wide.cx;
+}
 
 void PrintTo(const WindowCase& window, std::ostream* out) {
     *out << window.name;
@@ -78,6 +98,9 @@ TEST_P(WindowLayoutTest, ControlsStandWhereTheDesignPutsThem) {
     EXPECT_EQ(client.bottom, design::Pixels(design.clientHeight, dpi));
     EXPECT_NE(SendMessageW(window, WM_GETICON, ICON_BIG, 0), 0);
     EXPECT_NE(SendMessageW(window, WM_GETICON, ICON_SMALL, 0), 0);
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+    EXPECT_EQ(style & GetParam().styles, GetParam().styles);
+    EXPECT_EQ(style & GetParam().withoutStyles, 0U);
 
     for (const design::ControlDesign& control : design.controls) {
         if (control.kind == ControlKind::Line) {
@@ -106,15 +129,17 @@ TEST_P(WindowLayoutTest, ControlsStandWhereTheDesignPutsThem) {
             EXPECT_NE(SendMessageW(child, STM_GETICON, 0, 0), 0);
             continue;  // an icon, no text
         }
+        const auto handle = reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0));
         LOGFONTW font{};
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)), sizeof font,
-                   &font);
+        GetObjectW(handle, sizeof font, &font);
         const design::FontDesign& wanted =
             control.font.isStandard() ? design::kStandardFont : control.font;
         EXPECT_EQ(std::wstring(font.lfFaceName),
                   control.font.isStandard() ? L"MS Sans Serif" : Wide(wanted.family));
         EXPECT_EQ(font.lfHeight, -std::lround(wanted.points * dpi / 72.0));
         EXPECT_EQ(font.lfWeight >= FW_BOLD, wanted.bold);
+        // The sweep's columns line up only in a fixed-pitch font.
+        EXPECT_EQ(WritesAtFixedPitch(handle), wanted.family == "Courier");
     }
 }
 

@@ -63,6 +63,13 @@ TEST_F(MainWindowTest, MenuBarKeepsHelpOnTheFirstRow) {
     wchar_t caption[16] = {};
     GetMenuStringW(bar, 1, caption, 16, MF_BYPOSITION);
     EXPECT_STREQ(caption, L"&Help");
+
+    // The blank item does nothing.
+    ChooseMenu(main_, IDM_mnuEMPTY);
+    Ui().Flush();
+    EXPECT_TRUE(IsWindowEnabled(main_));
+    EXPECT_EQ(WindowOfClass(kHelpClass), nullptr);
+    EXPECT_EQ(WindowOfClass(kAboutClass), nullptr);
 }
 
 TEST_F(MainWindowTest, CalculateFillsBothListsAndSelectsTheCentreRow) {
