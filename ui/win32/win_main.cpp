@@ -141,6 +141,9 @@ void OnDpiChanged(HWND window, MainWindow& state, WPARAM wParam, const RECT& sug
     PlaceControls(window, state.core.design, state.core.fonts);
     SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The menu font changed with the DPI: Help back on the first row.
+    state.blankMenuWidth = BlankItemWidth(state.core.design);
+    FitMenuBar(window, state.blankMenuWidth);
     SizeClientToDesign(window, state.core.design);
 }
 

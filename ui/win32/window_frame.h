@@ -36,9 +36,10 @@ struct FrameStyle {
 };
 FrameStyle FrameStyleFor(design::Border border);
 
-// Creates the (hidden) window of `design`; `core` becomes its state, which
-// its window procedure reads back with CoreOf. The client area has the
-// design's size, and the window lies where its start position says.
+// Creates the (hidden) window of `design`; `state` becomes its state, which
+// its window procedure stores on WM_NCCREATE (StoreState) and reads back
+// with StateOf. The client area has the design's size, and the window lies
+// where its start position says.
 HWND CreateProgramWindow(const design::WindowDesign& design, HWND owner, HMENU menu, void* state);
 
 // The state passed to CreateProgramWindow, once WM_NCCREATE has stored it.

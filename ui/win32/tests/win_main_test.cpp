@@ -40,6 +40,15 @@ TEST_F(MainWindowTest, StartsWithTheDefaultsAndTheFirstFieldSelected) {
     ASSERT_TRUE(WaitFor([this] { return Focused() == Main("txtFreq"); }));
     EXPECT_TRUE(WholeTextSelected(Main("txtFreq")));
     EXPECT_EQ(Text(main_), L"Zephyrod Metric Calculator");
+    // The whole window, title bar included, on the screen's working area.
+    RECT work{};
+    RECT window{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(main_, &window);
+    EXPECT_GE(window.left, work.left);
+    EXPECT_GE(window.top, work.top);
+    EXPECT_LE(window.right, work.right);
+    EXPECT_LE(window.bottom, work.bottom);
 }
 
 TEST_F(MainWindowTest, MenuBarKeepsHelpOnTheFirstRow) {
