@@ -12,7 +12,8 @@
 namespace zephyrod::testing_names {
 
 inline std::string CaseName(std::size_t row, std::string_view text) {
-    std::string name = "r" + IntegerText(static_cast<long long>(row));
+    std::string name = "r";
+    name += IntegerText(static_cast<long long>(row));
     if (!text.empty()) {
         name += '_';
     }
