@@ -1,8 +1,8 @@
 #include "win_help.h"
 
+#include "accessible_names.h"
 #include "control_ids.h"
 #include "controls.h"
-#include "help_name.h"
 #include "ui_texts.h"
 #include "win_text.h"
 #include "window_frame.h"

@@ -4,12 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "accessible_names.h"
 #include "calculate_outcome.h"
 #include "clipboard.h"
 #include "control_ids.h"
 #include "controls.h"
 #include "input_fields.h"
 #include "menu_bar.h"
+#include "ui_texts.h"
 #include "win_about.h"
 #include "win_help.h"
 #include "win_text.h"
@@ -61,6 +63,23 @@ void FocusControl(HWND control) {
     if (lstrcmpiW(kind, L"Edit") == 0) {
         SendMessageW(control, EM_SETSEL, 0, -1);
     }
+}
+
+// What a screen reader says for each field (its caption, its unit) and list.
+void NameForScreenReaders(HWND window) {
+    for (const InputFieldInfo& info : kInputFields) {
+        SetAccessibleName(Named(window, info.name), info.caption, info.unit);
+    }
+    SetAccessibleName(Named(window, "lstValues"), design::kValuesAccessibleName);
+    SetAccessibleName(Named(window, "lstSweep"), design::kSweepAccessibleName);
+}
+
+void ForgetScreenReaderNames(HWND window) {
+    for (const InputFieldInfo& info : kInputFields) {
+        ForgetAccessibleName(Named(window, info.name));
+    }
+    ForgetAccessibleName(Named(window, "lstValues"));
+    ForgetAccessibleName(Named(window, "lstSweep"));
 }
 
 void Form_Load(HWND window) {
@@ -159,6 +178,7 @@ LRESULT CALLBACK MainProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
         case WM_CREATE:
             state->core.fonts.Rescale(WindowDpi(window));
             CreateControls(window, state->core.design, state->core.fonts);
+            NameForScreenReaders(window);
             Form_Load(window);
             return 0;
         case WM_MEASUREITEM:
@@ -196,6 +216,7 @@ LRESULT CALLBACK MainProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
             return 0;
         case WM_DESTROY:
             Form_Unload(window);
+            ForgetScreenReaderNames(window);
             PostQuitMessage(0);
             return 0;
         case WM_NCDESTROY:

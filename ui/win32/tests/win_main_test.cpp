@@ -51,6 +51,13 @@ TEST_F(MainWindowTest, StartsWithTheDefaultsAndTheFirstFieldSelected) {
     EXPECT_LE(window.bottom, work.bottom);
 }
 
+// A screen reader names a field by its caption, the label just before it.
+TEST_F(MainWindowTest, FieldsAreNamedByTheirCaptions) {
+    for (const InputFieldInfo& info : kInputFields) {
+        EXPECT_EQ(AccessibleName(Main(info.name)), Wide(info.caption)) << info.name;
+    }
+}
+
 TEST_F(MainWindowTest, MenuBarKeepsHelpOnTheFirstRow) {
     HMENU bar = GetMenu(main_);
     ASSERT_NE(bar, nullptr);

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <objbase.h>
+#include <oleacc.h>
 
 #include "control_ids.h"
 #include "message_loop.h"
@@ -178,6 +179,24 @@ void ChooseMenu(HWND window, int command) {
 
 std::wstring Text(HWND window) {
     return WindowText(window);
+}
+
+std::wstring AccessibleName(HWND control) {
+    CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    IAccessible* object = nullptr;
+    std::wstring name = L"(no accessible object)";
+    if (SUCCEEDED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                             IID_IAccessible, reinterpret_cast<void**>(&object)))) {
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR text = nullptr;
+        name = SUCCEEDED(object->get_accName(self, &text)) && text != nullptr ? text : L"";
+        SysFreeString(text);
+        object->Release();
+    }
+    CoUninitialize();
+    return name;
 }
 
 std::vector<std::wstring> Lines(HWND list) {

@@ -81,6 +81,8 @@ void Click(HWND button);
 void ChooseMenu(HWND window, int command);
 
 std::wstring Text(HWND window);
+// What a screen reader reads as a control's name (its accessible object).
+std::wstring AccessibleName(HWND control);
 std::vector<std::wstring> Lines(HWND list);
 std::wstring ClipboardText();
 // A control's rectangle in its window's client area.

@@ -1,4 +1,4 @@
-#include "help_name.h"
+#include "accessible_names.h"
 
 #include <initguid.h>
 #include <oleacc.h>
@@ -26,14 +26,19 @@ IAccPropServices* Services() {
 
 }  // namespace
 
-void SetAccessibleName(HWND window, std::string_view name) {
+void SetAccessibleName(HWND window, std::string_view name, std::string_view description) {
     IAccPropServices* services = Services();
     if (services == nullptr) {
         return;
     }
-    std::wstring text = Widen(name);
+    std::wstring nameText = Widen(name);
+    std::wstring descriptionText = Widen(description);
     for (DWORD object : kObjects) {
-        services->SetHwndPropStr(window, object, CHILDID_SELF, PROPID_ACC_NAME, text.data());
+        services->SetHwndPropStr(window, object, CHILDID_SELF, PROPID_ACC_NAME, nameText.data());
+        if (!description.empty()) {
+            services->SetHwndPropStr(window, object, CHILDID_SELF, PROPID_ACC_DESCRIPTION,
+                                     descriptionText.data());
+        }
     }
     services->Release();
 }
@@ -43,9 +48,9 @@ void ForgetAccessibleName(HWND window) {
     if (services == nullptr) {
         return;
     }
-    MSAAPROPID name = PROPID_ACC_NAME;
+    MSAAPROPID properties[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION};
     for (DWORD object : kObjects) {
-        services->ClearHwndProps(window, object, CHILDID_SELF, &name, 1);
+        services->ClearHwndProps(window, object, CHILDID_SELF, properties, 2);
     }
     services->Release();
 }
