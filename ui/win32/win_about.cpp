@@ -131,8 +131,9 @@ void ShowAboutWindow(HWND owner) {
     RegisterWindowClass(design, AboutProcedure);
     auto* state = new AboutWindow();
     HWND window = CreateProgramWindow(design, owner, nullptr, state);
+    // From WM_NCCREATE on the window owns its state and frees it on
+    // WM_NCDESTROY, a failed creation included.
     if (window == nullptr) {
-        delete state;
         return;
     }
     EnumThreadWindows(GetCurrentThreadId(), DisableOther, reinterpret_cast<LPARAM>(window));

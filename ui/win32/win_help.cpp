@@ -73,8 +73,9 @@ HWND OpenHelpWindow() {
     RegisterWindowClass(design, HelpProcedure);
     auto* state = new HelpWindow();
     HWND window = CreateProgramWindow(design, nullptr, nullptr, state);
+    // From WM_NCCREATE on the window owns its state and frees it on
+    // WM_NCDESTROY, a failed creation included.
     if (window == nullptr) {
-        delete state;
         return nullptr;
     }
     // The title bar stays empty; a screen reader still names the window.

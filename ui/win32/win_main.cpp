@@ -246,8 +246,9 @@ HWND OpenMainWindow(int showCommand) {
     auto* state = new MainWindow();
     state->blankMenuWidth = BlankItemWidth(design);
     HWND window = CreateProgramWindow(design, nullptr, CreateMenuBar(design), state);
+    // From WM_NCCREATE on the window owns its state and frees it on
+    // WM_NCDESTROY, a failed creation included.
     if (window == nullptr) {
-        delete state;
         return nullptr;
     }
     FitMenuBar(window, state->blankMenuWidth);
