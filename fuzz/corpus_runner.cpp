@@ -133,7 +133,8 @@ int main(int argc, char** argv) {
         }
         std::string input = maker.Next();
         for (int field = 1; field < 4; ++field) {
-            input += "\n" + maker.Next();
+            input += '\n';
+            input += maker.Next();
         }
         RunOne(input);
     }

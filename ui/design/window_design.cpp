@@ -41,6 +41,11 @@ ControlDesign WithFont(ControlDesign control, FontDesign font) {
     return control;
 }
 
+ControlDesign Black(ControlDesign control) {
+    control.textColor = Rgb{0, 0, 0};
+    return control;
+}
+
 WindowDesign Window(std::string_view name, std::string_view caption, int clientWidth,
                     int clientHeight, Border border, StartPosition startPosition) {
     WindowDesign w{};
@@ -75,7 +80,7 @@ WindowDesign BuildMain() {
         Make("lstValues", K::ListBox, "", {120, 240, 2895, 3180}, "Frame3", 14),
         Make("Frame1", K::Frame, " Sweep Data", {0, 3720, 6255, 4935}, "", 15),
         WithFont(Make("lstSweep", K::ListBox, "", {120, 240, 6015, 4545}, "Frame1", 16),
-                 {"Courier", 9.75, false}),
+                 {"Courier", 9.75, false, true}),
     };
     static const std::string kBlankMenuCaption(120, ' ');
     w.menu = {
@@ -124,11 +129,11 @@ WindowDesign BuildAbout() {
     ok.cancelButton = true;
     w.controls = {
         Make("picIcon", K::PictureBox, "", {240, 240, 540, 540}, "", 1),
-        WithFont(Make("lblTitle", K::Label, kAboutTitle, {1080, 240, 3885, 480}, "", 3),
-                 {"MS Sans Serif", 18, true}),
+        Black(WithFont(Make("lblTitle", K::Label, kAboutTitle, {1080, 240, 3885, 480}, "", 3),
+                       {"MS Sans Serif", 18, true})),
         WithFont(Make("lblVersion", K::Label, "", {1080, 840, 3885, 225}, "", 4),
                  {"MS Sans Serif", 9.75, true}),
-        Make("lblDescription", K::Label, "", {1080, 1245, 4365, 1050}, "", 2),
+        Black(Make("lblDescription", K::Label, "", {1080, 1245, 4365, 1050}, "", 2)),
         Line(1, 90, 2445, 5654, 2445, {128, 128, 128}, 1),
         Line(0, 105, 2460, 5654, 2460, {255, 255, 255}, 2),
         label1,

@@ -38,11 +38,13 @@ struct TwipsRect {
 };
 
 // A font the design names; an empty family is the window's standard 8-point
-// sans-serif dialog font.
+// sans-serif dialog font. A fixed-pitch font must stay fixed pitch wherever
+// its family is missing: the sweep's columns rest on it.
 struct FontDesign {
     std::string_view family;
     double points = 8;
     bool bold = false;
+    bool fixedPitch = false;
 
     bool isStandard() const { return family.empty(); }
 };
@@ -70,8 +72,9 @@ struct ControlDesign {
     FontDesign font = kStandardFont;
     Align align = Align::Left;
     bool multiLine = false;
-    bool defaultButton = false;  // Enter anywhere in the window presses it
-    bool cancelButton = false;   // Esc anywhere in the window presses it
+    bool defaultButton = false;    // Enter anywhere in the window presses it
+    bool cancelButton = false;     // Esc anywhere in the window presses it
+    std::optional<Rgb> textColor;  // none: the platform's text colour
     // A line's end points (twips), colour and width (pixels).
     int x2 = 0;
     int y2 = 0;

@@ -63,8 +63,7 @@ QFont FixedFont(qreal pointSize) {
 }
 
 QFont DesignFont(const design::FontDesign& font) {
-    QFont chosen =
-        font.family == "Courier" ? FixedFont(font.points) : SansFont(font.points, font.bold);
+    QFont chosen = font.fixedPitch ? FixedFont(font.points) : SansFont(font.points, font.bold);
     chosen.setBold(font.bold);
     return chosen;
 }

@@ -6,17 +6,16 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "placement.h"
+
 namespace zephyrod::ui {
 
 QPoint CentredOnScreen(QSize frame, QRect available) {
-    // Centred, then pushed back inside on the right and bottom, and on the
-    // left and top last, so that the top-left corner wins where it must.
-    auto place = [](int start, int room, int size) {
-        const int centred = start + (room - size) / 2;
-        return std::max(std::min(centred, start + room - size), start);
-    };
-    return {place(available.left(), available.width(), frame.width()),
-            place(available.top(), available.height(), frame.height())};
+    const design::ScreenRect area{available.x(), available.y(), available.width(),
+                                  available.height()};
+    const design::ScreenPoint place =
+        design::CentredPlacement(frame.width(), frame.height(), area, area);
+    return {place.x, place.y};
 }
 
 void CentreOnScreen(QWidget* window) {

@@ -12,13 +12,6 @@ namespace {
 // Microsoft Sans Serif.
 constexpr wchar_t kStandardFamily[] = L"MS Sans Serif";
 
-// Families the sweep's columns rest on: they must come with a fixed pitch
-// even where the family itself is missing (Wine otherwise substitutes a
-// proportional font).
-bool IsFixedPitchFamily(std::string_view family) {
-    return family == "Courier" || family == "Courier New";
-}
-
 // Functions of newer Windows versions, looked up so that the program still
 // starts on older ones.
 template <class Function>
@@ -39,7 +32,9 @@ HFONT CreateDesignFont(const design::FontDesign& font, int dpi) {
     logFont.lfOutPrecision = OUT_DEFAULT_PRECIS;
     logFont.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     logFont.lfQuality = DEFAULT_QUALITY;
-    const bool fixed = IsFixedPitchFamily(used.family);
+    // Asked for explicitly: where the family is missing, Wine otherwise
+    // substitutes a proportional font.
+    const bool fixed = used.fixedPitch;
     logFont.lfPitchAndFamily =
         static_cast<BYTE>(fixed ? (FIXED_PITCH | FF_MODERN) : (VARIABLE_PITCH | FF_SWISS));
     const std::wstring family = font.isStandard() ? kStandardFamily : Widen(used.family);
@@ -48,7 +43,8 @@ HFONT CreateDesignFont(const design::FontDesign& font, int dpi) {
 }
 
 bool SameFont(const design::FontDesign& a, const design::FontDesign& b) {
-    return a.family == b.family && a.points == b.points && a.bold == b.bold;
+    return a.family == b.family && a.points == b.points && a.bold == b.bold &&
+           a.fixedPitch == b.fixedPitch;
 }
 
 }  // namespace

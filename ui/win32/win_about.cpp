@@ -59,10 +59,14 @@ BOOL CALLBACK DisableOther(HWND window, LPARAM aboutWindow) {
     return TRUE;
 }
 
-// The title and description stay black on the dialog's face.
+// Labels with a colour of their own (the title and description, black)
+// keep it on the dialog's face.
 LRESULT LabelColours(HWND window, HDC dc, HWND label) {
-    if (label == Named(window, "lblTitle") || label == Named(window, "lblDescription")) {
-        SetTextColor(dc, RGB(0, 0, 0));
+    for (const design::ControlDesign& control : design::AboutWindowDesign().controls) {
+        if (control.textColor && label == Named(window, control.name)) {
+            SetTextColor(
+                dc, RGB(control.textColor->red, control.textColor->green, control.textColor->blue));
+        }
     }
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "placement.h"
 #include "win_text.h"
 
 namespace zephyrod::win32 {
@@ -16,15 +17,8 @@ RECT WorkArea(HWND window) {
     return info.rcWork;
 }
 
-// Moves `rect` into `area` where it fits; its top-left corner stays inside.
-POINT KeepInside(RECT rect, RECT area) {
-    const LONG width = rect.right - rect.left;
-    const LONG height = rect.bottom - rect.top;
-    LONG left = std::min(rect.left, area.right - width);
-    LONG top = std::min(rect.top, area.bottom - height);
-    left = std::max(left, area.left);
-    top = std::max(top, area.top);
-    return POINT{left, top};
+design::ScreenRect ScreenRectOf(RECT rect) {
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
 }  // namespace
@@ -140,10 +134,9 @@ void PlaceWindow(HWND window, const design::WindowDesign& design, HWND owner) {
             centreOn = WorkArea(owner != nullptr ? owner : window);
             break;
     }
-    const LONG left = centreOn.left + (centreOn.right - centreOn.left - width) / 2;
-    const LONG top = centreOn.top + (centreOn.bottom - centreOn.top - height) / 2;
-    const POINT place =
-        KeepInside(RECT{left, top, left + width, top + height}, WorkArea(owner ? owner : window));
+    const design::ScreenPoint place =
+        design::CentredPlacement(width, height, ScreenRectOf(centreOn),
+                                 ScreenRectOf(WorkArea(owner != nullptr ? owner : window)));
     SetWindowPos(window, nullptr, place.x, place.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -557,29 +557,6 @@ class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
                  qPrintable(QStringLiteral("text at %1, OK at %2").arg(textAt).arg(buttonAt)));
     }
 
-    void placement_data() {
-        QTest::addColumn<QSize>("frame");
-        QTest::addColumn<QRect>("available");
-        QTest::addColumn<QPoint>("topLeft");
-        QTest::newRow("fits: centred")
-            << QSize(420, 640) << QRect(0, 0, 1280, 1024) << QPoint(430, 192);
-        QTest::newRow("fits below a top panel")
-            << QSize(420, 640) << QRect(0, 30, 1280, 994) << QPoint(430, 207);
-        QTest::newRow("taller than the area: top on it")
-            << QSize(420, 640) << QRect(0, 0, 960, 540) << QPoint(270, 0);
-        QTest::newRow("larger both ways, second screen")
-            << QSize(420, 640) << QRect(1920, 24, 400, 500) << QPoint(1920, 24);
-    }
-
-    // The whole window opens on the screen; one larger than the screen keeps
-    // its title bar in reach.
-    void placement() {
-        QFETCH(QSize, frame);
-        QFETCH(QRect, available);
-        QFETCH(QPoint, topLeft);
-        QCOMPARE(zephyrod::ui::CentredOnScreen(frame, available), topLeft);
-    }
-
     // The main window as the program places it, on this screen at this scale
     // (also run at 2x scaling on a 1920x1080 screen).
     void opensOnTheScreen() {
