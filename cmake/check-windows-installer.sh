@@ -1,16 +1,25 @@
 #!/bin/bash
 # Builds the Windows installer and zip with cpack, then tries the installer
-# under Wine as a user would: a silent install into a folder of the build,
-# the files, the Start menu shortcut and the installed-programs entry, the
-# installed programs started, a silent uninstall, and nothing left behind.
+# under Wine as a user would, in a fresh prefix: a silent install into a
+# folder of the build, the files, the Start menu shortcut and the
+# installed-programs entry, the installed programs started, a silent
+# uninstall, and nothing left behind.
 #   check-windows-installer.sh BUILD_DIR VERSION CPACK GUI
 # GUI is 1 when the build has the window's program ZephyrodMetric.exe.
-# Run by ctest (test windows_installer) with the build's Wine prefix.
+# Run by ctest (test windows_installer).
 set -euo pipefail
 build=$1 version=$2 cpack=$3 gui=$4
 cd "$build"
 wine_run=$build/wine-run
-prefix=$(sed -n "s/^export WINEPREFIX='\(.*\)'$/\1/p" "$wine_run")
+# A Wine prefix of its own, made afresh and removed afterwards: what the
+# installer leaves behind shows against a clean system.
+prefix=$build/installer-prefix
+export ZEPHYROD_WINEPREFIX=$prefix
+rm -rf "$prefix" "$prefix.lock"
+trap '"$wine_run" --stop; rm -rf "$prefix" "$prefix.lock"' EXIT
+"$wine_run" --start
+# No window manager on the test display: Wine draws the frames itself.
+"$wine_run" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 name=ZephyrodMetric-$version-win64
 arp='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\ZephyrodMetric'
 
