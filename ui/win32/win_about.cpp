@@ -1,3 +1,5 @@
+#include <optional>
+
 #include "win_about.h"
 
 #include <vector>
@@ -72,25 +74,21 @@ LRESULT LabelColours(HWND window, HDC dc, HWND label) {
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
-LRESULT CALLBACK AboutProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        StoreState(window, lParam);
-    }
-    auto* state = static_cast<AboutWindow*>(StateOf(window));
-    if (state == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
+// Every message of the window but the first and last few, which
+// StatefulProcedure handles; nullopt leaves it to the default procedure.
+std::optional<LRESULT> AboutMessage(HWND window, AboutWindow& state, UINT message, WPARAM wParam,
+                                    LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            state->core.fonts.Rescale(WindowDpi(window));
-            CreateControls(window, state->core.design, state->core.fonts);
-            ShowIcon(window, state->core.fonts.dpi());
+            state.core.fonts.Rescale(WindowDpi(window));
+            CreateControls(window, state.core.design, state.core.fonts);
+            ShowIcon(window, state.core.fonts.dpi());
             Form_Load(window);
             return 0;
         case WM_PAINT: {
             PAINTSTRUCT paint{};
             HDC dc = BeginPaint(window, &paint);
-            DrawLines(dc, state->core.design, state->core.fonts.dpi());
+            DrawLines(dc, state.core.design, state.core.fonts.dpi());
             EndPaint(window, &paint);
             return 0;
         }
@@ -101,38 +99,36 @@ LRESULT CALLBACK AboutProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
             // OK is the default and the cancel button: a click, Enter and Esc.
             if ((LOWORD(wParam) == IDC_AboutOK && HIWORD(wParam) == BN_CLICKED) ||
                 LOWORD(wParam) == IDCANCEL) {
-                cmdOK_Click(window, *state);
+                cmdOK_Click(window, state);
             }
             return 0;
         case WM_CLOSE:
-            cmdOK_Click(window, *state);
+            cmdOK_Click(window, state);
             return 0;
         case WM_ACTIVATE:
-            KeepFocusOnActivate(window, state->core, wParam);
+            KeepFocusOnActivate(window, state.core, wParam);
             return 0;
         case WM_DPICHANGED: {
-            state->core.fonts.Rescale(LOWORD(wParam));
-            PlaceControls(window, state->core.design, state->core.fonts);
-            ShowIcon(window, state->core.fonts.dpi());
-            SizeClientToDesign(window, state->core.design);
+            state.core.fonts.Rescale(LOWORD(wParam));
+            PlaceControls(window, state.core.design, state.core.fonts);
+            ShowIcon(window, state.core.fonts.dpi());
+            SizeClientToDesign(window, state.core.design);
             InvalidateRect(window, nullptr, TRUE);
             return 0;
         }
         case WM_NCDESTROY:
-            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-            delete state;
             break;
         default:
             break;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return std::nullopt;
 }
 
 }  // namespace
 
 void ShowAboutWindow(HWND owner) {
     const design::WindowDesign& design = design::AboutWindowDesign();
-    RegisterWindowClass(design, AboutProcedure);
+    RegisterWindowClass(design, StatefulProcedure<AboutWindow, AboutMessage>);
     auto* state = new AboutWindow();
     HWND window = CreateProgramWindow(design, owner, nullptr, state);
     // From WM_NCCREATE on the window owns its state and frees it on

@@ -1,3 +1,5 @@
+#include <optional>
+
 #include "win_help.h"
 
 #include "accessible_names.h"
@@ -23,18 +25,14 @@ void cmdOK_Click(HWND window) {
     DestroyWindow(window);
 }
 
-LRESULT CALLBACK HelpProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        StoreState(window, lParam);
-    }
-    auto* state = static_cast<HelpWindow*>(StateOf(window));
-    if (state == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
+// Every message of the window but the first and last few, which
+// StatefulProcedure handles; nullopt leaves it to the default procedure.
+std::optional<LRESULT> HelpMessage(HWND window, HelpWindow& state, UINT message, WPARAM wParam,
+                                   LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            state->core.fonts.Rescale(WindowDpi(window));
-            CreateControls(window, state->core.design, state->core.fonts);
+            state.core.fonts.Rescale(WindowDpi(window));
+            CreateControls(window, state.core.design, state.core.fonts);
             Form_Load(window);
             return 0;
         case WM_COMMAND:
@@ -44,33 +42,31 @@ LRESULT CALLBACK HelpProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
             }
             return 0;
         case WM_ACTIVATE:
-            KeepFocusOnActivate(window, state->core, wParam);
+            KeepFocusOnActivate(window, state.core, wParam);
             return 0;
         case WM_DPICHANGED: {
             const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            state->core.fonts.Rescale(LOWORD(wParam));
-            PlaceControls(window, state->core.design, state->core.fonts);
+            state.core.fonts.Rescale(LOWORD(wParam));
+            PlaceControls(window, state.core.design, state.core.fonts);
             SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            SizeClientToDesign(window, state->core.design);
+            SizeClientToDesign(window, state.core.design);
             return 0;
         }
         case WM_NCDESTROY:
             ForgetAccessibleName(window);
-            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-            delete state;
             break;
         default:
             break;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return std::nullopt;
 }
 
 }  // namespace
 
 HWND OpenHelpWindow() {
     const design::WindowDesign& design = design::HelpWindowDesign();
-    RegisterWindowClass(design, HelpProcedure);
+    RegisterWindowClass(design, StatefulProcedure<HelpWindow, HelpMessage>);
     auto* state = new HelpWindow();
     HWND window = CreateProgramWindow(design, nullptr, nullptr, state);
     // From WM_NCCREATE on the window owns its state and frees it on

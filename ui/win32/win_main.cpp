@@ -1,3 +1,5 @@
+#include <optional>
+
 #include "win_main.h"
 
 #include <algorithm>
@@ -166,24 +168,20 @@ void OnDpiChanged(HWND window, MainWindow& state, WPARAM wParam, const RECT& sug
     SizeClientToDesign(window, state.core.design);
 }
 
-LRESULT CALLBACK MainProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        StoreState(window, lParam);
-    }
-    auto* state = static_cast<MainWindow*>(StateOf(window));
-    if (state == nullptr) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
+// Every message of the window but the first and last few, which
+// StatefulProcedure handles; nullopt leaves it to the default procedure.
+std::optional<LRESULT> MainMessage(HWND window, MainWindow& state, UINT message, WPARAM wParam,
+                                   LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            state->core.fonts.Rescale(WindowDpi(window));
-            CreateControls(window, state->core.design, state->core.fonts);
+            state.core.fonts.Rescale(WindowDpi(window));
+            CreateControls(window, state.core.design, state.core.fonts);
             NameForScreenReaders(window);
             Form_Load(window);
             return 0;
         case WM_MEASUREITEM:
             if (MeasureBlankItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam),
-                                 state->blankMenuWidth)) {
+                                 state.blankMenuWidth)) {
                 return TRUE;
             }
             break;
@@ -193,7 +191,7 @@ LRESULT CALLBACK MainProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
             }
             break;
         case WM_COMMAND:
-            OnCommand(window, *state, wParam);
+            OnCommand(window, state, wParam);
             return 0;
         case kShowAbout:
             ShowAboutWindow(window);
@@ -209,10 +207,10 @@ LRESULT CALLBACK MainProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
             break;
         }
         case WM_ACTIVATE:
-            KeepFocusOnActivate(window, state->core, wParam);
+            KeepFocusOnActivate(window, state.core, wParam);
             return 0;
         case WM_DPICHANGED:
-            OnDpiChanged(window, *state, wParam, *reinterpret_cast<const RECT*>(lParam));
+            OnDpiChanged(window, state, wParam, *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_DESTROY:
             Form_Unload(window);
@@ -220,13 +218,11 @@ LRESULT CALLBACK MainProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
             PostQuitMessage(0);
             return 0;
         case WM_NCDESTROY:
-            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-            delete state;
             break;
         default:
             break;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return std::nullopt;
 }
 
 }  // namespace
@@ -242,7 +238,7 @@ HWND HelpWindowOf(HWND mainWindow) {
 
 HWND OpenMainWindow(int showCommand) {
     const design::WindowDesign& design = design::MainWindowDesign();
-    RegisterWindowClass(design, MainProcedure);
+    RegisterWindowClass(design, StatefulProcedure<MainWindow, MainMessage>);
     auto* state = new MainWindow();
     state->blankMenuWidth = BlankItemWidth(design);
     HWND window = CreateProgramWindow(design, nullptr, CreateMenuBar(design), state);

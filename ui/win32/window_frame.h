@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "dpi.h"
@@ -46,6 +47,29 @@ HWND CreateProgramWindow(const design::WindowDesign& design, HWND owner, HMENU m
 void* StateOf(HWND window);
 // Stores the state from WM_NCCREATE's CREATESTRUCT.
 void StoreState(HWND window, LPARAM createStruct);
+
+// The window procedure of a program window whose state is a `State`:
+// stores the state on WM_NCCREATE, hands each message to `Handle`, which
+// returns a result where it handled the message (nullopt: the default
+// procedure's), and frees the state after the window's last message.
+template <class State, std::optional<LRESULT> (*Handle)(HWND, State&, UINT, WPARAM, LPARAM)>
+LRESULT CALLBACK StatefulProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        StoreState(window, lParam);
+    }
+    auto* state = static_cast<State*>(StateOf(window));
+    if (state == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    const std::optional<LRESULT> result = Handle(window, *state, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        delete state;
+    } else if (result) {
+        return *result;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
 
 // Makes the client area the design's size at the window's DPI, whatever
 // the frame and the menu bar take (a wrapped menu bar included).
