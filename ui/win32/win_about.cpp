@@ -116,8 +116,6 @@ std::optional<LRESULT> AboutMessage(HWND window, AboutWindow& state, UINT messag
             InvalidateRect(window, nullptr, TRUE);
             return 0;
         }
-        case WM_NCDESTROY:
-            break;
         default:
             break;
     }

@@ -217,8 +217,6 @@ std::optional<LRESULT> MainMessage(HWND window, MainWindow& state, UINT message,
             ForgetScreenReaderNames(window);
             PostQuitMessage(0);
             return 0;
-        case WM_NCDESTROY:
-            break;
         default:
             break;
     }
