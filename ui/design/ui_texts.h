@@ -33,6 +33,13 @@ std::string VersionLine();
 // The credit, the notice and the prohibition, on five lines.
 std::string AboutDescription();
 
+// The help text box's name for a screen reader.
+inline constexpr std::string_view kHelpTextAccessibleName = "Help";
+
+// The lists' context menu: copy the selected line, or every line.
+inline constexpr std::string_view kCopyCaption = "Copy";
+inline constexpr std::string_view kCopyAllCaption = "Copy All";
+
 // The two lists' names for a screen reader (they have no caption of their own).
 inline constexpr std::string_view kValuesAccessibleName = "Results";
 inline constexpr std::string_view kSweepAccessibleName = "Sweep Data";

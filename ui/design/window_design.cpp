@@ -66,13 +66,17 @@ WindowDesign BuildMain() {
         Make("Frame2", K::Frame, " Parameters ", {0, 0, 3015, 3615}, "", 0),
         Make("Label1", K::Label, Caption(F::Frequency), {120, 480, 855, 495}, "Frame2", 2),
         Make(Name(F::Frequency), K::TextBox, "", {1080, 600, 1335, 285}, "Frame2", 1),
-        Make("Label2", K::Label, "MHz", {2520, 600, 375, 255}, "Frame2", 3),
+        Make("Label2", K::Label, FieldInfo(F::Frequency).unit, {2520, 600, 375, 255}, "Frame2", 3),
         Make("Label4", K::Label, Caption(F::ResonatorDiameter), {120, 1080, 855, 495}, "Frame2", 7),
         Make(Name(F::ResonatorDiameter), K::TextBox, "", {1080, 1200, 1335, 285}, "Frame2", 6),
-        Indexed(Make("lblUnit", K::Label, "mm", {2520, 1200, 255, 255}, "Frame2", 8), 0),
+        Indexed(Make("lblUnit", K::Label, FieldInfo(F::ResonatorDiameter).unit,
+                     {2520, 1200, 255, 255}, "Frame2", 8),
+                0),
         Make("Label3", K::Label, Caption(F::CoilDiameter), {120, 1680, 735, 495}, "Frame2", 5),
         Make(Name(F::CoilDiameter), K::TextBox, "", {1080, 1800, 1335, 285}, "Frame2", 4),
-        Indexed(Make("lblUnit", K::Label, "mm", {2520, 1800, 255, 255}, "Frame2", 9), 1),
+        Indexed(Make("lblUnit", K::Label, FieldInfo(F::CoilDiameter).unit, {2520, 1800, 255, 255},
+                     "Frame2", 9),
+                1),
         Make("lblTPI", K::Label, Caption(F::TurnsPerCm), {120, 2280, 855, 375}, "Frame2", 10),
         Make(Name(F::TurnsPerCm), K::TextBox, "", {1080, 2400, 1335, 285}, "Frame2", 11),
         Make("cmdGo", K::CommandButton, "Calculate", {840, 3000, 1335, 375}, "Frame2", 12),
@@ -120,6 +124,7 @@ WindowDesign BuildAbout() {
     // The caption comes from the program's title when the window loads.
     WindowDesign w =
         Window("frmAbout", "", 5730, 3075, Border::FixedDialog, StartPosition::CenterOwner);
+    w.faceColor = Rgb{239, 239, 239};
     ControlDesign label1 = Make("Label1", K::Label, kCopyrightLine1, {480, 2520, 3615, 255}, "", 5);
     label1.align = Align::Center;
     ControlDesign label2 = Make("Label2", K::Label, kCopyrightLine2, {360, 2760, 3855, 375}, "", 6);

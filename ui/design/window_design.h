@@ -109,6 +109,10 @@ struct WindowDesign {
     int clientHeight;          // twips
     Border border;
     StartPosition startPosition;
+    // A face colour of its own, kept whatever colours the desktop's theme
+    // imposes (the about window's black texts and etched rule need a light
+    // face); none: the platform's.
+    std::optional<Rgb> faceColor;
     std::vector<ControlDesign> controls;  // in visual order, containers first
     std::vector<MenuItemDesign> menu;     // in order
 };

@@ -37,7 +37,8 @@ void frmAbout::KeepDesignColours() {
     // The title and description are black and the rule is etched in grey and
     // white: the window keeps the light colours they were drawn for, whatever
     // palette a dark desktop theme hands the application.
-    const QColor face(239, 239, 239);
+    const design::Rgb faceColor = design::AboutWindowDesign().faceColor.value();
+    const QColor face(faceColor.red, faceColor.green, faceColor.blue);
     QPalette light(face, face);
     for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
         light.setColor(role, Qt::black);

@@ -25,7 +25,8 @@ frmHelp::frmHelp() {
     setFont(DialogFont());
     setFixedSize(design::Pixels(design.clientWidth), design::Pixels(design.clientHeight));
     BuildControls(this, design);
-    Named<QPlainTextEdit>(this, "txtHelp")->setAccessibleName(QStringLiteral("Help"));
+    Named<QPlainTextEdit>(this, "txtHelp")
+        ->setAccessibleName(ToQString(design::kHelpTextAccessibleName));
     connect(Named<QPushButton>(this, "cmdOK"), &QPushButton::clicked, this, &frmHelp::cmdOK_Click);
     Form_Load();
 }

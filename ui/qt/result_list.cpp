@@ -6,6 +6,9 @@
 #include <QKeyEvent>
 #include <QMenu>
 
+#include "named_control.h"
+#include "ui_texts.h"
+
 namespace zephyrod::ui {
 
 QStringList ResultList::lines() const {
@@ -46,9 +49,10 @@ void ResultList::keyPressEvent(QKeyEvent* event) {
 void ResultList::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("copyMenu"));
-    QAction* copy = menu.addAction(tr("Copy"), this, &ResultList::copySelected);
+    QAction* copy =
+        menu.addAction(ToQString(design::kCopyCaption), this, &ResultList::copySelected);
     copy->setEnabled(currentItem() != nullptr && currentItem()->isSelected());
-    QAction* all = menu.addAction(tr("Copy All"), this, &ResultList::copyAll);
+    QAction* all = menu.addAction(ToQString(design::kCopyAllCaption), this, &ResultList::copyAll);
     all->setEnabled(count() > 0);
     menu.exec(event->globalPos());
 }
