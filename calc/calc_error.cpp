@@ -24,11 +24,16 @@ CalcError::CalcError(ErrorNumber number, std::string detail, std::optional<Input
       detail_(std::move(detail)),
       field_(field) {}
 
-std::string ErrorLine(const CalcError& error) {
+std::string ErrorNumberLine(const CalcError& error) {
     std::string line = "Run-time error ";
     line += IntegerText(error.code());
     line += ": ";
     line += error.description();
+    return line;
+}
+
+std::string ErrorLine(const CalcError& error) {
+    std::string line = ErrorNumberLine(error);
     if (!error.detail().empty()) {
         line += ". ";
         line += error.detail();

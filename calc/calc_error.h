@@ -39,6 +39,9 @@ class CalcError : public std::runtime_error {
     std::optional<InputField> field_;
 };
 
+// The error's number and description: "Run-time error 11: Division by zero".
+std::string ErrorNumberLine(const CalcError& error);
+
 // One line for a report: "Run-time error 11: Division by zero. <detail>"
 std::string ErrorLine(const CalcError& error);
 

@@ -12,9 +12,9 @@ constexpr std::string_view kUsage = "usage: zephyrod-cli [--csv] [FREQ [RESDIA [
 constexpr std::string_view kHelp =
     "Designs a Zephyrod antenna: resonator and counterpoise lengths, the loading\n"
     "coil's turns and length, and a sweep from 0.5 MHz below to 0.5 MHz above\n"
-    "the centre frequency in 0.05 MHz steps.\n"
+    "the center frequency in 0.05 MHz steps.\n"
     "\n"
-    "  FREQ     centre frequency in MHz       (default 7.07)\n"
+    "  FREQ     center frequency in MHz       (default 7.07)\n"
     "  RESDIA   resonator diameter in mm      (default 25.4)\n"
     "  COILDIA  coil form diameter in mm      (default 34.925)\n"
     "  TPI      coil turns per cm of the wire (default 8.66)\n"

@@ -36,6 +36,35 @@ if(foreign)
     message(FATAL_ERROR "${EXE} needs DLLs that Windows does not have: ${foreign}")
 endif()
 
+# GUI: a window's program, started without a console window; CUI: a console one.
+if(DEFINED SUBSYSTEM)
+    string(REGEX MATCH "\nSubsystem[^\n]*" subsystem "${dump}")
+    string(STRIP "${subsystem}" subsystem)
+    string(FIND "${subsystem}" "(Windows ${SUBSYSTEM})" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "${EXE} is not a Windows ${SUBSYSTEM} program: ${subsystem}")
+    endif()
+    message(STATUS "${EXE}: Windows ${SUBSYSTEM} program")
+endif()
+
+# The version record as Windows' file properties show it, and the icon.
+if(DEFINED WINDRES)
+    execute_process(COMMAND "${WINDRES}" -i "${EXE}" -J coff -O rc
+        OUTPUT_VARIABLE resources RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "${WINDRES} could not read the resources of ${EXE} (${status})")
+    endif()
+    foreach(value IN ITEMS "\"ProductName\", \"${TITLE}\"" "\"FileVersion\", \"${RC_VERSION}\""
+                          "\"ProductVersion\", \"${RC_VERSION}\""
+                          "\"InternalName\", \"ZephyrodMetric\"" "\"IDI_ICON1\" 14")
+        string(FIND "${resources}" "${value}" at)
+        if(at EQUAL -1)
+            message(FATAL_ERROR "${EXE}: the resources lack ${value}")
+        endif()
+        message(STATUS "${EXE}: ${value}")
+    endforeach()
+endif()
+
 if(DEFINED MAX_BYTES)
     file(SIZE "${EXE}" size)
     message(STATUS "${EXE}: ${size} bytes (limit ${MAX_BYTES})")

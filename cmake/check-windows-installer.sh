@@ -74,7 +74,7 @@ check "installed zephyrod-cli --version: $cli_version"
 entry=$("$wine_run" reg query "$arp" 2>/dev/null | tr -d '\r') || fail "no installed-programs entry $arp"
 for value in "DisplayName    REG_SZ    Zephyrod Metric Calculator" \
     "DisplayVersion    REG_SZ    $version" \
-    "Publisher    REG_SZ    The Zephyrod Metric Calculator authors" \
+    "Publisher    REG_SZ    The Zephyrod authors" \
     "UninstallString    REG_SZ    \"$windest\\Uninstall.exe\""; do
     grep -qF -- "$value" <<<"$entry" || fail "the installed-programs entry lacks: $value"$'\n'"$entry"
 done

@@ -1,10 +1,13 @@
-# Tests of the Windows executables themselves: only Windows' own DLLs imported,
-# and the window's program small (under 2 MB: 2,000,000 bytes). Included after every target.
+# Tests of the Windows executables themselves: only Windows' own DLLs imported;
+# the window's program a GUI program (no console window) with its version
+# record and icon, and small (under 2 MB: 2,000,000 bytes); the headless
+# calculator a console program. Included after every target.
 foreach(_target IN ITEMS zephyrod-cli ZephyrodMetric)
     if(TARGET ${_target})
-        set(_limit)
+        set(_limit -DSUBSYSTEM=CUI)
         if(_target STREQUAL "ZephyrodMetric")
-            set(_limit -DMAX_BYTES=2000000)
+            set(_limit -DMAX_BYTES=2000000 -DSUBSYSTEM=GUI -DWINDRES=${CMAKE_RC_COMPILER}
+                       -DRC_VERSION=${ZEPHYROD_RC_VERSION} -DTITLE=${ZEPHYROD_TITLE})
         endif()
         add_test(NAME windows_exe_${_target}
             COMMAND "${CMAKE_COMMAND}" -DEXE=$<TARGET_FILE:${_target}> -DOBJDUMP=${CMAKE_OBJDUMP}

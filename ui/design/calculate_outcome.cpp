@@ -1,7 +1,6 @@
 #include "calculate_outcome.h"
 
 #include "calculation.h"
-#include "number_text.h"
 #include "ui_texts.h"
 
 namespace zephyrod::design {
@@ -21,8 +20,7 @@ CalculateOutcome CalculateInWindow(const InputTexts& texts) {
     ErrorReport report;
     report.title = kMainWindowCaption;
     report.message = error.detail();
-    report.errorLine = "Run-time error " + IntegerText(error.code()) + ": ";
-    report.errorLine += error.description();
+    report.errorLine = ErrorNumberLine(error);
     outcome.error = std::move(report);
     // Back to the field at fault; a fault of the whole design leaves the user
     // on Calculate.
