@@ -1,6 +1,5 @@
 #include "error_report.h"
 
-#include <QLabel>
 #include <QMessageBox>
 
 #include "calculate_outcome.h"
@@ -15,10 +14,6 @@ void ReportError(QWidget* owner, const design::ErrorReport& report) {
     box.setObjectName(QStringLiteral("errorReport"));
     // The message quotes what the user typed: show it as typed, never as markup.
     box.setTextFormat(Qt::PlainText);
-    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
-        // A sentence or two: give it room instead of a narrow column.
-        label->setMinimumWidth(box.fontMetrics().averageCharWidth() * 48);
-    }
     box.exec();
 }
 

@@ -69,17 +69,31 @@ class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
     void calculate() { QTest::mouseClick(control<QPushButton>("cmdGo"), Qt::LeftButton); }
 
     // Presses Calculate and answers the error report that must follow.
+    // Calculates, expecting a message box: its text, and in `wholeTextShown_`
+    // whether its label shows all of it (wrapped, nothing cut off).
     QString calculateExpectingError() {
         QString shown;
-        watchdog_->expect([&shown](QWidget* modal) {
+        wholeTextShown_ = false;
+        watchdog_->expect([this, &shown](QWidget* modal) {
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 shown = box->text();
+                if (auto* label = box->findChild<QLabel*>("qt_msgbox_label")) {
+                    const QRect room = label->contentsRect();
+                    const QRect needed =
+                        QFontMetrics(label->font())
+                            .boundingRect(room, label->wordWrap() ? Qt::TextWordWrap : 0,
+                                          label->text());
+                    wholeTextShown_ =
+                        needed.width() <= room.width() && needed.height() <= room.height();
+                }
             }
             modal->close();
         });
         calculate();
         return shown;
     }
+
+    bool wholeTextShown_ = false;
 
   private slots:
     void init() { openMainWindow(); }
@@ -319,6 +333,7 @@ class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
         const QString typedBefore = input->text();
         input->setText(text);
         const QString shown = calculateExpectingError();
+        QVERIFY2(wholeTextShown_, qPrintable(shown));
         // What to fix first, then the run-time error on a line of its own.
         QVERIFY2(shown.contains(detail) && !shown.startsWith("Run-time"), qPrintable(shown));
         QVERIFY2(shown.endsWith("\n\n" + report), qPrintable(shown));
