@@ -66,7 +66,7 @@ FaultText TextOf(Fault fault) {
             return {DivisionByZero, "The coil turns per cm are 0; they must be above 0.",
                     InputField::TurnsPerCm};
         case Fault::NegativeTurnsPerCm:
-            return {InvalidArgument, "The coil turns per cm must not be below 0.",
+            return {InvalidArgument, "The coil turns per cm must be above 0.",
                     InputField::TurnsPerCm};
         case Fault::CoilDiameterNotPositive:
             return {InvalidArgument, "The coil diameter must be above 0 mm.",
@@ -126,6 +126,26 @@ std::string RoundedDown(double value) {
                                                       : RoundedDownAs<double>(value);
 }
 
+// The highest center frequency, as text, whose whole sweep (up to 0.5 MHz
+// above it) still gives a long-enough resonator; empty if none does.
+std::string SweepLimit(float diameter) {
+    const double highest = HighestUsable<double>(diameter);
+    // A hair of room for the sweep's repeated additions of 0.05.
+    constexpr double kRoom = 1e-9;
+    if (highest - 0.5 - kRoom <= 0.5) {
+        return {};
+    }
+    std::string text = RoundedDown(highest - 0.5 - kRoom);
+    float centre = ParseSingle(text);
+    while (centre > 0 && !LongEnough(static_cast<double>(centre) + 0.5 + kRoom, diameter)) {
+        centre = std::nextafter(centre, 0.0f);
+        text = RoundedDownAs<float>(centre);
+        centre = ParseSingle(text);
+    }
+    // A sweep also needs a center frequency above 0.5 MHz.
+    return centre > 0.5f ? text : std::string();
+}
+
 template <class T>
 std::string FrequencyLimitDetail(const char* what, float diameter) {
     const T highest = HighestUsable<T>(diameter);
@@ -134,7 +154,17 @@ std::string FrequencyLimitDetail(const char* what, float diameter) {
     if (highest == 0) {
         return detail + "no frequency gives a resonator long enough for it.";
     }
-    return detail + "the frequency must be at most " + RoundedDown(highest) + " MHz.";
+    detail += "the frequency must be at most " + RoundedDown(highest) + " MHz.";
+    if constexpr (sizeof(T) == sizeof(float)) {
+        // The center frequency: its sweep runs 0.5 MHz higher.
+        if (const std::string sweep = SweepLimit(diameter); !sweep.empty()) {
+            detail +=
+                " The sweep runs to 0.5 MHz above it, so for the whole sweep the center "
+                "frequency must be at most " +
+                sweep + " MHz.";
+        }
+    }
+    return detail;
 }
 
 }  // namespace

@@ -138,6 +138,11 @@ INSTANTIATE_TEST_SUITE_P(
                   "Coil Turns Per cm is empty", false, 0},
         FaultCase{"CommaDecimal", Texts("7.07", "25,4", "34.925", "8.66"), 13,
                   "Resonator Diameter \"25,4\"", false, 0},
+        // What cannot be shown on one line is shown as the replacement character.
+        FaultCase{"LineBreakInText", Texts("7.07\n", "25.4", "34.925", "8.66"), 13,
+                  "Center Frequency \"7.07\xEF\xBF\xBD\" is not a number", false, 0},
+        FaultCase{"ByteThatIsNoCharacter", Texts("\xff", "25.4", "34.925", "8.66"), 13,
+                  "Center Frequency \"\xEF\xBF\xBD\" is not a number", false, 0},
         FaultCase{"FirstBadFieldWins", Texts("7.07", "25.4", "x", ""), 13, "Coil Diameter", false,
                   0},
         FaultCase{"HugeFrequency",
@@ -241,11 +246,23 @@ TEST_P(FrequencyLimit, NamedInTheDetailWorks) {
     const std::string limit = detail.substr(at + 8, detail.find(" MHz", at) - at - 8);
     const Inputs inputs = ReadInputs(Texts(limit.c_str(), diameter.c_str(), "34.925", "8.66"));
     EXPECT_NO_THROW(CentreDesign(inputs)) << limit;
+
+    // The limit for a whole sweep, where one is named, gives a complete table.
+    const std::size_t sweepAt = detail.find("whole sweep the center frequency must be at most ");
+    if (sweepAt != std::string::npos) {
+        const std::size_t from = detail.find("at most ", sweepAt) + 8;
+        const std::string sweepLimit = detail.substr(from, detail.find(" MHz", from) - from);
+        const CalcResult whole = Calculate(Texts(sweepLimit, diameter, "34.925", "8.66"));
+        EXPECT_FALSE(whole.error) << sweepLimit << ": " << whole.error->detail();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Diameters, FrequencyLimit,
                          testing::Values("25.4", "20", "0.003365613", "100000000", "1", "7.5",
-                                         "0.000001", "123456.789"),
+                                         "0.000001", "123456.789",
+                                         // Limits just above and below 1 MHz: the
+                                         // sweep needs a center above 0.5 MHz.
+                                         "2000", "3000"),
                          testing_names::NameBy([](const char* d) { return std::string(d); }));
 
 TEST(Calculation, LongFieldTextIsCutBetweenCharacters) {
