@@ -149,6 +149,15 @@ void frmMain::ShowAbout() {
     about.exec();
 }
 
+void frmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized)) {
+        // After the window manager has finished maximising.
+        QTimer::singleShot(0, this,
+                           [this] { setWindowState(windowState() & ~Qt::WindowMaximized); });
+    }
+}
+
 void frmMain::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();

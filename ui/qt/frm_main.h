@@ -29,6 +29,9 @@ class frmMain : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // The window can be minimised but not maximised, whatever the window
+    // manager offers: a maximised window goes back to its size.
+    void changeEvent(QEvent* event) override;
 
   private:
     void Form_Load();

@@ -25,9 +25,10 @@ void ResultList::setLines(const QStringList& lines) {
 }
 
 void ResultList::copySelected() const {
-    if (const QListWidgetItem* selected = currentItem();
-        selected != nullptr && selected->isSelected()) {
-        QGuiApplication::clipboard()->setText(selected->text());
+    // The selected line, or the one the focus frame is on (Tab into a list
+    // without a selection frames its first line).
+    if (const QListWidgetItem* current = currentItem(); current != nullptr) {
+        QGuiApplication::clipboard()->setText(current->text());
     }
 }
 
@@ -43,6 +44,15 @@ void ResultList::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    // Shift+F10 opens the context menu, as the Menu key does.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        const QListWidgetItem* current = currentItem();
+        const QPoint at = current != nullptr ? visualItemRect(current).center() : QPoint(0, 0);
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, at, viewport()->mapToGlobal(at));
+        contextMenuEvent(&menuEvent);
+        event->accept();
+        return;
+    }
     QListWidget::keyPressEvent(event);
 }
 
@@ -51,7 +61,7 @@ void ResultList::contextMenuEvent(QContextMenuEvent* event) {
     menu.setObjectName(QStringLiteral("copyMenu"));
     QAction* copy =
         menu.addAction(ToQString(design::kCopyCaption), this, &ResultList::copySelected);
-    copy->setEnabled(currentItem() != nullptr && currentItem()->isSelected());
+    copy->setEnabled(currentItem() != nullptr);
     QAction* all = menu.addAction(ToQString(design::kCopyAllCaption), this, &ResultList::copyAll);
     all->setEnabled(count() > 0);
     menu.exec(event->globalPos());

@@ -492,6 +492,32 @@ class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
         QCOMPARE(QGuiApplication::clipboard()->text(), kDefaultValues.join('\n'));
     }
 
+    // Tab into a list without a selection frames its first line: Ctrl+C copies
+    // that line, and Shift+F10 opens the context menu as the Menu key does.
+    void copyTheFramedLineAndShiftF10() {
+        calculate();
+        QGuiApplication::clipboard()->clear();
+        values()->setFocus();
+        values()->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+        QVERIFY(values()->selectedItems().isEmpty());
+        QTest::keySequence(values(), QKeySequence::Copy);
+        QCOMPARE(QGuiApplication::clipboard()->text(), kDefaultValues[0]);
+
+        bool menuShown = false;
+        watchdog_->expect([&menuShown](QWidget* popup) {
+            menuShown = qobject_cast<QMenu*>(popup) != nullptr;
+            popup->close();
+        });
+        QTest::keyClick(values(), Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(menuShown);
+    }
+
+    void cannotBeMaximised() {
+        main_->showMaximized();
+        QTRY_VERIFY(!(main_->windowState() & Qt::WindowMaximized));
+        QVERIFY(main_->isVisible());
+    }
+
     void typedMarkupIsShownAsTyped() {
         field(zephyrod::InputField::Frequency)->setText("<b>7</b>");
         Qt::TextFormat format = Qt::RichText;
