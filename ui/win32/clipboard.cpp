@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "ui_texts.h"
 #include "win_text.h"
 
 namespace zephyrod::win32 {
@@ -26,6 +27,10 @@ bool CopyText(HWND owner, std::wstring_view text) {
         return false;
     }
     auto* target = static_cast<wchar_t*>(GlobalLock(memory));
+    if (target == nullptr) {
+        GlobalFree(memory);
+        return false;
+    }
     std::memcpy(target, text.data(), text.size() * sizeof(wchar_t));
     target[text.size()] = L'\0';
     GlobalUnlock(memory);
@@ -54,6 +59,7 @@ std::wstring AllLines(HWND list) {
     const int count = LineCount(list);
     for (int index = 0; index < count; ++index) {
         if (index > 0) {
+            // Windows' own line end on the clipboard.
             all += L"\r\n";
         }
         all += ListLine(list, index);
@@ -79,8 +85,10 @@ void ShowCopyMenu(HWND owner, HWND list, POINT screen) {
         ClientToScreen(list, &screen);
     }
     HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING | (SelectedIndex(list) == LB_ERR ? MF_GRAYED : 0u), kCopy, L"Copy");
-    AppendMenuW(menu, MF_STRING | (LineCount(list) == 0 ? MF_GRAYED : 0u), kCopyAll, L"Copy All");
+    AppendMenuW(menu, MF_STRING | (SelectedIndex(list) == LB_ERR ? MF_GRAYED : 0u), kCopy,
+                Widen(design::kCopyCaption).c_str());
+    AppendMenuW(menu, MF_STRING | (LineCount(list) == 0 ? MF_GRAYED : 0u), kCopyAll,
+                Widen(design::kCopyAllCaption).c_str());
     const auto chosen =
         static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN,
                                          screen.x, screen.y, 0, owner, nullptr));

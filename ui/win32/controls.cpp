@@ -137,6 +137,8 @@ void PlaceControls(HWND window, const design::WindowDesign& design, FontSet& fon
                      rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(control.font)), TRUE);
     }
+    // Every control has its font at the new DPI: the old ones can go.
+    fonts.DeleteOld();
 }
 
 void DrawLines(HDC dc, const design::WindowDesign& design, int dpi) {

@@ -18,7 +18,8 @@ const wchar_t* ControlClass(design::ControlKind kind);
 // take the focus are stacked in tab order, which Tab follows.
 void CreateControls(HWND window, const design::WindowDesign& design, FontSet& fonts);
 
-// Moves and re-fonts the controls for the font set's DPI (after a DPI change).
+// Moves and re-fonts the controls for the font set's DPI (after a DPI change),
+// then deletes the fonts of the DPI before.
 void PlaceControls(HWND window, const design::WindowDesign& design, FontSet& fonts);
 
 // Draws the design's lines into a window's client area.

@@ -82,8 +82,29 @@ RECT OuterRect(RECT client, DWORD style, DWORD exStyle, bool hasMenu, int dpi) {
     return client;
 }
 
+int SystemMetricForDpi(int index, int dpi) {
+    using MetricForDpiFn = int(WINAPI*)(int, UINT);
+    static const auto metricForDpi = UserFunction<MetricForDpiFn>("GetSystemMetricsForDpi");
+    return metricForDpi != nullptr ? metricForDpi(index, static_cast<UINT>(dpi))
+                                   : GetSystemMetrics(index);
+}
+
+NONCLIENTMETRICSW NonClientMetricsForDpi(int dpi) {
+    using ParametersForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
+    static const auto parametersForDpi =
+        UserFunction<ParametersForDpiFn>("SystemParametersInfoForDpi");
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (parametersForDpi == nullptr || !parametersForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics,
+                                                         &metrics, 0, static_cast<UINT>(dpi))) {
+        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    }
+    return metrics;
+}
+
 FontSet::~FontSet() {
-    Rescale(dpi_);
+    Delete(fonts_);
+    Delete(old_);
 }
 
 HFONT FontSet::Get(const design::FontDesign& font) {
@@ -97,11 +118,20 @@ HFONT FontSet::Get(const design::FontDesign& font) {
 }
 
 void FontSet::Rescale(int dpi) {
-    for (const Entry& entry : fonts_) {
-        DeleteObject(entry.handle);
-    }
+    old_.insert(old_.end(), fonts_.begin(), fonts_.end());
     fonts_.clear();
     dpi_ = dpi;
+}
+
+void FontSet::DeleteOld() {
+    Delete(old_);
+}
+
+void FontSet::Delete(std::vector<Entry>& fonts) {
+    for (const Entry& entry : fonts) {
+        DeleteObject(entry.handle);
+    }
+    fonts.clear();
 }
 
 }  // namespace zephyrod::win32

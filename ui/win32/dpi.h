@@ -18,6 +18,14 @@ RECT PixelRect(const design::TwipsRect& twips, int dpi);
 // The outer rectangle of a window whose client area is `client`.
 RECT OuterRect(RECT client, DWORD style, DWORD exStyle, bool hasMenu, int dpi);
 
+// A system metric (SM_CXICON, SM_CYMENU, ...) at `dpi`; the system's own
+// where Windows cannot tell it per DPI.
+int SystemMetricForDpi(int index, int dpi);
+
+// The fonts of the title bar, menus and message boxes at `dpi`; the system's
+// own where Windows cannot tell them per DPI.
+NONCLIENTMETRICSW NonClientMetricsForDpi(int dpi);
+
 // The design's fonts, created once per window at its DPI and deleted with it.
 class FontSet {
   public:
@@ -29,16 +37,22 @@ class FontSet {
     // The font for a control; created on first use.
     HFONT Get(const design::FontDesign& font);
     int dpi() const { return dpi_; }
-    // Drops every font; later calls create them at the new DPI.
+    // Later calls create the fonts at the new DPI. The fonts of the old one
+    // stay until DeleteOld: the controls use them until they get new ones.
     void Rescale(int dpi);
+    // Deletes the fonts of the DPI before the last Rescale.
+    void DeleteOld();
 
   private:
     struct Entry {
         design::FontDesign font;
         HFONT handle;
     };
+    static void Delete(std::vector<Entry>& fonts);
+
     int dpi_;
     std::vector<Entry> fonts_;
+    std::vector<Entry> old_;
 };
 
 }  // namespace zephyrod::win32

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "control_ids.h"
+#include "dpi.h"
 #include "win_text.h"
 
 namespace zephyrod::win32 {
@@ -63,14 +64,12 @@ HMENU CreateMenuBar(const design::WindowDesign& design) {
     return bar;
 }
 
-int BlankItemWidth(const design::WindowDesign& design) {
+int BlankItemWidth(const design::WindowDesign& design, int dpi) {
     const design::MenuItemDesign* blank = BlankItem(design);
     if (blank == nullptr) {
         return 0;
     }
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    NONCLIENTMETRICSW metrics = NonClientMetricsForDpi(dpi);
     HFONT font = CreateFontIndirectW(&metrics.lfMenuFont);
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font);
@@ -83,12 +82,12 @@ int BlankItemWidth(const design::WindowDesign& design) {
     return size.cx;
 }
 
-bool MeasureBlankItem(MEASUREITEMSTRUCT& item, int width) {
+bool MeasureBlankItem(MEASUREITEMSTRUCT& item, int width, int dpi) {
     if (item.CtlType != ODT_MENU || item.itemID != static_cast<UINT>(IDM_mnuEMPTY)) {
         return false;
     }
     item.itemWidth = static_cast<UINT>(std::max(width, 0));
-    item.itemHeight = static_cast<UINT>(GetSystemMetrics(SM_CYMENU));
+    item.itemHeight = static_cast<UINT>(SystemMetricForDpi(SM_CYMENU, dpi));
     return true;
 }
 

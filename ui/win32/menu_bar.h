@@ -11,11 +11,12 @@ namespace zephyrod::win32 {
 
 HMENU CreateMenuBar(const design::WindowDesign& design);
 
-// The width of the blank item as the menu font writes its caption.
-int BlankItemWidth(const design::WindowDesign& design);
+// The width of the blank item as the menu font at `dpi` writes its caption.
+int BlankItemWidth(const design::WindowDesign& design, int dpi);
 
-// WM_MEASUREITEM and WM_DRAWITEM for the blank item: false for anything else.
-bool MeasureBlankItem(MEASUREITEMSTRUCT& item, int width);
+// WM_MEASUREITEM and WM_DRAWITEM for the blank item (as high as the menu bar
+// at `dpi`): false for anything else.
+bool MeasureBlankItem(MEASUREITEMSTRUCT& item, int width, int dpi);
 bool DrawBlankItem(const DRAWITEMSTRUCT& item);
 
 // Narrows the blank item until the last item stands on the first row of

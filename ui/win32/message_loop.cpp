@@ -112,8 +112,14 @@ int RunMessageLoop() {
 void RunModalLoop(HWND window) {
     MSG message{};
     while (IsWindow(window)) {
-        if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) {
+            // WM_QUIT: for the outer loop, with its exit code.
             PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        if (got == -1) {
+            // No message to be had (the outer loop meets the same): give up.
             return;
         }
         if (!HandleDialogKey(message)) {

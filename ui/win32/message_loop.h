@@ -14,7 +14,8 @@ bool HandleDialogKey(const MSG& message);
 int RunMessageLoop();
 
 // Runs while `window` exists (a modal window's loop). A WM_QUIT that
-// arrives meanwhile is posted again for the outer loop.
+// arrives meanwhile is posted again for the outer loop; where no message can
+// be had (GetMessage fails), it ends.
 void RunModalLoop(HWND window);
 
 }  // namespace zephyrod::win32

@@ -1,7 +1,8 @@
-#include <optional>
-
 #include "win_about.h"
 
+#include <memory>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "control_ids.h"
@@ -17,8 +18,27 @@ namespace {
 // The icon's size in the picture box, in pixels at 96 DPI.
 constexpr int kIconSize = 32;
 
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+COLORREF ColorOf(const design::Rgb& rgb) {
+    return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
 struct AboutWindow {
+    AboutWindow() = default;
+    AboutWindow(const AboutWindow&) = delete;
+    AboutWindow& operator=(const AboutWindow&) = delete;
+    ~AboutWindow() {
+        if (face != nullptr) {
+            DeleteObject(face);
+        }
+    }
+
     WindowCore core{design::AboutWindowDesign(), 96};
+    // The window's own face, whatever the desktop's colours (none: the
+    // system's face).
+    HBRUSH face = nullptr;
+    OwnedIcon picture;
     // The windows this one disabled while it is shown.
     std::vector<HWND> disabled;
 };
@@ -33,10 +53,11 @@ void Form_Load(HWND window) {
     SetWindowTextW(Named(window, "lblVersion"), Widen(design::VersionLine()).c_str());
 }
 
-void ShowIcon(HWND window, int dpi) {
-    const int size = MulDiv(kIconSize, dpi, 96);
-    SendMessageW(Named(window, "picIcon"), STM_SETICON, reinterpret_cast<WPARAM>(ProgramIcon(size)),
-                 0);
+// The icon at its size for the window's DPI; the one it replaces goes after.
+void ShowIcon(HWND window, AboutWindow& state) {
+    OwnedIcon icon(MulDiv(kIconSize, state.core.fonts.dpi(), 96));
+    SendMessageW(Named(window, "picIcon"), STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
+    state.picture = std::move(icon);
 }
 
 // The program's other windows give the input back before this one goes, so
@@ -62,16 +83,39 @@ BOOL CALLBACK DisableOther(HWND window, LPARAM aboutWindow) {
 }
 
 // Labels with a colour of their own (the title and description, black)
-// keep it on the dialog's face.
-LRESULT LabelColours(HWND window, HDC dc, HWND label) {
-    for (const design::ControlDesign& control : design::AboutWindowDesign().controls) {
+// keep it; on the window's own face every other label (and the picture's
+// frame) is black on it too, so that the texts stay readable whatever
+// colours the desktop's theme imposes.
+LRESULT LabelColours(HWND window, const AboutWindow& state, HDC dc, HWND label) {
+    const design::WindowDesign& design = state.core.design;
+    std::optional<COLORREF> text;
+    if (design.faceColor) {
+        text = kBlack;
+    }
+    for (const design::ControlDesign& control : design.controls) {
         if (control.textColor && label == Named(window, control.name)) {
-            SetTextColor(
-                dc, RGB(control.textColor->red, control.textColor->green, control.textColor->blue));
+            text = ColorOf(*control.textColor);
         }
+    }
+    if (text) {
+        SetTextColor(dc, *text);
+    }
+    if (design.faceColor && state.face != nullptr) {
+        SetBkColor(dc, ColorOf(*design.faceColor));
+        return reinterpret_cast<LRESULT>(state.face);
     }
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+bool PaintFace(HWND window, const AboutWindow& state, HDC dc) {
+    if (state.face == nullptr) {
+        return false;
+    }
+    RECT client{};
+    GetClientRect(window, &client);
+    FillRect(dc, &client, state.face);
+    return true;
 }
 
 // Every message of the window but the first and last few, which
@@ -80,11 +124,20 @@ std::optional<LRESULT> AboutMessage(HWND window, AboutWindow& state, UINT messag
                                     LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
+            if (const auto& face = state.core.design.faceColor) {
+                state.face = CreateSolidBrush(ColorOf(*face));
+            }
             state.core.fonts.Rescale(WindowDpi(window));
             CreateControls(window, state.core.design, state.core.fonts);
-            ShowIcon(window, state.core.fonts.dpi());
+            SetProgramIcons(window, state.core);
+            ShowIcon(window, state);
             Form_Load(window);
             return 0;
+        case WM_ERASEBKGND:
+            if (PaintFace(window, state, reinterpret_cast<HDC>(wParam))) {
+                return 1;
+            }
+            break;
         case WM_PAINT: {
             PAINTSTRUCT paint{};
             HDC dc = BeginPaint(window, &paint);
@@ -93,7 +146,7 @@ std::optional<LRESULT> AboutMessage(HWND window, AboutWindow& state, UINT messag
             return 0;
         }
         case WM_CTLCOLORSTATIC:
-            return LabelColours(window, reinterpret_cast<HDC>(wParam),
+            return LabelColours(window, state, reinterpret_cast<HDC>(wParam),
                                 reinterpret_cast<HWND>(lParam));
         case WM_COMMAND:
             // OK is the default and the cancel button: a click, Enter and Esc.
@@ -111,7 +164,8 @@ std::optional<LRESULT> AboutMessage(HWND window, AboutWindow& state, UINT messag
         case WM_DPICHANGED: {
             state.core.fonts.Rescale(LOWORD(wParam));
             PlaceControls(window, state.core.design, state.core.fonts);
-            ShowIcon(window, state.core.fonts.dpi());
+            SetProgramIcons(window, state.core);
+            ShowIcon(window, state);
             SizeClientToDesign(window, state.core.design);
             InvalidateRect(window, nullptr, TRUE);
             return 0;
@@ -122,15 +176,29 @@ std::optional<LRESULT> AboutMessage(HWND window, AboutWindow& state, UINT messag
     return std::nullopt;
 }
 
+BOOL CALLBACK FindAbout(HWND window, LPARAM found) {
+    if (IsWindowOf(window, design::AboutWindowDesign())) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+bool AboutIsOpen() {
+    HWND found = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindAbout, reinterpret_cast<LPARAM>(&found));
+    return found != nullptr;
+}
+
 }  // namespace
 
 void ShowAboutWindow(HWND owner) {
+    if (AboutIsOpen()) {
+        return;
+    }
     const design::WindowDesign& design = design::AboutWindowDesign();
     RegisterWindowClass(design, StatefulProcedure<AboutWindow, AboutMessage>);
-    auto* state = new AboutWindow();
-    HWND window = CreateProgramWindow(design, owner, nullptr, state);
-    // From WM_NCCREATE on the window owns its state and frees it on
-    // WM_NCDESTROY, a failed creation included.
+    HWND window = CreateStatefulWindow(design, owner, nullptr, std::make_unique<AboutWindow>());
     if (window == nullptr) {
         return;
     }

@@ -1,6 +1,7 @@
-#include <optional>
-
 #include "win_help.h"
+
+#include <memory>
+#include <optional>
 
 #include "accessible_names.h"
 #include "control_ids.h"
@@ -16,9 +17,12 @@ struct HelpWindow {
     WindowCore core{design::HelpWindowDesign(), 96};
 };
 
+HWND HelpText(HWND window) {
+    return FindControl(window, design::HelpWindowDesign(), "txtHelp");
+}
+
 void Form_Load(HWND window) {
-    SetWindowTextW(FindControl(window, design::HelpWindowDesign(), "txtHelp"),
-                   Widen(design::HelpText()).c_str());
+    SetWindowTextW(HelpText(window), Widen(design::HelpText()).c_str());
 }
 
 void cmdOK_Click(HWND window) {
@@ -33,6 +37,9 @@ std::optional<LRESULT> HelpMessage(HWND window, HelpWindow& state, UINT message,
         case WM_CREATE:
             state.core.fonts.Rescale(WindowDpi(window));
             CreateControls(window, state.core.design, state.core.fonts);
+            SetProgramIcons(window, state.core);
+            // The text has no caption of its own to be named by.
+            SetAccessibleName(HelpText(window), design::kHelpTextAccessibleName);
             Form_Load(window);
             return 0;
         case WM_COMMAND:
@@ -48,11 +55,15 @@ std::optional<LRESULT> HelpMessage(HWND window, HelpWindow& state, UINT message,
             const auto* suggested = reinterpret_cast<const RECT*>(lParam);
             state.core.fonts.Rescale(LOWORD(wParam));
             PlaceControls(window, state.core.design, state.core.fonts);
+            SetProgramIcons(window, state.core);
             SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             SizeClientToDesign(window, state.core.design);
             return 0;
         }
+        case WM_DESTROY:
+            ForgetAccessibleName(HelpText(window));
+            break;
         case WM_NCDESTROY:
             ForgetAccessibleName(window);
             break;
@@ -67,10 +78,7 @@ std::optional<LRESULT> HelpMessage(HWND window, HelpWindow& state, UINT message,
 HWND OpenHelpWindow() {
     const design::WindowDesign& design = design::HelpWindowDesign();
     RegisterWindowClass(design, StatefulProcedure<HelpWindow, HelpMessage>);
-    auto* state = new HelpWindow();
-    HWND window = CreateProgramWindow(design, nullptr, nullptr, state);
-    // From WM_NCCREATE on the window owns its state and frees it on
-    // WM_NCDESTROY, a failed creation included.
+    HWND window = CreateStatefulWindow(design, nullptr, nullptr, std::make_unique<HelpWindow>());
     if (window == nullptr) {
         return nullptr;
     }

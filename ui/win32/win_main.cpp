@@ -3,6 +3,7 @@
 #include "win_main.h"
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,7 +29,9 @@ constexpr UINT kShowAbout = WM_APP + 1;
 
 struct MainWindow {
     WindowCore core{design::MainWindowDesign(), 96};
+    // The menu bar's blank item: its width, measured at the menu's DPI.
     int blankMenuWidth = 0;
+    int menuDpi = 96;
     HWND help = nullptr;
 };
 
@@ -160,10 +163,12 @@ void OnCommand(HWND window, MainWindow& state, WPARAM wParam) {
 void OnDpiChanged(HWND window, MainWindow& state, WPARAM wParam, const RECT& suggested) {
     state.core.fonts.Rescale(LOWORD(wParam));
     PlaceControls(window, state.core.design, state.core.fonts);
+    SetProgramIcons(window, state.core);
     SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     // The menu font changed with the DPI: Help back on the first row.
-    state.blankMenuWidth = BlankItemWidth(state.core.design);
+    state.menuDpi = LOWORD(wParam);
+    state.blankMenuWidth = BlankItemWidth(state.core.design, state.menuDpi);
     FitMenuBar(window, state.blankMenuWidth);
     SizeClientToDesign(window, state.core.design);
 }
@@ -173,15 +178,21 @@ void OnDpiChanged(HWND window, MainWindow& state, WPARAM wParam, const RECT& sug
 std::optional<LRESULT> MainMessage(HWND window, MainWindow& state, UINT message, WPARAM wParam,
                                    LPARAM lParam) {
     switch (message) {
+        case WM_NCCREATE:
+            // Before the menu bar is first measured.
+            state.menuDpi = WindowDpi(window);
+            state.blankMenuWidth = BlankItemWidth(state.core.design, state.menuDpi);
+            break;
         case WM_CREATE:
             state.core.fonts.Rescale(WindowDpi(window));
             CreateControls(window, state.core.design, state.core.fonts);
+            SetProgramIcons(window, state.core);
             NameForScreenReaders(window);
             Form_Load(window);
             return 0;
         case WM_MEASUREITEM:
             if (MeasureBlankItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam),
-                                 state.blankMenuWidth)) {
+                                 state.blankMenuWidth, state.menuDpi)) {
                 return TRUE;
             }
             break;
@@ -227,8 +238,9 @@ std::optional<LRESULT> MainMessage(HWND window, MainWindow& state, UINT message,
 
 HWND HelpWindowOf(HWND mainWindow) {
     auto* state = static_cast<MainWindow*>(StateOf(mainWindow));
+    // The handle of a closed help window may since name another window.
     if (state == nullptr || state->help == nullptr || !IsWindow(state->help) ||
-        !IsProgramWindow(state->help)) {
+        !IsWindowOf(state->help, design::HelpWindowDesign())) {
         return nullptr;
     }
     return state->help;
@@ -237,14 +249,12 @@ HWND HelpWindowOf(HWND mainWindow) {
 HWND OpenMainWindow(int showCommand) {
     const design::WindowDesign& design = design::MainWindowDesign();
     RegisterWindowClass(design, StatefulProcedure<MainWindow, MainMessage>);
-    auto* state = new MainWindow();
-    state->blankMenuWidth = BlankItemWidth(design);
-    HWND window = CreateProgramWindow(design, nullptr, CreateMenuBar(design), state);
-    // From WM_NCCREATE on the window owns its state and frees it on
-    // WM_NCDESTROY, a failed creation included.
+    HWND window = CreateStatefulWindow(design, nullptr, CreateMenuBar(design),
+                                       std::make_unique<MainWindow>());
     if (window == nullptr) {
         return nullptr;
     }
+    auto* state = static_cast<MainWindow*>(StateOf(window));
     FitMenuBar(window, state->blankMenuWidth);
     SizeClientToDesign(window, design);
     PlaceWindow(window, design, nullptr);

@@ -1,6 +1,7 @@
 #include "window_frame.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "placement.h"
 #include "win_text.h"
@@ -37,8 +38,8 @@ void RegisterWindowClass(const design::WindowDesign& design, WNDPROC procedure) 
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hIcon = ProgramIcon(GetSystemMetrics(SM_CXICON));
-    windowClass.hIconSm = ProgramIcon(GetSystemMetrics(SM_CXSMICON));
+    windowClass.hIcon = SharedProgramIcon(GetSystemMetrics(SM_CXICON));
+    windowClass.hIconSm = SharedProgramIcon(GetSystemMetrics(SM_CXSMICON));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = name.c_str();
@@ -49,6 +50,13 @@ bool IsProgramWindow(HWND window) {
     wchar_t name[64] = {};
     GetClassNameW(window, name, 64);
     return std::wstring_view(name).starts_with(kClassPrefix);
+}
+
+bool IsWindowOf(HWND window, const design::WindowDesign& design) {
+    wchar_t name[64] = {};
+    const int length = GetClassNameW(window, name, 64);
+    return length > 0 &&
+           std::wstring_view(name, static_cast<std::size_t>(length)) == WindowClassName(design);
 }
 
 FrameStyle FrameStyleFor(design::Border border) {
@@ -63,16 +71,16 @@ FrameStyle FrameStyleFor(design::Border border) {
     return {WS_OVERLAPPEDWINDOW, 0};
 }
 
-HWND CreateProgramWindow(const design::WindowDesign& design, HWND owner, HMENU menu, void* state) {
+HWND CreateProgramWindow(const design::WindowDesign& design, HWND owner, HMENU menu,
+                         StateHandOver& handOver) {
     const FrameStyle frame = FrameStyleFor(design.border);
     HWND window = CreateWindowExW(frame.exStyle, WindowClassName(design).c_str(),
                                   Widen(design.caption).c_str(), frame.style, CW_USEDEFAULT,
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, menu,
-                                  GetModuleHandleW(nullptr), state);
+                                  GetModuleHandleW(nullptr), &handOver);
     if (window == nullptr) {
         return nullptr;
     }
-    SetProgramIcon(window);
     SizeClientToDesign(window, design);
     PlaceWindow(window, design, owner);
     return window;
@@ -84,7 +92,9 @@ void* StateOf(HWND window) {
 
 void StoreState(HWND window, LPARAM createStruct) {
     const auto* create = reinterpret_cast<const CREATESTRUCTW*>(createStruct);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    auto* handOver = static_cast<StateHandOver*>(create->lpCreateParams);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(handOver->state));
+    handOver->taken = true;
 }
 
 void SizeClientToDesign(HWND window, const design::WindowDesign& design) {
@@ -141,16 +151,14 @@ void PlaceWindow(HWND window, const design::WindowDesign& design, HWND owner) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-HICON ProgramIcon(int size) {
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"IDI_ICON1", IMAGE_ICON, size,
-                                         size, LR_DEFAULTCOLOR | LR_SHARED));
-}
-
-void SetProgramIcon(HWND window) {
-    SendMessageW(window, WM_SETICON, ICON_BIG,
-                 reinterpret_cast<LPARAM>(ProgramIcon(GetSystemMetrics(SM_CXICON))));
-    SendMessageW(window, WM_SETICON, ICON_SMALL,
-                 reinterpret_cast<LPARAM>(ProgramIcon(GetSystemMetrics(SM_CXSMICON))));
+void SetProgramIcons(HWND window, WindowCore& core) {
+    const int dpi = core.fonts.dpi();
+    OwnedIcon big(SystemMetricForDpi(SM_CXICON, dpi));
+    OwnedIcon small(SystemMetricForDpi(SM_CXSMICON, dpi));
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+    core.bigIcon = std::move(big);
+    core.smallIcon = std::move(small);
 }
 
 void KeepFocusOnActivate(HWND window, WindowCore& core, WPARAM wParam) {

@@ -4,21 +4,25 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "dpi.h"
+#include "program_icon.h"
 #include "window_design.h"
 
 namespace zephyrod::win32 {
 
-// The state every window of the program keeps: its design, its fonts at its
-// DPI and the control that last had the focus.
+// The state every window of the program keeps: its design, its fonts and
+// icons at its DPI and the control that last had the focus.
 struct WindowCore {
     WindowCore(const design::WindowDesign& windowDesign, int dpi)
         : design(windowDesign), fonts(dpi) {}
     const design::WindowDesign& design;
     FontSet fonts;
+    OwnedIcon bigIcon;
+    OwnedIcon smallIcon;
     HWND lastFocus = nullptr;
 };
 
@@ -30,6 +34,8 @@ void RegisterWindowClass(const design::WindowDesign& design, WNDPROC procedure);
 
 // Whether `window` is a top-level window of this program.
 bool IsProgramWindow(HWND window);
+// Whether `window` is a window of this program built from `design`.
+bool IsWindowOf(HWND window, const design::WindowDesign& design);
 
 struct FrameStyle {
     DWORD style;
@@ -37,15 +43,41 @@ struct FrameStyle {
 };
 FrameStyle FrameStyleFor(design::Border border);
 
-// Creates the (hidden) window of `design`; `state` becomes its state, which
-// its window procedure stores on WM_NCCREATE (StoreState) and reads back
-// with StateOf. The client area has the design's size, and the window lies
-// where its start position says.
-HWND CreateProgramWindow(const design::WindowDesign& design, HWND owner, HMENU menu, void* state);
+// What CreateProgramWindow hands to the window procedure: the window's state,
+// which WM_NCCREATE stores (StoreState), and whether it did.
+struct StateHandOver {
+    void* state;
+    bool taken = false;
+};
 
-// The state passed to CreateProgramWindow, once WM_NCCREATE has stored it.
+// Creates the (hidden) window of `design` with the state of `handOver`,
+// which its window procedure stores on WM_NCCREATE and reads back with
+// StateOf. The client area has the design's size, and the window lies
+// where its start position says.
+HWND CreateProgramWindow(const design::WindowDesign& design, HWND owner, HMENU menu,
+                         StateHandOver& handOver);
+
+// Creates a window of `design` whose procedure is a StatefulProcedure of
+// `State`. From WM_NCCREATE on the window owns its state and its menu and
+// frees them with itself, a creation that fails later included; where the
+// creation fails before, both are freed here.
+template <class State>
+HWND CreateStatefulWindow(const design::WindowDesign& design, HWND owner, HMENU menu,
+                          std::unique_ptr<State> state) {
+    StateHandOver handOver{state.get()};
+    HWND window = CreateProgramWindow(design, owner, menu, handOver);
+    if (handOver.taken) {
+        static_cast<void>(state.release());
+    } else if (menu != nullptr) {
+        DestroyMenu(menu);
+    }
+    return window;
+}
+
+// The state of a window made by CreateStatefulWindow, once WM_NCCREATE has
+// stored it.
 void* StateOf(HWND window);
-// Stores the state from WM_NCCREATE's CREATESTRUCT.
+// Stores the state handed over in WM_NCCREATE's CREATESTRUCT.
 void StoreState(HWND window, LPARAM createStruct);
 
 // The window procedure of a program window whose state is a `State`:
@@ -80,9 +112,9 @@ void SizeClientToDesign(HWND window, const design::WindowDesign& design);
 // area where it fits, its top-left corner always on the screen.
 void PlaceWindow(HWND window, const design::WindowDesign& design, HWND owner);
 
-// The program's icon (IDI_ICON1) as the window's big and small icon.
-void SetProgramIcon(HWND window);
-HICON ProgramIcon(int size);
+// The program's icon as the window's big and small icon, at the sizes for
+// the font set's DPI; the icons of the DPI before are destroyed.
+void SetProgramIcons(HWND window, WindowCore& core);
 
 // WM_ACTIVATE: remembers the focused control when the window goes inactive
 // and gives it back (or the first control in tab order) when it is active.

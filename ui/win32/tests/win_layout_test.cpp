@@ -6,6 +6,7 @@
 #include <string>
 
 #include "dpi.h"
+#include "number_text.h"
 #include "win_fixture.h"
 #include "win_text.h"
 
@@ -109,7 +110,7 @@ TEST_P(WindowLayoutTest, ControlsStandWhereTheDesignPutsThem) {
         std::string label(control.name);
         if (control.index) {
             label += '(';
-            label += std::to_string(*control.index);
+            label += IntegerText(*control.index);
             label += ')';
         }
         SCOPED_TRACE(label);

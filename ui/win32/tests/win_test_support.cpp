@@ -69,9 +69,9 @@ BOOL CALLBACK LongestStatic(HWND child, LPARAM lParam) {
 }  // namespace
 
 UiThread::UiThread() : thread_([this] { Run(); }) {
-    while (host_.load() == nullptr) {
-        Sleep(5);
-    }
+    // Without its host window the thread ends at once; without a display
+    // opening the main window then fails, and each test says so.
+    WaitFor([this] { return started_.load(); });
 }
 
 UiThread::~UiThread() {
@@ -95,6 +95,10 @@ void UiThread::Run() {
     HWND host = CreateWindowExW(0, kHostClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
     host_ = host;
+    started_ = true;
+    if (host == nullptr) {
+        return;
+    }
     while (!stop_) {
         RunMessageLoop();
         if (!stop_) {
@@ -108,6 +112,9 @@ void UiThread::Run() {
 }
 
 HWND UiThread::OpenMainWindow() {
+    if (host_.load() == nullptr) {
+        return nullptr;
+    }
     return reinterpret_cast<HWND>(SendMessageW(host_.load(), kOpenMain, 0, 0));
 }
 

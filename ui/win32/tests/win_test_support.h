@@ -36,6 +36,7 @@ class UiThread {
     void Run();
 
     std::atomic<HWND> host_{nullptr};
+    std::atomic<bool> started_{false};
     std::atomic<int> loopsEnded_{0};
     std::atomic<int> flushed_{0};
     std::atomic<bool> stop_{false};
