@@ -1,8 +1,14 @@
 // The help and about windows' lifecycles: open, once only, edit, close.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "dpi.h"
 #include "ui_texts.h"
 #include "win_fixture.h"
+#include "window_frame.h"
 
 namespace zephyrod::win32::test {
 namespace {
@@ -95,6 +101,99 @@ TEST_P(AboutTest, ModalOverTheMainWindowUntilClosed) {
 INSTANTIATE_TEST_SUITE_P(CloseWays, AboutTest, ::testing::ValuesIn(kCloseWays),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Chosen twice before the first about window is up: the second request is
+// handled by the first window's own loop and opens none.
+TEST_F(MainWindowTest, AboutChosenTwiceOpensOne) {
+    ChooseMenu(main_, IDM_mnuAbout);
+    ChooseMenu(main_, IDM_mnuAbout);
+    HWND about = nullptr;
+    ASSERT_TRUE(WaitFor([&about] { return (about = WindowOfClass(kAboutClass)) != nullptr; }));
+    Ui().Flush();
+    EXPECT_EQ(WindowsOfClass(kAboutClass), std::vector<HWND>{about});
+    CloseAndWait(about);
+    Ui().Flush();
+    EXPECT_EQ(WindowOfClass(kAboutClass), nullptr);
+}
+
+// The about window's own face, whatever the desktop's colours: every label
+// shows black text on it, nothing else.
+TEST_F(MainWindowTest, AboutShowsBlackTextsOnItsOwnFace) {
+    HWND about = OpenAbout();
+    ASSERT_NE(about, nullptr);
+    const design::WindowDesign& design = design::AboutWindowDesign();
+    ASSERT_TRUE(design.faceColor);
+    const COLORREF face =
+        RGB(design.faceColor->red, design.faceColor->green, design.faceColor->blue);
+    const COLORREF black = RGB(0, 0, 0);
+    const int margin = design::Pixels(120);
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            return PixelsOf(about, RECT{margin, margin, margin + 1, margin + 1}).front() == face;
+        },
+        std::chrono::seconds(5)));
+    for (const design::ControlDesign& control : design.controls) {
+        if (control.kind != design::ControlKind::Label) {
+            continue;
+        }
+        RECT client{};
+        GetClientRect(about, &client);
+        RECT shown{};
+        const RECT label = ClientRectOf(AboutControl(about, control.name));
+        IntersectRect(&shown, &label, &client);
+        const std::vector<COLORREF> pixels = PixelsOf(about, shown);
+        EXPECT_TRUE(std::all_of(pixels.begin(), pixels.end(), [&](COLORREF pixel) {
+            return pixel == face || pixel == black;
+        })) << control.name;
+        EXPECT_NE(std::find(pixels.begin(), pixels.end(), black), pixels.end()) << control.name;
+    }
+}
+
+int IconWidth(HICON icon) {
+    ICONINFO info{};
+    if (!GetIconInfo(icon, &info)) {
+        return 0;
+    }
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
+}
+
+// Moved to a screen of 1.5 times the DPI: new fonts in every control and
+// icons at the new DPI's sizes.
+TEST_F(MainWindowTest, AboutFollowsADpiChange) {
+    HWND about = OpenAbout();
+    ASSERT_NE(about, nullptr);
+    constexpr int kDpi = 144;
+    RECT suggested{};
+    GetWindowRect(about, &suggested);
+    SendMessageW(about, WM_DPICHANGED, MAKEWPARAM(kDpi, kDpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+    const design::WindowDesign& design = design::AboutWindowDesign();
+    for (const design::ControlDesign& control : design.controls) {
+        if (control.kind == design::ControlKind::Line ||
+            control.kind == design::ControlKind::PictureBox) {
+            continue;
+        }
+        const auto font = reinterpret_cast<HFONT>(
+            SendMessageW(AboutControl(about, control.name), WM_GETFONT, 0, 0));
+        LOGFONTW logFont{};
+        ASSERT_EQ(GetObjectW(font, sizeof logFont, &logFont), static_cast<int>(sizeof logFont))
+            << control.name << ": its font was deleted";
+        const double points =
+            control.font.isStandard() ? design::kStandardFont.points : control.font.points;
+        EXPECT_EQ(logFont.lfHeight, -std::lround(points * kDpi / 72.0)) << control.name;
+    }
+    const auto picture =
+        reinterpret_cast<HICON>(SendMessageW(AboutControl(about, "picIcon"), STM_GETICON, 0, 0));
+    EXPECT_EQ(IconWidth(picture), 48);  // 32 pixels at 96 DPI
+    EXPECT_EQ(IconWidth(reinterpret_cast<HICON>(SendMessageW(about, WM_GETICON, ICON_BIG, 0))),
+              SystemMetricForDpi(SM_CXICON, kDpi));
+    EXPECT_EQ(IconWidth(reinterpret_cast<HICON>(SendMessageW(about, WM_GETICON, ICON_SMALL, 0))),
+              SystemMetricForDpi(SM_CXSMICON, kDpi));
+}
+
 // The etched rule: a grey line with a white one below it.
 TEST_F(MainWindowTest, AboutDrawsItsLines) {
     HWND about = OpenAbout();
@@ -115,6 +214,23 @@ TEST_F(MainWindowTest, AboutDrawsItsLines) {
             std::chrono::seconds(5)))
             << "Line1(" << index << ")";
     }
+}
+
+// A window that cannot be created (its class was never registered) leaves
+// neither its state nor its menu behind.
+TEST(WindowCreation, FailingBeforeTheStateIsStoredFreesStateAndMenu) {
+    struct Probe {
+        bool* freed;
+        ~Probe() { *freed = true; }
+    };
+    design::WindowDesign unregistered = design::HelpWindowDesign();
+    unregistered.name = "frmNeverRegistered";
+    bool freed = false;
+    HMENU menu = CreateMenu();
+    EXPECT_EQ(CreateStatefulWindow(unregistered, nullptr, menu, std::make_unique<Probe>(&freed)),
+              nullptr);
+    EXPECT_TRUE(freed);
+    EXPECT_FALSE(IsMenu(menu));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "calculate_outcome.h"
 #include "default_design.h"
 #include "input_fields.h"
+#include "ui_texts.h"
 #include "win_fixture.h"
 #include "win_text.h"
 
@@ -207,6 +208,13 @@ TEST_F(MainWindowTest, CtrlCCopiesTheSelectedLineAndCopyAllEveryLine) {
     PostMessageW(main_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(sweep), MAKELPARAM(-1, -1));
     HWND menu = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (menu = WindowOfClass(L"#32768")) != nullptr; }));
+    const auto popup = reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0));
+    for (UINT position : {0U, 1U}) {
+        wchar_t caption[32] = {};
+        GetMenuStringW(popup, position, caption, 32, MF_BYPOSITION);
+        EXPECT_EQ(std::wstring(caption),
+                  Wide(position == 0 ? design::kCopyCaption : design::kCopyAllCaption));
+    }
     for (WPARAM key : {WPARAM{VK_DOWN}, WPARAM{VK_DOWN}, WPARAM{VK_RETURN}}) {
         PressKey(menu, key);
     }

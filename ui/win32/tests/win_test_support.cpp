@@ -235,6 +235,35 @@ RECT ClientRectOf(HWND control) {
     return rect;
 }
 
+std::vector<COLORREF> PixelsOf(HWND window, RECT area) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC screen = GetDC(window);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    GdiFlush();
+    std::vector<COLORREF> pixels;
+    const auto* quads = static_cast<const RGBQUAD*>(bits);
+    for (int index = 0; bits != nullptr && index < width * height; ++index) {
+        pixels.push_back(RGB(quads[index].rgbRed, quads[index].rgbGreen, quads[index].rgbBlue));
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, screen);
+    return pixels;
+}
+
 std::wstring Wide(std::string_view utf8) {
     return Widen(utf8);
 }

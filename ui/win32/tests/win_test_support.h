@@ -88,6 +88,8 @@ std::vector<std::wstring> Lines(HWND list);
 std::wstring ClipboardText();
 // A control's rectangle in its window's client area.
 RECT ClientRectOf(HWND control);
+// The colours of the pixels of `area` of a window's client area, as shown.
+std::vector<COLORREF> PixelsOf(HWND window, RECT area);
 
 std::wstring Wide(std::string_view utf8);
 std::vector<std::wstring> Wide(const std::vector<std::string>& lines);
