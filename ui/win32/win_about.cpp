@@ -145,6 +145,12 @@ std::optional<LRESULT> AboutMessage(HWND window, AboutWindow& state, UINT messag
             EndPaint(window, &paint);
             return 0;
         }
+        case WM_CTLCOLORBTN:
+            // A button's corners show the face around it.
+            if (state.face != nullptr) {
+                return reinterpret_cast<LRESULT>(state.face);
+            }
+            break;
         case WM_CTLCOLORSTATIC:
             return LabelColours(window, state, reinterpret_cast<HDC>(wParam),
                                 reinterpret_cast<HWND>(lParam));

@@ -205,6 +205,8 @@ std::optional<LRESULT> MainMessage(HWND window, MainWindow& state, UINT message,
             OnCommand(window, state, wParam);
             return 0;
         case kShowAbout:
+            // About chosen twice in a row: the second request reaches the
+            // first about window's loop, and ShowAboutWindow opens no other.
             ShowAboutWindow(window);
             return 0;
         case WM_CONTEXTMENU: {
