@@ -10,8 +10,14 @@ namespace {
 
 enum CopyCommand : UINT { kCopy = 1, kCopyAll = 2 };
 
+// The selected line, or the one the focus frame is on (Tab into a list
+// without a selection frames its first line).
 int SelectedIndex(HWND list) {
-    return static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
+    const auto selected = static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
+    if (selected != LB_ERR || SendMessageW(list, LB_GETCOUNT, 0, 0) <= 0) {
+        return selected;
+    }
+    return static_cast<int>(SendMessageW(list, LB_GETCARETINDEX, 0, 0));
 }
 
 int LineCount(HWND list) {

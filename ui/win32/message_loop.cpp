@@ -46,8 +46,9 @@ void MoveFocus(HWND root, HWND from, bool backwards) {
         return;
     }
     SetFocus(next);
-    // As in a dialog box: a field reached by Tab has its whole text selected.
-    if (HasClass(next, L"Edit")) {
+    // As in a dialog box: a field reached by Tab has its whole text selected;
+    // a multi-line text keeps its caret, so one key does not replace it all.
+    if (HasClass(next, L"Edit") && !IsMultiLineEdit(next)) {
         SendMessageW(next, EM_SETSEL, 0, -1);
     }
 }

@@ -132,6 +132,7 @@ void mnuZRHelp_Click(HWND window, MainWindow& state) {
     if (HWND help = HelpWindowOf(window)) {
         // Already open: to the front, text and edits as they are.
         ShowWindow(help, SW_SHOWNORMAL);
+        BringWindowToTop(help);
         SetForegroundWindow(help);
         return;
     }
@@ -219,6 +220,17 @@ std::optional<LRESULT> MainMessage(HWND window, MainWindow& state, UINT message,
             }
             break;
         }
+        case WM_SYSCOMMAND:
+            // The window can be minimised but not maximised, whatever offers it.
+            if ((wParam & 0xFFF0) == SC_MAXIMIZE) {
+                return 0;
+            }
+            break;
+        case WM_SIZE:
+            if (wParam == SIZE_MAXIMIZED) {
+                PostMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+            }
+            break;
         case WM_ACTIVATE:
             KeepFocusOnActivate(window, state.core, wParam);
             return 0;

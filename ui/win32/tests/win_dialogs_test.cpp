@@ -30,6 +30,14 @@ TEST_F(MainWindowTest, HelpOpensOnceKeepsEditsAndOkClosesIt) {
     EXPECT_EQ(GetWindow(help, GW_OWNER), nullptr);
     EXPECT_EQ(Focused(), HelpControl(help, "cmdOK"));
 
+    // Tab into the text keeps its caret: one key does not replace it all.
+    PressKey(Focused(), VK_TAB);
+    ASSERT_TRUE(WaitFor([text] { return Focused() == text; }));
+    DWORD start = 1;
+    DWORD end = 0;
+    SendMessageW(text, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, end);
+
     // Enter in the text starts a new line; Esc does nothing.
     SetWindowTextW(text, L"edited");
     SendMessageW(text, EM_SETSEL, 6, 6);

@@ -230,6 +230,26 @@ TEST_F(MainWindowTest, CtrlCCopiesTheSelectedLineAndCopyAllEveryLine) {
     EXPECT_EQ(ClipboardText(), all);
 }
 
+// Tab into a list without a selection frames its first line: Ctrl+C copies it.
+TEST_F(MainWindowTest, CtrlCWithoutASelectionCopiesTheFramedLine) {
+    Calculate();
+    HWND values = Main("lstValues");
+    SendMessageW(values, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    SendMessageW(values, LB_SETCARETINDEX, 0, 0);
+    PostMessageW(values, WM_CHAR, 0x03, 1);  // Ctrl+C
+    Ui().Flush();
+    EXPECT_EQ(ClipboardText(), kValues[0]);
+}
+
+TEST_F(MainWindowTest, CannotBeMaximised) {
+    PostMessageW(main_, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    Ui().Flush();
+    EXPECT_FALSE(IsZoomed(main_));
+    ShowWindowAsync(main_, SW_MAXIMIZE);
+    ASSERT_TRUE(WaitFor([this] { return !IsZoomed(main_); }));
+    EXPECT_TRUE(IsWindowVisible(main_));
+}
+
 TEST_F(MainWindowTest, ClosingTheProgramClosesTheHelpWindowAndEndsTheLoop) {
     HWND help = OpenHelp();
     ASSERT_NE(help, nullptr);
