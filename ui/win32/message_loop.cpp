@@ -101,13 +101,15 @@ bool HandleDialogKey(const MSG& message) {
 
 int RunMessageLoop() {
     MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    BOOL got = 0;
+    while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
         if (!HandleDialogKey(message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
     }
-    return static_cast<int>(message.wParam);
+    // WM_QUIT carries the exit code; a failed GetMessage is a failure.
+    return got == 0 ? static_cast<int>(message.wParam) : 1;
 }
 
 void RunModalLoop(HWND window) {
