@@ -20,10 +20,8 @@ enum class ControlKind {
     Line,           // a line shape that takes no input
 };
 
-// Twips: 1/1440 inch; 15 to a pixel at 96 DPI.
-inline constexpr int kTwipsPerPixelAt96Dpi = 15;
-
-// Twips to pixels at a screen's DPI, to the nearest pixel.
+// Twips (1/1440 inch) to pixels at a screen's DPI, to the nearest pixel: 15
+// twips to a pixel at 96 DPI.
 constexpr int Pixels(int twips, int dpi = 96) {
     const long long scaled = static_cast<long long>(twips) * dpi;
     const long long per = 1440;

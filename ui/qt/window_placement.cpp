@@ -10,14 +10,6 @@
 
 namespace zephyrod::ui {
 
-QPoint CentredOnScreen(QSize frame, QRect available) {
-    const design::ScreenRect area{available.x(), available.y(), available.width(),
-                                  available.height()};
-    const design::ScreenPoint place =
-        design::CentredPlacement(frame.width(), frame.height(), area, area);
-    return {place.x, place.y};
-}
-
 void CentreOnScreen(QWidget* window) {
     QSize frame = window->frameGeometry().size();
     if (!window->isVisible() && frame == window->size()) {
@@ -28,7 +20,12 @@ void CentreOnScreen(QWidget* window) {
                                    2 * window->fontMetrics().height());
         frame += QSize(2 * border, title + 2 * border);
     }
-    window->move(CentredOnScreen(frame, window->screen()->availableGeometry()));
+    const QRect available = window->screen()->availableGeometry();
+    const design::ScreenRect area{available.x(), available.y(), available.width(),
+                                  available.height()};
+    const design::ScreenPoint place =
+        design::CentredPlacement(frame.width(), frame.height(), area, area);
+    window->move(place.x, place.y);
 }
 
 }  // namespace zephyrod::ui

@@ -70,10 +70,6 @@ std::span<const NamedId> ControlIds(const design::WindowDesign& window) {
     return {};
 }
 
-std::span<const NamedId> MenuIds() {
-    return kMenuIds;
-}
-
 int ControlId(const design::WindowDesign& window, std::string_view name, std::optional<int> index) {
     return Find(ControlIds(window), name, index);
 }

@@ -64,9 +64,8 @@ struct NamedId {
 };
 
 // The IDs of a window's controls (lines are drawn, not controls: they have
-// none), and of the main window's menu items.
+// none).
 std::span<const NamedId> ControlIds(const design::WindowDesign& window);
-std::span<const NamedId> MenuIds();
 
 // The control ID of a named control; 0 when it has none.
 int ControlId(const design::WindowDesign& window, std::string_view name,
