@@ -15,4 +15,8 @@ endforeach()
 
 add_library(zephyrod_header_libraries INTERFACE)
 target_include_directories(zephyrod_header_libraries SYSTEM INTERFACE "${_headers}")
-target_compile_definitions(zephyrod_header_libraries INTERFACE FMT_HEADER_ONLY)
+# {fmt} compiled into the program, without the C++ locale machinery that
+# only its locale-aware ("L") formats need: the program never asks for them,
+# and the web module stays small.
+target_compile_definitions(zephyrod_header_libraries INTERFACE FMT_HEADER_ONLY
+                                                               FMT_STATIC_THOUSANDS_SEPARATOR=0)
