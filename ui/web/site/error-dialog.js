@@ -1,0 +1,45 @@
+// The error box: a modal alert dialog with the main window's caption, the
+// plain sentence that says what to fix and the run-time error's line. OK or
+// Esc closes it; then the control at fault gets the focus, a field with its
+// whole text selected.
+
+import { el } from "./dom.js";
+
+export function buildErrorDialog(design, okCaption) {
+  const caption = el("h2", { id: "dlgError-caption", className: "dialog-caption" }, design.title);
+  const message = el("p", { id: "dlgError-message", className: "error-message" });
+  const ok = el("button", { id: "dlgError-cmdOK", type: "submit", className: "command" }, okCaption);
+  const dialog = el(
+    "dialog",
+    {
+      id: "dlgError",
+      role: "alertdialog",
+      "aria-modal": "true",
+      "aria-labelledby": caption.id,
+      "aria-describedby": message.id,
+      className: "window-dialog",
+    },
+    el("form", { method: "dialog" },
+      caption,
+      el("div", { className: "dialog-body" }, message),
+      el("div", { className: "dialog-buttons" }, ok)),
+  );
+  let focusAfter = null;
+  dialog.addEventListener("close", () => {
+    const target = focusAfter;
+    focusAfter = null;
+    if (!target) return;
+    target.focus();
+    if (target instanceof HTMLInputElement) target.select();
+  });
+  return {
+    dialog,
+    // Shows the report at once (modal); `target` gets the focus when it closes.
+    show(text, target) {
+      message.textContent = text;
+      focusAfter = target;
+      dialog.showModal();
+      ok.focus();
+    },
+  };
+}
