@@ -24,7 +24,7 @@ function wireCopyTools(page, csv) {
   const lists = { lstValues: page.lstValues, lstSweep: page.lstSweep };
   const texts = {
     copy: (list) => list.selectedLine(),
-    copyAll: (list) => (list.lines.length ? list.lines.join("\r\n") + "\r\n" : null),
+    copyAll: (list) => (list.lines.length ? list.lines.join("\n") : null),
     copyCsv: () => csv(),
   };
   for (const [id, button] of Object.entries(page.tools)) {
