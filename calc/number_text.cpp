@@ -1,9 +1,11 @@
 #include "number_text.h"
 
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
+
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <limits>
 #include <stdexcept>
 #include <system_error>
 
@@ -20,18 +22,17 @@ struct SignificantDecimal {
     bool IsZero() const { return digits.find_first_not_of('0') == std::string::npos; }
 };
 
-// Digits of a number as to_chars writes them in scientific form with the given
-// precision: "-6.647808e+02" gives negative, "6647808" and 2.
+// Digits of a number in scientific form with the given precision, correctly
+// rounded from the number's exact value: "-6.647808e+02" gives negative,
+// "6647808" and 2. {fmt} writes them, the same digits on every system and
+// compiler (the C++ libraries of Windows' and the web's toolchains have no
+// floating-point to_chars).
 template <class T>
 SignificantDecimal ScientificDigits(T value, int precision) {
-    std::array<char, 800> buffer{};
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                         std::chars_format::scientific, precision);
-    if (ec != std::errc{}) {
-        throw std::logic_error("number conversion buffer too small");
-    }
+    const std::string text = fmt::format("{:.{}e}", value, precision);
+    const char* const end = text.data() + text.size();
     SignificantDecimal decimal;
-    const char* p = buffer.data();
+    const char* p = text.data();
     if (*p == '-') {
         decimal.negative = true;
         ++p;
@@ -201,18 +202,16 @@ T Parse(std::string_view text) {
         !allDigits(fractionDigits)) {
         Raise(ErrorNumber::TypeMismatch, "The text is not a number.");
     }
+    // fast_float gives the nearest number, the same on every system: beyond
+    // the type's range an infinity, below it a zero of the number's sign.
     T value{};
-    const auto [end, ec] =
-        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (ec == std::errc::result_out_of_range) {
-        const bool large = integerDigits.find_first_not_of('0') != std::string_view::npos;
-        if (large) {
-            Raise(ErrorNumber::Overflow, "The number is too large.");
-        }
-        return negative ? -T{0} : T{0};
-    }
+    const auto [end, ec] = fast_float::from_chars(text.data(), text.data() + text.size(), value,
+                                                  fast_float::chars_format::fixed);
     if (ec != std::errc{} || end != text.data() + text.size()) {
         Raise(ErrorNumber::TypeMismatch, "The text is not a number.");
+    }
+    if (std::isinf(value)) {
+        Raise(ErrorNumber::Overflow, "The number is too large.");
     }
     return value;
 }

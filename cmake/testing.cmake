@@ -1,10 +1,14 @@
 # GoogleTest for the build's own platform, and how its tests are run.
-# Native builds use the system's GoogleTest; the Windows cross-build compiles
-# it from Debian's sources (package googletest) and runs every test under Wine.
+# Native builds use the system's GoogleTest; the Windows and web cross-builds
+# compile it from Debian's sources (package googletest) and run every test
+# under Wine or Node.
 enable_testing()
 include(GoogleTest)
 
 if(CMAKE_CROSSCOMPILING)
+    if(EMSCRIPTEN)
+        set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+    endif()
     set(ZEPHYROD_GTEST_SOURCE "/usr/src/googletest" CACHE PATH "GoogleTest sources")
     set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
     set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
@@ -28,6 +32,14 @@ if(CMAKE_CROSSCOMPILING AND WIN32)
     add_test(NAME wine_prefix_stop COMMAND "${ZEPHYROD_WINE_RUN}" --stop)
     set_tests_properties(wine_prefix_stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
     set(ZEPHYROD_TEST_FIXTURES wine)
+endif()
+
+if(EMSCRIPTEN)
+    set(ZEPHYROD_NODE_RUN "${PROJECT_BINARY_DIR}/node-run")
+    configure_file("${CMAKE_CURRENT_LIST_DIR}/node-run.in" "${ZEPHYROD_NODE_RUN}" @ONLY
+        FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+        WORLD_READ WORLD_EXECUTE)
+    set(CMAKE_CROSSCOMPILING_EMULATOR "${ZEPHYROD_NODE_RUN}")
 endif()
 
 # Registers the GoogleTest cases of TARGET one by one, as gtest_discover_tests()

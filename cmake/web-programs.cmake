@@ -1,0 +1,10 @@
+# How the web build links its programs: each one a single .js file (the .wasm
+# inside) that Node runs like a native program, reading and writing the real
+# files and standard streams (NODERAWFS) and ending with main's status. The
+# page's module links its own way (ui/web/module).
+add_link_options(
+    -sENVIRONMENT=node
+    -sNODERAWFS=1
+    -sSINGLE_FILE=1
+    -sEXIT_RUNTIME=1
+    -sALLOW_MEMORY_GROWTH=1)

@@ -1,0 +1,52 @@
+// The functions the page calls in the WebAssembly module. Texts cross as
+// UTF-8; each answer is a JSON text in memory the caller frees with free().
+#include <emscripten.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <string>
+
+#include "design_json.h"
+#include "outcome_json.h"
+
+namespace {
+
+char* Handover(const std::string& text) {
+    char* copy = static_cast<char*>(std::malloc(text.size() + 1));
+    if (copy != nullptr) {
+        std::memcpy(copy, text.c_str(), text.size() + 1);
+    }
+    return copy;
+}
+
+}  // namespace
+
+extern "C" {
+
+// The shared design as JSON.
+EMSCRIPTEN_KEEPALIVE char* zephyrod_design_json() {
+    try {
+        return Handover(zephyrod::web::DesignJson());
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+}
+
+// Calculates from the four fields' texts, in reading order, each given by
+// its UTF-8 bytes and their count (zero bytes included), and returns the
+// outcome as JSON; null when memory ran out.
+EMSCRIPTEN_KEEPALIVE char* zephyrod_calculate(const char* text0, std::size_t size0,
+                                              const char* text1, std::size_t size1,
+                                              const char* text2, std::size_t size2,
+                                              const char* text3, std::size_t size3) {
+    try {
+        const zephyrod::InputTexts inputs{std::string(text0, size0), std::string(text1, size1),
+                                          std::string(text2, size2), std::string(text3, size3)};
+        return Handover(zephyrod::web::CalculateJson(inputs));
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+}
+
+}  // extern "C"
