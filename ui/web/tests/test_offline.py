@@ -1,0 +1,57 @@
+"""Offline and private: after the first visit the service worker answers a
+reload with the server stopped, and the page still calculates; nothing the
+page does sends a request anywhere but its own origin."""
+
+import json
+import unittest
+
+import expected as E
+from page_session import PageTest, wait_for
+
+
+class Offline(PageTest):
+    def test_reload_with_the_server_stopped_still_calculates(self):
+        self.open_page()
+        wait_for(lambda: self.js("return !!navigator.serviceWorker.controller"), timeout=15,
+                 what="the service worker to control the page")
+        caches = self.driver.execute_async_script("caches.keys().then(arguments[0])")
+        self.assertEqual(len(caches), 1)
+        self.assertRegex(caches[0], r"^zephyrod-1\.0\.0-[0-9a-f]{16}$")
+        self.server.stop()
+        self.server = None
+        self.driver.refresh()
+        wait_for(lambda: self.js("return document.documentElement.dataset.ready === 'true'"),
+                 what="the page to load from the service worker")
+        self.calculate()
+        self.assertEqual(self.lines("lstValues"), E.DEFAULT_RESULTS)
+        self.assertEqual(self.lines("lstSweep"), E.DEFAULT_SWEEP)
+
+
+class OwnOriginOnly(PageTest):
+    def test_no_request_leaves_the_origin(self):
+        self.open_page()
+        self.calculate()
+        self.element("mnuHelp").click()
+        self.element("mnuAbout").click()
+        self.driver.switch_to.active_element.click()
+        self.element("mnuHelp").click()
+        self.element("mnuZRHelp").click()
+        self.set_fields("abc", "25.4", "34.925", "8.66")
+        self.calculate()
+        urls = []
+        for entry in self.driver.get_log("performance"):
+            message = json.loads(entry["message"])["message"]
+            params = message.get("params", {})
+            # Requests made by the page (or its worker), not by the browser's own new tab.
+            if message["method"] == "Network.requestWillBeSent" and \
+                    params.get("documentURL", "").startswith(self.url):
+                urls.append(params["request"]["url"])
+        self.assertGreater(len(urls), 5)
+        outside = [u for u in urls if not u.startswith(self.url)]
+        self.assertEqual(outside, [])
+        self.assertEqual(self.js("return document.cookie"), "")
+        self.assertEqual(self.js("return localStorage.length + sessionStorage.length"), 0)
+
+
+if __name__ == "__main__":
+    unittest.main()
