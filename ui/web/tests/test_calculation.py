@@ -129,7 +129,7 @@ class Errors(PageTest):
     def test_every_error_class(self):
         for name, fields, sentence, error_line, focus, values, sweep, close in E.ERRORS:
             with self.subTest(name):
-                self.open_page()
+                self.set_fields(*E.DEFAULT_FIELDS)
                 self.calculate()
                 self.set_fields(*fields)
                 self.calculate()
