@@ -47,8 +47,22 @@ endif()
 # cross-built test lists them under Wine rather than at build time. A case is
 # named by its suite, test and parameter name only, never by the parameter's
 # printed value (raw bytes that change between builds).
+#
+# Under Node a program takes a second or more to start on a busy machine, so the
+# web build runs each test program once, all its cases together, as one test;
+# a failure names the case in the program's output. Cases that need what the
+# web has not are left out there, each for its reason:
+#  - CommaDecimalLocale.*: the web's C library accepts any locale's name but
+#    knows no locale with a decimal comma.
+set(ZEPHYROD_WEB_LEFT_OUT_CASES "CommaDecimalLocale.*")
+
 function(zephyrod_discover_tests target)
     cmake_parse_arguments(ARG "" "" "PROPERTIES" ${ARGN})
+    if(EMSCRIPTEN)
+        add_test(NAME ${target} COMMAND ${target} "--gtest_filter=-${ZEPHYROD_WEB_LEFT_OUT_CASES}")
+        set_tests_properties(${target} PROPERTIES TIMEOUT 120 ${ARG_PROPERTIES})
+        return()
+    endif()
     set(_properties ${ARG_PROPERTIES})
     if(ZEPHYROD_TEST_FIXTURES)
         list(APPEND _properties FIXTURES_REQUIRED ${ZEPHYROD_TEST_FIXTURES})

@@ -2,9 +2,10 @@
 # project needs when they are missing, then configures and builds a preset.
 # Sourced, not run.
 
-# What building and running the window needs (scripts/run installs only these).
+# What building and running the window needs (scripts/run installs only these),
+# the number conversions' header-only libraries among them.
 ZEPHYROD_RUN_PACKAGES=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config libfmt-dev libfast-float-dev
     qt6-base-dev libgl-dev libxcb1-dev
     fonts-dejavu-core fonts-dejavu-extra
 )
@@ -12,7 +13,8 @@ ZEPHYROD_RUN_PACKAGES=(
 # What the tests need besides: GoogleTest and Google Benchmark, clang's
 # libFuzzer and sanitizers, a German locale, an X server for the window tests,
 # the package checks, the accessibility bus, and for the Windows edition the
-# mingw-w64 cross compilers, GoogleTest's sources, Wine, NSIS and zip.
+# mingw-w64 cross compilers, GoogleTest's sources, Wine, NSIS and zip, and for
+# the web edition Emscripten (its tests run under Node).
 ZEPHYROD_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev googletest
     clang libclang-rt-14-dev
@@ -21,6 +23,7 @@ ZEPHYROD_TEST_PACKAGES=(
     at-spi2-core python3-pyatspi dbus qt6-gtk-platformtheme
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64 fonts-wine nsis zip unzip
+    emscripten
 )
 
 missing_packages() {
