@@ -36,7 +36,7 @@ class PageTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         if not (SITE / "index.html").is_file():
-            raise unittest.SkipTest(f"no site built in {SITE}")
+            raise RuntimeError(f"no site built in {SITE}: build the web preset first")
         cls.requested = []
         cls.server = SiteServer(SITE, requested=cls.requested)
         cls.url = cls.server.start()

@@ -5,7 +5,7 @@ no caching, so that what a test sees is what the folder holds.
 
     static_server.py FOLDER [--port N]
 
-prints the address ("http://127.0.0.1:N/") on its first line; port 0 (the
+prints where it serves ("... at http://127.0.0.1:N/ ...") on its first line; port 0 (the
 default) takes a free one. Used by the page's tests and by `scripts/run --web`.
 """
 
@@ -80,7 +80,7 @@ def main():
     parser.add_argument("--port", type=int, default=0)
     args = parser.parse_args()
     server = SiteServer(args.folder, args.port, quiet=False)
-    print(server.url, flush=True)
+    print(f"Serving {args.folder} at {server.url} (Ctrl+C stops)", flush=True)
     try:
         server.httpd.serve_forever()
     except KeyboardInterrupt:
