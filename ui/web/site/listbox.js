@@ -22,16 +22,24 @@ export class ListBox {
     this.element.addEventListener("copy", (event) => this.onCopy(event));
   }
 
-  // Replaces every line; nothing is selected afterwards.
+  // Replaces every line; nothing is selected afterwards. Rows already there
+  // are reused, and a row whose text stays the same is left alone, so that a
+  // new calculation changes no more of the page than it must.
   setLines(lines) {
     this.lines = lines.slice();
     this.selected = -1;
     this.element.removeAttribute("aria-activedescendant");
-    this.element.replaceChildren(
-      ...this.lines.map((line, i) =>
-        el("div", { id: `${this.id}-${i}`, role: "option", "aria-selected": "false" }, line),
-      ),
-    );
+    const rows = this.element.children;
+    while (rows.length > this.lines.length) this.element.lastElementChild.remove();
+    this.lines.forEach((line, i) => {
+      if (i < rows.length) {
+        const row = rows[i];
+        if (row.textContent !== line) row.textContent = line;
+        if (row.getAttribute("aria-selected") !== "false") row.setAttribute("aria-selected", "false");
+      } else {
+        this.element.append(el("div", { id: `${this.id}-${i}`, role: "option", "aria-selected": "false" }, line));
+      }
+    });
   }
 
   selectedLine() {
