@@ -6,7 +6,7 @@
 import { el } from "./dom.js";
 
 export function buildErrorDialog(design, okCaption) {
-  const caption = el("h2", { id: "dlgError-caption", className: "dialog-caption" }, design.title);
+  const caption = el("h2", { id: "dlgError-caption", className: "dialog-caption" }, design.errorTitle ?? design.title);
   const message = el("p", { id: "dlgError-message", className: "error-message" });
   const ok = el("button", { id: "dlgError-cmdOK", type: "submit", className: "command" }, okCaption);
   const dialog = el(

@@ -9,7 +9,8 @@ export function buildHelpPanel(design) {
   const window = design.windows.frmHelp;
   const textBox = control(window, "txtHelp");
   const ok = control(window, "cmdOK");
-  const caption = el("h2", { id: "frmHelp-caption", className: "panel-caption" }, design.help.accessibleName);
+  const caption = el("h2", { id: "frmHelp-caption", className: "panel-caption" },
+    design.help.windowAccessibleName ?? window.accessibleName);
   const text = el("textarea", {
     id: textBox.name,
     className: "help-text",

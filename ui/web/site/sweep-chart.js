@@ -59,8 +59,11 @@ export function drawSweepChart(figure, lines, centreIndex, units) {
   const [freqWord, lengthWord, turnsWord] = lines[0].trim().split(/\s+/);
   const centre = centreIndex >= 2 ? rows[centreIndex - 2] ?? null : null;
   const x = scale(rows.map((r) => r.freq), PAD.left, WIDTH - PAD.right);
-  const yLength = scale(rows.map((r) => r.length), HEIGHT - PAD.bottom, PAD.top);
-  const yTurns = scale(rows.map((r) => r.turns), HEIGHT - PAD.bottom, PAD.top);
+  // Each curve has a band of its own, the resonator's above the turns', so
+  // that the two stay apart where they fall alike.
+  const band = (HEIGHT - PAD.bottom - PAD.top) * 0.3;
+  const yLength = scale(rows.map((r) => r.length), HEIGHT - PAD.bottom - band, PAD.top);
+  const yTurns = scale(rows.map((r) => r.turns), HEIGHT - PAD.bottom, PAD.top + band);
   const first = rows[0];
   const last = rows.at(-1);
   const w = chartWords;
@@ -103,8 +106,8 @@ export function drawSweepChart(figure, lines, centreIndex, units) {
     tick(first.freqText, { x: PAD.left, y: HEIGHT - 8, "text-anchor": "start" }),
     tick(`${last.freqText} ${units.freq}`, { x: WIDTH - PAD.right, y: HEIGHT - 8, "text-anchor": "end" }),
     tick(extreme(rows, "length", Math.max).lengthText, { class: "tick length", x: PAD.left - 6, y: PAD.top + 10, "text-anchor": "end" }),
-    tick(extreme(rows, "length", Math.min).lengthText, { class: "tick length", x: PAD.left - 6, y: plotBottom, "text-anchor": "end" }),
-    tick(extreme(rows, "turns", Math.max).turnsText, { class: "tick turns", x: WIDTH - PAD.right + 6, y: PAD.top + 10, "text-anchor": "start" }),
+    tick(extreme(rows, "length", Math.min).lengthText, { class: "tick length", x: PAD.left - 6, y: plotBottom - band + 4, "text-anchor": "end" }),
+    tick(extreme(rows, "turns", Math.max).turnsText, { class: "tick turns", x: WIDTH - PAD.right + 6, y: PAD.top + band + 4, "text-anchor": "start" }),
     tick(extreme(rows, "turns", Math.min).turnsText, { class: "tick turns", x: WIDTH - PAD.right + 6, y: plotBottom, "text-anchor": "start" }),
   );
   const legend = document.createElement("figcaption");

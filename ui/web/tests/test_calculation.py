@@ -136,6 +136,7 @@ class Errors(PageTest):
                 self.assertTrue(self.dialog_open("dlgError"))
                 self.assertTrue(self.js("return document.getElementById('dlgError').matches(':modal')"))
                 self.assertEqual(self.element("dlgError").get_attribute("role"), "alertdialog")
+                self.assertEqual(self.element("dlgError-caption").text, "Zephyrod Metric Calculator")
                 message = self.js("return document.getElementById('dlgError-message').textContent")
                 self.assertTrue(message.startswith(sentence), message)
                 self.assertEqual(message.split("\n")[-1], error_line)

@@ -40,6 +40,8 @@ class HelpAndAbout(PageTest):
     def test_help_shows_the_text_and_leaves_calculate_usable(self):
         self.choose("mnuZRHelp")
         self.assertTrue(self.element("frmHelp").is_displayed())
+        self.assertEqual(self.element("frmHelp-caption").text, "Zephyrod Calculator Help")
+        self.assertEqual(self.element("txtHelp").get_attribute("aria-label"), "Help")
         self.assertEqual(self.focused_id(), "frmHelp-cmdOK")
         text = self.help_text()
         paragraphs = text.split("\n\n")
