@@ -6,7 +6,6 @@
 import { chartWords } from "./extra-texts.js";
 
 const SVG = "http://www.w3.org/2000/svg";
-const WIDTH = 600;
 const HEIGHT = 190;
 const PAD = { left: 62, right: 50, top: 14, bottom: 30 };
 
@@ -56,9 +55,11 @@ export function drawSweepChart(figure, lines, centreIndex, units) {
   figure.replaceChildren();
   figure.hidden = rows.length < 2;
   if (figure.hidden) return;
+  // As wide as the figure shows it, so that its texts keep their size in px.
+  const width = Math.round(Math.min(900, Math.max(300, figure.clientWidth - 26 || 600)));
   const [freqWord, lengthWord, turnsWord] = lines[0].trim().split(/\s+/);
   const centre = centreIndex >= 2 ? rows[centreIndex - 2] ?? null : null;
-  const x = scale(rows.map((r) => r.freq), PAD.left, WIDTH - PAD.right);
+  const x = scale(rows.map((r) => r.freq), PAD.left, width - PAD.right);
   // Each curve has a band of its own, the resonator's above the turns', so
   // that the two stay apart where they fall alike.
   const band = (HEIGHT - PAD.bottom - PAD.top) * 0.3;
@@ -74,14 +75,14 @@ export function drawSweepChart(figure, lines, centreIndex, units) {
   ].filter(Boolean).join("; ");
 
   const chart = svg("svg", {
-    viewBox: `0 0 ${WIDTH} ${HEIGHT}`,
+    viewBox: `0 0 ${width} ${HEIGHT}`,
     role: "img",
     "aria-label": summary,
     preserveAspectRatio: "xMidYMid meet",
   });
   const plotBottom = HEIGHT - PAD.bottom;
   chart.append(
-    svg("rect", { class: "plot", x: PAD.left, y: PAD.top, width: WIDTH - PAD.left - PAD.right, height: plotBottom - PAD.top }),
+    svg("rect", { class: "plot", x: PAD.left, y: PAD.top, width: width - PAD.left - PAD.right, height: plotBottom - PAD.top }),
   );
   if (centre) {
     const cx = x.at(centre.freq).toFixed(1);
@@ -104,11 +105,11 @@ export function drawSweepChart(figure, lines, centreIndex, units) {
   const tick = (text, attributes) => svg("text", { class: "tick", ...attributes }, text);
   chart.append(
     tick(first.freqText, { x: PAD.left, y: HEIGHT - 8, "text-anchor": "start" }),
-    tick(`${last.freqText} ${units.freq}`, { x: WIDTH - PAD.right, y: HEIGHT - 8, "text-anchor": "end" }),
+    tick(`${last.freqText} ${units.freq}`, { x: width - PAD.right, y: HEIGHT - 8, "text-anchor": "end" }),
     tick(extreme(rows, "length", Math.max).lengthText, { class: "tick length", x: PAD.left - 6, y: PAD.top + 10, "text-anchor": "end" }),
     tick(extreme(rows, "length", Math.min).lengthText, { class: "tick length", x: PAD.left - 6, y: plotBottom - band + 4, "text-anchor": "end" }),
-    tick(extreme(rows, "turns", Math.max).turnsText, { class: "tick turns", x: WIDTH - PAD.right + 6, y: PAD.top + band + 4, "text-anchor": "start" }),
-    tick(extreme(rows, "turns", Math.min).turnsText, { class: "tick turns", x: WIDTH - PAD.right + 6, y: plotBottom, "text-anchor": "start" }),
+    tick(extreme(rows, "turns", Math.max).turnsText, { class: "tick turns", x: width - PAD.right + 6, y: PAD.top + band + 4, "text-anchor": "start" }),
+    tick(extreme(rows, "turns", Math.min).turnsText, { class: "tick turns", x: width - PAD.right + 6, y: plotBottom, "text-anchor": "start" }),
   );
   const legend = document.createElement("figcaption");
   legend.className = "chart-legend";

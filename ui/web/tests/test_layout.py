@@ -42,6 +42,27 @@ class Phone(PageTest):
             self.assertGreaterEqual(font, 16, name)
         self.assertGreaterEqual(self.js("return parseFloat(getComputedStyle(document.getElementById('lstSweep-2')).fontSize)"), 16)
 
+    def test_every_text_is_16_px_or_more_with_the_help_and_the_about_box_open(self):
+        self.element("mnuHelp").click()
+        self.element("mnuZRHelp").click()
+        self.element("mnuHelp").click()
+        self.element("mnuAbout").click()
+        small = self.js("""
+            const small = [];
+            const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+            for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+              const parent = node.parentElement;
+              if (!node.textContent.trim() || !parent.getClientRects().length) continue;
+              if (parent.closest('.visually-hidden, [hidden], dialog:not([open])')) continue;
+              const svg = parent.closest('svg');
+              const scale = svg ? svg.getScreenCTM().a : 1;
+              const size = parseFloat(getComputedStyle(parent).fontSize) * scale;
+              if (size < 15.9) small.push(`${node.textContent.trim().slice(0, 30)}: ${size.toFixed(1)} px`);
+            }
+            return small;
+        """)
+        self.assertEqual(small, [])
+
     def test_one_column_with_the_help_below(self):
         self.element("mnuHelp").click()
         self.element("mnuZRHelp").click()

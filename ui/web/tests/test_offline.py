@@ -3,10 +3,14 @@ reload with the server stopped, and the page still calculates; nothing the
 page does sends a request anywhere but its own origin."""
 
 import json
+import shutil
+import tempfile
 import unittest
+from pathlib import Path
 
 import expected as E
-from page_session import PageTest, wait_for
+from page_session import SITE, PageTest, wait_for
+from static_server import SiteServer
 
 
 class Offline(PageTest):
@@ -25,6 +29,34 @@ class Offline(PageTest):
         self.calculate()
         self.assertEqual(self.lines("lstValues"), E.DEFAULT_RESULTS)
         self.assertEqual(self.lines("lstSweep"), E.DEFAULT_SWEEP)
+
+
+class Update(PageTest):
+    """A rebuilt site (here: a copy whose service worker has a new cache name)
+    replaces the cached one on the next visit."""
+
+    def test_a_changed_site_replaces_the_cache(self):
+        folder = Path(tempfile.mkdtemp(prefix="zephyrod-site-"))
+        try:
+            site = folder / "site"
+            shutil.copytree(SITE, site)
+            server = SiteServer(site)
+            url = server.start()
+            try:
+                self.driver.get(url)
+                wait_for(lambda: self.js("return !!navigator.serviceWorker.controller"), timeout=15,
+                         what="the service worker to control the page")
+                old = self.driver.execute_async_script("caches.keys().then(arguments[0])")
+                worker = site / "sw.js"
+                text = worker.read_text(encoding="utf-8")
+                worker.write_text(text.replace(old[0], old[0] + "0"), encoding="utf-8")
+                self.driver.refresh()
+                wait_for(lambda: self.driver.execute_async_script("caches.keys().then(arguments[0])")
+                         == [old[0] + "0"], timeout=15, what="the new cache to replace the old one")
+            finally:
+                server.stop()
+        finally:
+            shutil.rmtree(folder, ignore_errors=True)
 
 
 class OwnOriginOnly(PageTest):
