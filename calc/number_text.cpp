@@ -3,9 +3,11 @@
 #include <fast_float/fast_float.h>
 #include <fmt/format.h>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 #include <system_error>
 
@@ -54,24 +56,48 @@ SignificantDecimal ScientificDigits(T value, int precision) {
 
 void Increment(std::string& digits);
 
+constexpr int kSingleDigits = 7;
+constexpr int kDoubleDigits = 15;
+
+// A precision (digits after the first) at which scientific digits write the
+// number exactly: a number m × 2^q with q < 0 has -q decimals, so at most
+// decimalExponent + 1 - q significant digits (decimalExponent is the power of
+// ten of its first digit, or one more). Far fewer than `limit` (enough for any
+// number of the type) for most numbers, and the digits' cost grows with
+// their count. Never below `least`.
+template <class T>
+int ExactPrecision(T value, int decimalExponent, int least, int limit) {
+    if (value == 0) {
+        return least;
+    }
+    const int lowestBit = std::ilogb(value) - (std::numeric_limits<T>::digits - 1);
+    const int significant = decimalExponent + 1 + std::max(0, -lowestBit);
+    return std::clamp(significant, least, limit);
+}
+
 // The number to a fixed count of significant digits, rounded to nearest with
-// an exact half rounded away from zero. Six guard digits settle almost
-// every case; a number that lies on or within a hair of a half is written out
-// exactly (a double has at most 767 significant digits) to settle it.
+// an exact half rounded away from zero. The number to 17 significant digits
+// (correctly rounded, and as many as {fmt} writes with its fast algorithm)
+// settles almost every case: its digits after the kept ones mislead only
+// where they read as a half, 5000..., or within a hair of one, 4999...; such
+// a number is written out exactly (a double has at most 767 significant
+// digits) to settle it.
 template <class T>
 SignificantDecimal Significant(T value, int significantDigits) {
     if (!std::isfinite(value)) {
         Raise(ErrorNumber::Overflow, "A result is beyond the range of numbers.");
     }
-    constexpr int kGuardDigits = 6;
+    constexpr int kGuardedPrecision = 16;  // 17 significant digits
     constexpr int kExactDigits = 770;
-    SignificantDecimal decimal = ScientificDigits(value, significantDigits + kGuardDigits - 1);
+    static_assert(kGuardedPrecision >= kDoubleDigits);
+    SignificantDecimal decimal = ScientificDigits(value, kGuardedPrecision);
     std::string_view tail = std::string_view(decimal.digits).substr(significantDigits);
     const bool nearHalf =
         tail.substr(1).find_first_not_of(tail[0] == '5' ? '0' : '9') == std::string_view::npos &&
         (tail[0] == '5' || tail[0] == '4');
     if (nearHalf) {
-        decimal = ScientificDigits(value, kExactDigits);
+        decimal = ScientificDigits(
+            value, ExactPrecision(value, decimal.exponent, kGuardedPrecision, kExactDigits));
         tail = std::string_view(decimal.digits).substr(significantDigits);
     }
     const bool up = tail[0] >= '5';
@@ -161,9 +187,6 @@ std::string PlainText(const SignificantDecimal& decimal) {
     }
     return text;
 }
-
-constexpr int kSingleDigits = 7;
-constexpr int kDoubleDigits = 15;
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
