@@ -4,6 +4,7 @@ every class of error with its words, its lists and the focus after it."""
 
 import unittest
 
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
 import expected as E
@@ -80,6 +81,23 @@ class LoadAndCalculate(PageTest):
         self.element("txtTPI").send_keys(Keys.ENTER)
         self.assertEqual(self.lines("lstValues"), E.DEFAULT_RESULTS)
         self.assertEqual(self.focused_id(), "txtTPI")
+
+    def test_keyboard_alone_reaches_every_control_with_a_visible_focus_ring(self):
+        visited = []
+        for _ in range(12):
+            ActionChains(self.driver).send_keys(Keys.TAB).perform()
+            visited.append(self.focused_id())
+            ring = self.js("const s = getComputedStyle(document.activeElement);"
+                           "return [s.outlineStyle, parseFloat(s.outlineWidth)]")
+            self.assertNotEqual(ring[0], "none", visited[-1])
+            self.assertGreaterEqual(ring[1], 2, visited[-1])
+            if visited[-1] == "lstSweep":
+                break
+        self.assertEqual(visited[:4], ["txtResDia", "txtCoilDia", "txtTPI", "cmdGo"])
+        self.assertIn("lstValues", visited)
+        self.assertEqual(visited[-1], "lstSweep")
+        self.element("cmdGo").send_keys(Keys.SPACE)
+        self.assertEqual(self.lines("lstValues"), E.DEFAULT_RESULTS)
 
     def test_arrow_keys_move_the_selection_in_a_list(self):
         self.calculate()
