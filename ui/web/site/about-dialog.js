@@ -23,7 +23,7 @@ export function buildAboutDialog(design) {
     el("form", { method: "dialog" },
       caption,
       el("div", { className: "about-face" },
-        el("img", { id: id(icon.name), className: "about-icon", src: "icons/zephyrod.svg", alt: "", width: 32, height: 32 }),
+        el("img", { id: id(icon.name), className: "about-icon", src: "icons/zephyrod.svg", alt: "", width: 32, height: 32, loading: "lazy" }),
         el("div", { className: "about-texts" },
           el("p", { id: id(title.name), className: "about-title" }, about.title),
           el("p", { id: id("lblVersion"), className: "about-version" }, about.version),

@@ -49,6 +49,7 @@ function wireCopyTools(page, csv) {
 
 async function start() {
   const core = await loadCore();
+  performance.mark("zephyrod-core-loaded");
   const design = core.design;
   document.title = design.title;
   document.documentElement.lang = "en";
@@ -82,6 +83,9 @@ async function start() {
   page.fields[0].select();
   document.documentElement.dataset.ready = "true";
   performance.mark("zephyrod-ready");
+  // Only now: filling the offline cache fetches every file once more, which
+  // must not hold up the page's own loading.
+  registerServiceWorker();
 }
 
 function registerServiceWorker() {
@@ -95,4 +99,3 @@ start().catch((error) => {
   document.querySelector("main").textContent = String(error);
   throw error;
 });
-registerServiceWorker();

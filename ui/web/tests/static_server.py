@@ -30,6 +30,8 @@ TYPES = {
 
 
 class SiteHandler(http.server.SimpleHTTPRequestHandler):
+    # Keeps connections open between requests, as any web server does.
+    protocol_version = "HTTP/1.1"
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, **TYPES}
     quiet = True
     requested = None  # a list that collects the paths asked for, when set
