@@ -22,7 +22,7 @@ function rowLabels(controls, field) {
 
 const labelId = (c) => (c.index === null || c.index === undefined ? c.name : `${c.name}-${c.index}`);
 
-function fieldRow(design, window, info) {
+function fieldRow(window, info) {
   const field = control(window, info.control);
   const { caption, unit } = rowLabels(window.controls, field);
   const description = info.accessibleDescription || "";
@@ -80,7 +80,7 @@ export function buildMainWindow(design, onCalculate) {
   const rows = design.fields
     .map((info) => ({ info, field: control(window, info.control) }))
     .sort((a, b) => a.field.top - b.field.top)
-    .map(({ info }) => fieldRow(design, window, info));
+    .map(({ info }) => fieldRow(window, info));
   const inputs = Object.fromEntries(rows.map((row) => [row.input.id, row.input]));
   const fieldsInReadingOrder = design.fields.map((info) => inputs[info.control]);
 

@@ -52,21 +52,20 @@ async function start() {
   performance.mark("zephyrod-core-loaded");
   const design = core.design;
   document.title = design.title;
-  document.documentElement.lang = "en";
 
   const about = buildAboutDialog(design);
   const help = buildHelpPanel(design);
   const okCaption = control(design.windows.frmAbout, "cmdOK").caption;
   const errorDialog = buildErrorDialog(design, okCaption);
-  let page = null;
-  let calc = null;
-  const main = buildMainWindow(design, () => {
+  let onCalculate = null; // set below, once the parts it uses exist
+  const main = buildMainWindow(design, () => onCalculate());
+  const page = { ...main, errorDialog };
+  const calc = makeCalculate(core, page);
+  const updateTools = wireCopyTools(page, calc.csv);
+  onCalculate = () => {
     calc.calculate();
     updateTools();
-  });
-  page = { ...main, errorDialog };
-  calc = makeCalculate(core, page);
-  const updateTools = wireCopyTools(page, calc.csv);
+  };
   updateTools();
 
   const menuBar = buildMenuBar(design, {
