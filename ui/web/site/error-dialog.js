@@ -24,14 +24,25 @@ export function buildErrorDialog(design, okCaption) {
       el("div", { className: "dialog-body" }, message),
       el("div", { className: "dialog-buttons" }, ok)),
   );
+  // OK and Esc close the box and move the focus in one step, so that nothing
+  // can see the focus anywhere between; the close event catches any other way
+  // the box is closed.
   let focusAfter = null;
-  dialog.addEventListener("close", () => {
+  const focusTarget = () => {
     const target = focusAfter;
     focusAfter = null;
     if (!target) return;
     target.focus();
     if (target instanceof HTMLInputElement) target.select();
-  });
+  };
+  const finish = (event) => {
+    event.preventDefault();
+    dialog.close();
+    focusTarget();
+  };
+  ok.addEventListener("click", finish);
+  dialog.addEventListener("cancel", finish);
+  dialog.addEventListener("close", focusTarget);
   return {
     dialog,
     // Shows the report at once (modal); `target` gets the focus when it closes.

@@ -118,6 +118,7 @@ export function buildMainWindow(design, onCalculate) {
     lstValues: values.box,
     lstSweep: sweep.box,
     chart,
+    sweepBox: sweep.section,
     tools: Object.fromEntries([...valuesTools, ...sweepTools].map((b) => [b.id, b])),
   };
 }

@@ -48,15 +48,14 @@ function path(rows, x, y, key) {
   return rows.map((r, i) => `${i ? "L" : "M"}${x.at(r.freq).toFixed(1)},${y.at(r[key]).toFixed(1)}`).join("");
 }
 
-// Draws the chart into `figure` (hiding it when there are fewer than two rows).
-// `centreIndex` is the list index of the centre row, or -1.
-export function drawSweepChart(figure, lines, centreIndex, units) {
+// Draws the chart into `figure` (hiding it when there are fewer than two
+// rows), `width` px wide so that its texts keep their size. `centreIndex` is
+// the list index of the centre row, or -1.
+export function drawSweepChart(figure, lines, centreIndex, units, width) {
   const rows = parseRows(lines);
   figure.replaceChildren();
   figure.hidden = rows.length < 2;
   if (figure.hidden) return;
-  // As wide as the figure shows it, so that its texts keep their size in px.
-  const width = Math.round(Math.min(900, Math.max(300, figure.clientWidth - 26 || 600)));
   const [freqWord, lengthWord, turnsWord] = lines[0].trim().split(/\s+/);
   const centre = centreIndex >= 2 ? rows[centreIndex - 2] ?? null : null;
   const x = scale(rows.map((r) => r.freq), PAD.left, width - PAD.right);

@@ -130,9 +130,10 @@ class LoadAndCalculate(PageTest):
 
     def test_chart_follows_the_sweep_with_a_text_alternative(self):
         self.calculate()
-        label = self.js("const svg = document.querySelector('#sweepChart svg');"
-                        "return svg && svg.getAttribute('role') + '|' + svg.getAttribute('aria-label')")
-        self.assertIsNotNone(label)
+        label = wait_for(lambda: self.js(
+            "const svg = document.querySelector('#sweepChart svg');"
+            "return svg && svg.getAttribute('role') + '|' + svg.getAttribute('aria-label')"),
+            what="the chart")
         role, text = label.split("|", 1)
         self.assertEqual(role, "img")
         for number in ("715.37", "620.87", "6.57", "7.57", "61.0", "52.0", "7.07", "664.78", "56.0"):
@@ -164,7 +165,7 @@ class Errors(PageTest):
                 else:
                     self.element("dlgError-cmdOK").send_keys(Keys.ESCAPE)
                 self.wait_closed("dlgError")
-                self.assertEqual(self.focused_id(), focus)
+                wait_for(lambda: self.focused_id() == focus, what=f"the focus on {focus}")
                 if focus != "cmdGo":
                     selection = self.js("const f = document.activeElement;"
                                         "return [f.selectionStart, f.selectionEnd, f.value.length]")
