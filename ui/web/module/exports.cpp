@@ -1,5 +1,6 @@
 // The functions the page calls in the WebAssembly module. Texts cross as
-// UTF-8; each answer is a JSON text in memory the caller frees with free().
+// UTF-8; each answer is a JSON text in memory the caller frees with free(),
+// or null when memory ran out.
 #include <emscripten.h>
 
 #include <cstdlib>
@@ -20,11 +21,20 @@ char* Handover(const std::string& text) {
     return copy;
 }
 
+// The four fields' texts, in reading order, each given by its UTF-8 bytes and
+// their count (zero bytes included).
+zephyrod::InputTexts Texts(const char* text0, std::size_t size0, const char* text1,
+                           std::size_t size1, const char* text2, std::size_t size2,
+                           const char* text3, std::size_t size3) {
+    return {std::string(text0, size0), std::string(text1, size1), std::string(text2, size2),
+            std::string(text3, size3)};
+}
+
 }  // namespace
 
 extern "C" {
 
-// The shared design as JSON.
+// The shared design.
 EMSCRIPTEN_KEEPALIVE char* zephyrod_design_json() {
     try {
         return Handover(zephyrod::web::DesignJson());
@@ -33,17 +43,27 @@ EMSCRIPTEN_KEEPALIVE char* zephyrod_design_json() {
     }
 }
 
-// Calculates from the four fields' texts, in reading order, each given by
-// its UTF-8 bytes and their count (zero bytes included), and returns the
-// outcome as JSON; null when memory ran out.
+// What Calculate leaves in the page for the fields' texts.
 EMSCRIPTEN_KEEPALIVE char* zephyrod_calculate(const char* text0, std::size_t size0,
                                               const char* text1, std::size_t size1,
                                               const char* text2, std::size_t size2,
                                               const char* text3, std::size_t size3) {
     try {
-        const zephyrod::InputTexts inputs{std::string(text0, size0), std::string(text1, size1),
-                                          std::string(text2, size2), std::string(text3, size3)};
-        return Handover(zephyrod::web::CalculateJson(inputs));
+        return Handover(zephyrod::web::CalculateJson(
+            Texts(text0, size0, text1, size1, text2, size2, text3, size3)));
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+}
+
+// The sweep as CSV for the fields' texts: a JSON string, or null.
+EMSCRIPTEN_KEEPALIVE char* zephyrod_sweep_csv(const char* text0, std::size_t size0,
+                                              const char* text1, std::size_t size1,
+                                              const char* text2, std::size_t size2,
+                                              const char* text3, std::size_t size3) {
+    try {
+        return Handover(zephyrod::web::SweepCsvJson(
+            Texts(text0, size0, text1, size1, text2, size2, text3, size3)));
     } catch (const std::exception&) {
         return nullptr;
     }

@@ -3,7 +3,7 @@
 //
 //   const core = await loadCore();
 //   core.design                  // captions, names, units, defaults, texts
-//   core.calculate([f, r, c, t]) // { values, sweep, select, error, csv, rows }
+//   core.calculate([f, r, c, t]) // { values, sweep, select, error, csv }
 //
 // Texts cross to the module as UTF-8 and come back as JSON.
 import createZephyrodCore from './zephyrod-core.js';
@@ -38,7 +38,8 @@ export async function loadCore(options = {}) {
     const design = takeJson(module, module._zephyrod_design_json());
     const fieldCount = design.fields.length;
 
-    function calculate(texts) {
+    // Calls one of the module's functions of the four texts.
+    function callWithTexts(fn, texts) {
         const pointers = [];
         try {
             const args = [];
@@ -47,10 +48,28 @@ export async function loadCore(options = {}) {
                 pointers.push(pointer);
                 args.push(pointer, bytes);
             }
-            return takeJson(module, module._zephyrod_calculate(...args));
+            return takeJson(module, fn(...args));
         } finally {
             pointers.forEach((pointer) => module._free(pointer));
         }
+    }
+
+    // The outcome's `csv` is worked out when first read (it takes a second
+    // calculation, and the page needs it only to copy it).
+    function calculate(texts) {
+        const fields = Array.from({ length: fieldCount }, (_, i) => texts[i]);
+        const outcome = callWithTexts(module._zephyrod_calculate, fields);
+        let csv;
+        Object.defineProperty(outcome, 'csv', {
+            enumerable: true,
+            get() {
+                if (csv === undefined) {
+                    csv = callWithTexts(module._zephyrod_sweep_csv, fields);
+                }
+                return csv;
+            },
+        });
+        return outcome;
     }
 
     return { design, calculate };
