@@ -13,7 +13,7 @@ const CHART_INSET = 26;
 
 export function makeCalculate(core, page) {
   const units = { freq: core.design.fields[0].unitLabel, length: core.design.fields[1].unitLabel };
-  let lastCsv = null;
+  let sweepResult = null; // the result that last filled the sweep: its CSV is read only to copy it
   let lastSweep = null;
   let chartWidth = 600;
   // The chart is drawn just before the next frame, once however many
@@ -39,7 +39,7 @@ export function makeCalculate(core, page) {
     if (result.values) page.lstValues.setLines(result.values);
     if (result.sweep) {
       page.lstSweep.setLines(result.sweep);
-      lastCsv = result.csv;
+      sweepResult = result;
       lastSweep = { lines: result.sweep, select: result.select };
       draw();
     }
@@ -50,5 +50,9 @@ export function makeCalculate(core, page) {
     }
     return result;
   };
-  return { calculate, csv: () => lastCsv };
+  return {
+    calculate,
+    hasCsv: () => sweepResult !== null,
+    csv: () => (sweepResult ? sweepResult.csv : null),
+  };
 }

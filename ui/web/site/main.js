@@ -20,12 +20,18 @@ function titleBar(design, menuBar) {
     menuBar);
 }
 
-function wireCopyTools(page, csv) {
+function wireCopyTools(page, calc) {
   const lists = { lstValues: page.lstValues, lstSweep: page.lstSweep };
   const texts = {
     copy: (list) => list.selectedLine(),
     copyAll: (list) => (list.lines.length ? list.lines.join("\n") : null),
-    copyCsv: () => csv(),
+    copyCsv: () => calc.csv(),
+  };
+  // Whether there is anything to copy (without working out the CSV itself).
+  const available = {
+    copy: (list) => list.selectedLine() !== null,
+    copyAll: (list) => list.lines.length > 0,
+    copyCsv: () => calc.hasCsv(),
   };
   for (const [id, button] of Object.entries(page.tools)) {
     const [listName, what] = id.split("-");
@@ -37,7 +43,7 @@ function wireCopyTools(page, csv) {
   const update = () => {
     for (const [id, button] of Object.entries(page.tools)) {
       const [listName, what] = id.split("-");
-      button.disabled = !texts[what](lists[listName]);
+      button.disabled = !available[what](lists[listName]);
     }
   };
   for (const list of Object.values(lists)) {
@@ -61,7 +67,7 @@ async function start() {
   const main = buildMainWindow(design, () => onCalculate());
   const page = { ...main, errorDialog };
   const calc = makeCalculate(core, page);
-  const updateTools = wireCopyTools(page, calc.csv);
+  const updateTools = wireCopyTools(page, calc);
   onCalculate = () => {
     calc.calculate();
     updateTools();
