@@ -1,6 +1,7 @@
 """Offline and private: after the first visit the service worker answers a
-reload with the server stopped, and the page still calculates; nothing the
-page does sends a request anywhere but its own origin."""
+reload with the server stopped, and the page still calculates; a changed site
+replaces the cached one; nothing the page does sends a request anywhere but
+its own origin, and its Content-Security-Policy blocks nothing it needs."""
 
 import json
 import shutil
@@ -81,6 +82,8 @@ class OwnOriginOnly(PageTest):
         self.assertGreater(len(urls), 5)
         outside = [u for u in urls if not u.startswith(self.url)]
         self.assertEqual(outside, [])
+        blocked = [e["message"] for e in self.driver.get_log("browser") if "Content Security Policy" in e["message"]]
+        self.assertEqual(blocked, [])
         self.assertEqual(self.js("return document.cookie"), "")
         self.assertEqual(self.js("return localStorage.length + sessionStorage.length"), 0)
 
