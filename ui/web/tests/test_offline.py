@@ -15,10 +15,13 @@ from static_server import SiteServer
 
 
 class Offline(PageTest):
-    def test_reload_with_the_server_stopped_still_calculates(self):
+    def test_installable_and_a_reload_with_the_server_stopped_still_calculates(self):
         self.open_page()
         wait_for(lambda: self.js("return !!navigator.serviceWorker.controller"), timeout=15,
                  what="the service worker to control the page")
+        # Installable: the manifest, its icons and the service worker as the browser wants them.
+        self.assertEqual(self.browser.cdp("Page.getAppManifest").get("errors"), [])
+        self.assertEqual(self.browser.cdp("Page.getInstallabilityErrors")["installabilityErrors"], [])
         caches = self.driver.execute_async_script("caches.keys().then(arguments[0])")
         self.assertEqual(len(caches), 1)
         self.assertRegex(caches[0], r"^zephyrod-1\.0\.0-[0-9a-f]{16}$")
