@@ -3,9 +3,12 @@
 // four arguments): its exit status, standard output and standard error, byte
 // for byte. Two editions' listings must be the same file.
 //   cli_outcomes CORPUS_FOLDER
+//   cli_outcomes --inputs CORPUS_FOLDER   the inputs themselves, each ended by
+//                                         a zero byte, for running the programs
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "cli.h"
@@ -39,18 +42,28 @@ void PrintOutcome(const std::string& name, const std::string& input) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fputs("usage: cli_outcomes CORPUS_FOLDER\n", stderr);
+    const bool inputsOnly = argc == 3 && std::string_view(argv[1]) == "--inputs";
+    if (argc != 2 && !inputsOnly) {
+        std::fputs("usage: cli_outcomes [--inputs] CORPUS_FOLDER\n", stderr);
         return 2;
     }
-    const std::vector<zephyrod::fuzz::CorpusFile> corpus = zephyrod::fuzz::ReadCorpus(argv[1]);
-    for (const auto& file : corpus) {
-        PrintOutcome(file.path.filename().string(), file.content);
-    }
-    const std::vector<std::string> inputs =
+    const std::vector<zephyrod::fuzz::CorpusFile> corpus =
+        zephyrod::fuzz::ReadCorpus(argv[argc - 1]);
+    const std::vector<std::string> generated =
         zephyrod::fuzz::GeneratedInputs(corpus, zephyrod::fuzz::kGeneratedInputs);
-    for (std::size_t i = 0; i < inputs.size(); ++i) {
-        PrintOutcome(zephyrod::IntegerText(static_cast<long long>(i)), inputs[i]);
+    std::vector<std::pair<std::string, std::string>> inputs;
+    for (const auto& file : corpus) {
+        inputs.emplace_back(file.path.filename().string(), file.content);
+    }
+    for (std::size_t i = 0; i < generated.size(); ++i) {
+        inputs.emplace_back(zephyrod::IntegerText(static_cast<long long>(i)), generated[i]);
+    }
+    for (const auto& [name, input] : inputs) {
+        if (inputsOnly) {
+            Write(input + '\0');
+        } else {
+            PrintOutcome(name, input);
+        }
     }
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
