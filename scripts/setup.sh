@@ -14,7 +14,8 @@ ZEPHYROD_RUN_PACKAGES=(
 # libFuzzer and sanitizers, a German locale, an X server for the window tests,
 # the package checks, the accessibility bus, and for the Windows edition the
 # mingw-w64 cross compilers, GoogleTest's sources, Wine, NSIS and zip, and for
-# the web edition Emscripten (its tests run under Node).
+# the web edition Emscripten (its tests run under Node) and, for the page's
+# tests, Chromium with its WebDriver and Selenium (npm installs axe-core).
 ZEPHYROD_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev googletest
     clang libclang-rt-14-dev
@@ -23,8 +24,13 @@ ZEPHYROD_TEST_PACKAGES=(
     at-spi2-core python3-pyatspi dbus qt6-gtk-platformtheme
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64 fonts-wine nsis zip unzip
-    emscripten
+    emscripten chromium chromium-driver python3-selenium
 )
+# npm comes with some builds of Node; Debian's own is a package of its own.
+command -v npm >/dev/null 2>&1 || ZEPHYROD_TEST_PACKAGES+=(npm)
+
+# What `scripts/run --web` needs: building the page and serving it.
+ZEPHYROD_WEB_PACKAGES=(cmake ninja-build emscripten libfmt-dev libfast-float-dev python3)
 
 missing_packages() {
     local p status

@@ -1,0 +1,58 @@
+// Calculate: reads the four fields, has the core compute, and shows what it
+// leaves: both lists (a list the result leaves alone keeps its lines), the
+// centre row selected and scrolled into view, and for a fault the error box,
+// after which the control at fault has the focus. All of that happens before
+// the click's handler returns; the chart follows before the next frame.
+
+import { drawSweepChart } from "./sweep-chart.js";
+
+// The chart's width follows the Sweep Data box's (less the chart's own
+// padding and border), measured when the box changes size rather than on
+// every Calculate, which would lay the page out once more.
+const CHART_INSET = 26;
+
+export function makeCalculate(core, page) {
+  const units = { freq: core.design.fields[0].unitLabel, length: core.design.fields[1].unitLabel };
+  let sweepResult = null; // the result that last filled the sweep: its CSV is read only to copy it
+  let lastSweep = null;
+  let chartWidth = 600;
+  // The chart is drawn just before the next frame, once however many
+  // calculations came before it: the lists and the error box are what the
+  // click must have shown by the time it returns.
+  let chartPending = false;
+  const draw = () => {
+    if (chartPending) return;
+    chartPending = true;
+    requestAnimationFrame(() => {
+      chartPending = false;
+      drawSweepChart(page.chart, lastSweep.lines, lastSweep.select, units, chartWidth);
+    });
+  };
+  new ResizeObserver(([entry]) => {
+    const width = Math.round(Math.min(900, Math.max(280, entry.borderBoxSize[0].inlineSize - CHART_INSET)));
+    if (width === chartWidth) return;
+    chartWidth = width;
+    if (lastSweep) draw();
+  }).observe(page.sweepBox);
+  const calculate = () => {
+    const result = core.calculate(page.fields.map((input) => input.value));
+    if (result.values) page.lstValues.setLines(result.values);
+    if (result.sweep) {
+      page.lstSweep.setLines(result.sweep);
+      sweepResult = result;
+      lastSweep = { lines: result.sweep, select: result.select };
+      draw();
+    }
+    if (result.select >= 0) page.lstSweep.select(result.select, true);
+    if (result.error) {
+      const target = document.getElementById(result.error.focus) ?? page.cmdGo;
+      page.errorDialog.show(result.error.message, target);
+    }
+    return result;
+  };
+  return {
+    calculate,
+    hasCsv: () => sweepResult !== null,
+    csv: () => (sweepResult ? sweepResult.csv : null),
+  };
+}

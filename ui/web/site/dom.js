@@ -1,0 +1,54 @@
+// Building elements: el("button", { id: "cmdGo", type: "button" }, "Calculate").
+// Attributes are set as attributes (aria-*, role, data-*), except `className`
+// and event handlers (`onclick`), which are set as properties.
+
+export function el(tag, attributes = {}, ...children) {
+  const element = document.createElement(tag);
+  for (const [name, value] of Object.entries(attributes)) {
+    if (value === null || value === undefined || value === false) continue;
+    if (name === "className") element.className = value;
+    else if (name.startsWith("on")) element.addEventListener(name.slice(2), value);
+    else element.setAttribute(name, value === true ? "" : String(value));
+  }
+  element.append(...children.flat(Infinity).filter((child) => child !== null && child !== undefined));
+  return element;
+}
+
+// Finds a control of a window's design by name (and index, for a control array).
+export function control(window, name, index = null) {
+  const found = window.controls.find(
+    (c) => c.name === name && (index === null || c.index === index),
+  );
+  if (!found) throw new Error(`no control ${name} in the design`);
+  return found;
+}
+
+// A caption with "&" before its access key: the text without the marker, and
+// the key (lower case), or "" when it has none. "&&" stands for a plain "&".
+export function accessKey(caption) {
+  let text = "";
+  let key = "";
+  let keyAt = -1;
+  for (let i = 0; i < caption.length; i++) {
+    if (caption[i] === "&" && i + 1 < caption.length) {
+      i++;
+      if (caption[i] !== "&" && keyAt < 0) {
+        key = caption[i].toLowerCase();
+        keyAt = text.length;
+      }
+    }
+    text += caption[i];
+  }
+  return { text, key, keyAt };
+}
+
+// A caption's text with its access key underlined.
+export function captionNodes(caption) {
+  const { text, keyAt } = accessKey(caption);
+  if (keyAt < 0) return [text];
+  return [
+    text.slice(0, keyAt),
+    el("span", { className: "access-key" }, text[keyAt]),
+    text.slice(keyAt + 1),
+  ];
+}

@@ -1,0 +1,56 @@
+// The error box: a modal alert dialog with the main window's caption, the
+// plain sentence that says what to fix and the run-time error's line. OK or
+// Esc closes it; then the control at fault gets the focus, a field with its
+// whole text selected.
+
+import { el } from "./dom.js";
+
+export function buildErrorDialog(design, okCaption) {
+  const caption = el("h2", { id: "dlgError-caption", className: "dialog-caption" }, design.errorTitle ?? design.title);
+  const message = el("p", { id: "dlgError-message", className: "error-message" });
+  const ok = el("button", { id: "dlgError-cmdOK", type: "submit", className: "command" }, okCaption);
+  const dialog = el(
+    "dialog",
+    {
+      id: "dlgError",
+      role: "alertdialog",
+      "aria-modal": "true",
+      "aria-labelledby": caption.id,
+      "aria-describedby": message.id,
+      className: "window-dialog",
+    },
+    el("form", { method: "dialog" },
+      caption,
+      el("div", { className: "dialog-body" }, message),
+      el("div", { className: "dialog-buttons" }, ok)),
+  );
+  // OK and Esc close the box and move the focus in one step, so that nothing
+  // can see the focus anywhere between; the close event catches any other way
+  // the box is closed.
+  let focusAfter = null;
+  const focusTarget = () => {
+    const target = focusAfter;
+    focusAfter = null;
+    if (!target) return;
+    target.focus();
+    if (target instanceof HTMLInputElement) target.select();
+  };
+  const finish = (event) => {
+    event.preventDefault();
+    dialog.close();
+    focusTarget();
+  };
+  ok.addEventListener("click", finish);
+  dialog.addEventListener("cancel", finish);
+  dialog.addEventListener("close", focusTarget);
+  return {
+    dialog,
+    // Shows the report at once (modal); `target` gets the focus when it closes.
+    show(text, target) {
+      message.textContent = text;
+      focusAfter = target;
+      dialog.showModal();
+      ok.focus();
+    },
+  };
+}

@@ -1,0 +1,106 @@
+// The page's start: loads the core, builds the three windows from its
+// design, puts the defaults in the fields with the frequency focused and
+// selected, and registers the service worker that keeps the site offline.
+
+import { buildAboutDialog } from "./about-dialog.js";
+import { makeCalculate } from "./calculate.js";
+import { copyText } from "./clipboard.js";
+import { loadCore } from "./core.js";
+import { control, el } from "./dom.js";
+import { buildErrorDialog } from "./error-dialog.js";
+import { buildHelpPanel } from "./help-panel.js";
+import { applyDesignSizes } from "./layout.js";
+import { buildMainWindow } from "./main-window.js";
+import { buildMenuBar } from "./menu.js";
+
+function titleBar(design, menuBar) {
+  return el("header", { className: "title-bar" },
+    el("img", { className: "app-icon", src: "icons/zephyrod.svg", alt: "", width: 24, height: 24 }),
+    el("h1", { id: "frmMain-caption" }, design.title),
+    menuBar);
+}
+
+function wireCopyTools(page, calc) {
+  const lists = { lstValues: page.lstValues, lstSweep: page.lstSweep };
+  const texts = {
+    copy: (list) => list.selectedLine(),
+    copyAll: (list) => (list.lines.length ? list.lines.join("\n") : null),
+    copyCsv: () => calc.csv(),
+  };
+  // Whether there is anything to copy (without working out the CSV itself).
+  const available = {
+    copy: (list) => list.selectedLine() !== null,
+    copyAll: (list) => list.lines.length > 0,
+    copyCsv: () => calc.hasCsv(),
+  };
+  for (const [id, button] of Object.entries(page.tools)) {
+    const [listName, what] = id.split("-");
+    button.addEventListener("click", () => {
+      const text = texts[what](lists[listName]);
+      if (text) copyText(text);
+    });
+  }
+  const update = () => {
+    for (const [id, button] of Object.entries(page.tools)) {
+      const [listName, what] = id.split("-");
+      button.disabled = !available[what](lists[listName]);
+    }
+  };
+  for (const list of Object.values(lists)) {
+    list.element.addEventListener("click", update);
+    list.element.addEventListener("keydown", update);
+  }
+  return update;
+}
+
+async function start() {
+  const core = await loadCore();
+  performance.mark("zephyrod-core-loaded");
+  const design = core.design;
+  document.title = design.title;
+
+  const about = buildAboutDialog(design);
+  const help = buildHelpPanel(design);
+  const okCaption = control(design.windows.frmAbout, "cmdOK").caption;
+  const errorDialog = buildErrorDialog(design, okCaption);
+  let onCalculate = null; // set below, once the parts it uses exist
+  const main = buildMainWindow(design, () => onCalculate());
+  const page = { ...main, errorDialog };
+  const calc = makeCalculate(core, page);
+  const updateTools = wireCopyTools(page, calc);
+  onCalculate = () => {
+    calc.calculate();
+    updateTools();
+  };
+  updateTools();
+
+  const menuBar = buildMenuBar(design, {
+    mnuZRHelp: () => help.show(document.getElementById("mnuHelp")),
+    mnuAbout: () => about.show(),
+  });
+  const window = el("div", { id: "frmMain", className: "app-window" }, titleBar(design, menuBar), main.client);
+  applyDesignSizes(document.documentElement, design);
+  const root = document.querySelector("main");
+  root.replaceChildren(el("div", { className: "workspace" }, window, help.panel));
+  document.body.append(errorDialog.dialog, about.dialog);
+
+  page.fields[0].focus();
+  page.fields[0].select();
+  document.documentElement.dataset.ready = "true";
+  performance.mark("zephyrod-ready");
+  // Only now: filling the offline cache fetches every file once more, which
+  // must not hold up the page's own loading.
+  registerServiceWorker();
+}
+
+function registerServiceWorker() {
+  if (!("serviceWorker" in navigator)) return;
+  navigator.serviceWorker.register("sw.js").catch(() => {
+    // Without it the page still works; it only does not keep itself offline.
+  });
+}
+
+start().catch((error) => {
+  document.querySelector("main").textContent = String(error);
+  throw error;
+});

@@ -1,0 +1,115 @@
+// The main window's menu bar as a web menu button: a top item that opens its
+// items (Enter, Space, the arrow keys or a click; Alt and its access key from
+// anywhere), the arrow keys, Home and End to move among the items, an item's
+// access key to choose it, Esc or Tab to close.
+
+import { accessKey, captionNodes, el } from "./dom.js";
+
+function openableItems(menu) {
+  // Items with neither a caption nor a submenu (a blank spacer) have no use here.
+  return menu.filter((item) => item.caption.trim() !== "" && item.children.length > 0);
+}
+
+export function buildMenuBar(design, handlers) {
+  const bar = el("nav", { className: "menu-bar", "aria-label": design.title });
+  const menus = [];
+  for (const top of openableItems(design.menu)) {
+    const topKey = accessKey(top.caption).key;
+    const button = el("button", {
+      id: top.name,
+      type: "button",
+      className: "menu-title",
+      "aria-haspopup": "menu",
+      "aria-expanded": "false",
+      "aria-controls": `${top.name}-items`,
+      "aria-keyshortcuts": topKey ? `Alt+${topKey.toUpperCase()}` : null,
+    }, captionNodes(top.caption));
+    const items = top.children.map((child) =>
+      el("button", {
+        id: child.name,
+        type: "button",
+        role: "menuitem",
+        tabindex: -1,
+        className: "menu-item",
+        "data-key": accessKey(child.caption).key,
+      }, captionNodes(child.caption)),
+    );
+    const popup = el("div", {
+      id: `${top.name}-items`,
+      role: "menu",
+      className: "menu-popup",
+      "aria-labelledby": top.name,
+      hidden: true,
+    }, items);
+    const menu = { key: topKey, button, popup, items };
+    menus.push(menu);
+
+    const close = (refocus) => {
+      popup.hidden = true;
+      button.setAttribute("aria-expanded", "false");
+      if (refocus) button.focus();
+    };
+    const open = (focusIndex) => {
+      popup.hidden = false;
+      button.setAttribute("aria-expanded", "true");
+      if (focusIndex !== null) items.at(focusIndex).focus();
+    };
+    const choose = (item) => {
+      close(true);
+      handlers[item.id]?.();
+    };
+    menu.open = open;
+
+    button.addEventListener("click", () => (popup.hidden ? open(0) : close(false)));
+    button.addEventListener("keydown", (event) => {
+      if (event.key === "ArrowDown" || event.key === "ArrowUp") {
+        event.preventDefault();
+        open(event.key === "ArrowDown" ? 0 : -1);
+      }
+    });
+    popup.addEventListener("click", (event) => {
+      const item = event.target.closest('[role="menuitem"]');
+      if (item) choose(item);
+    });
+    popup.addEventListener("keydown", (event) => {
+      const at = items.indexOf(document.activeElement);
+      const step = { ArrowDown: 1, ArrowUp: -1 }[event.key];
+      if (step) {
+        items.at((at + step) % items.length).focus();
+      } else if (event.key === "Home" || event.key === "End") {
+        items.at(event.key === "Home" ? 0 : -1).focus();
+      } else if (event.key === "Escape") {
+        close(true);
+      } else if (event.key === "Tab") {
+        close(false);
+        return;
+      } else {
+        const item = items.find((i) => i.dataset.key && i.dataset.key === event.key.toLowerCase());
+        if (!item || event.ctrlKey || event.metaKey || event.altKey) return;
+        choose(item);
+      }
+      event.preventDefault();
+    });
+    // A click anywhere else, or the focus leaving, closes the items.
+    document.addEventListener("pointerdown", (event) => {
+      if (!popup.hidden && !popup.contains(event.target) && !button.contains(event.target)) close(false);
+    });
+    popup.addEventListener("focusout", (event) => {
+      if (!popup.hidden && !popup.contains(event.relatedTarget) && event.relatedTarget !== button) close(false);
+    });
+    bar.append(el("div", { className: "menu" }, button, popup));
+  }
+
+  document.addEventListener("keydown", (event) => {
+    if (!event.altKey || event.ctrlKey || event.metaKey || event.repeat) return;
+    // By the key's letter, or by its place on the keyboard where Alt (Option
+    // on a Mac) turns the letter into another character.
+    const menu = menus.find(
+      (m) => m.key && (m.key === event.key.toLowerCase() || event.code === `Key${m.key.toUpperCase()}`),
+    );
+    if (!menu || document.querySelector("dialog[open]")) return;
+    event.preventDefault();
+    menu.open(0);
+  });
+  return bar;
+}

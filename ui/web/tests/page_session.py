@@ -1,0 +1,102 @@
+"""What the page's tests share: the site served by its own server on
+127.0.0.1, one headless Chromium per test class, and the steps a user takes
+(type into a field, press Calculate, read a list, close a box), each waiting
+for the state it expects instead of sleeping."""
+
+import os
+import time
+import unittest
+from pathlib import Path
+
+from selenium.webdriver.common.by import By
+
+from browser import Browser
+from static_server import SiteServer
+
+SITE = Path(os.environ.get("ZEPHYROD_SITE_DIR", Path(__file__).resolve().parents[3] / "build/web/site"))
+
+
+def wait_for(condition, timeout=10, what="the expected state"):
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out waiting for {what}")
+        time.sleep(0.02)
+
+
+class PageTest(unittest.TestCase):
+    """Starts the server and the browser once per class; every test opens the page afresh."""
+
+    width, height, scale, mobile = 1280, 900, 1, False
+    scheme = "light"
+
+    @classmethod
+    def setUpClass(cls):
+        if not (SITE / "index.html").is_file():
+            raise RuntimeError(f"no site built in {SITE}: build the web preset first")
+        cls.requested = []
+        cls.server = SiteServer(SITE, requested=cls.requested)
+        cls.url = cls.server.start()
+        try:
+            cls.browser = Browser()
+        except Exception:
+            cls.server.stop()
+            raise
+        cls.driver = cls.browser.driver
+        cls.browser.viewport(cls.width, cls.height, cls.scale, cls.mobile)
+        cls.browser.color_scheme(cls.scheme)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.quit()
+        if cls.server:
+            cls.server.stop()
+
+    # The page.
+    def open_page(self):
+        self.driver.get(self.url)
+        wait_for(lambda: self.js("return document.documentElement.dataset.ready === 'true'"),
+                 what="the page to be ready")
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def element(self, id_):
+        return self.driver.find_element(By.ID, id_)
+
+    def focused_id(self):
+        return self.js("return document.activeElement && document.activeElement.id")
+
+    # Fields and Calculate.
+    def set_fields(self, *texts):
+        """Puts the texts into the fields in reading order (as if typed)."""
+        self.js("""
+            const ids = ['txtFreq', 'txtResDia', 'txtCoilDia', 'txtTPI'];
+            arguments[0].forEach((text, i) => { document.getElementById(ids[i]).value = text; });
+        """, list(texts))
+
+    def field_values(self):
+        return self.js("return ['txtFreq','txtResDia','txtCoilDia','txtTPI']"
+                       ".map(id => document.getElementById(id).value)")
+
+    def calculate(self):
+        self.element("cmdGo").click()
+
+    # Lists.
+    def lines(self, list_id):
+        return self.js("return [...document.querySelectorAll('#' + arguments[0] + ' > [role=option]')]"
+                       ".map(o => o.textContent)", list_id)
+
+    def selected_rows(self, list_id):
+        return self.js("return [...document.querySelectorAll('#' + arguments[0] + ' > [role=option]')]"
+                       ".flatMap((o, i) => o.getAttribute('aria-selected') === 'true' ? [i] : [])", list_id)
+
+    # Dialogs.
+    def dialog_open(self, id_):
+        return self.js("const d = document.getElementById(arguments[0]); return !!d && d.open", id_)
+
+    def wait_closed(self, id_):
+        wait_for(lambda: not self.dialog_open(id_), what=f"{id_} to close")

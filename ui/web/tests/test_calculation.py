@@ -1,0 +1,189 @@
+"""The main window in the browser: the state at load, Calculate with the
+default and a worked design line for line, the centre row, the keys, and
+every class of error with its words, its lists and the focus after it."""
+
+import unittest
+
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
+
+import expected as E
+from page_session import PageTest, wait_for
+
+
+class LoadAndCalculate(PageTest):
+    def setUp(self):
+        self.open_page()
+
+    def test_load_shows_defaults_with_the_frequency_focused_and_selected_and_empty_lists(self):
+        self.assertEqual(self.field_values(), E.DEFAULT_FIELDS)
+        self.assertEqual(self.focused_id(), "txtFreq")
+        self.assertEqual(self.js("const f = document.activeElement; return [f.selectionStart, f.selectionEnd]"),
+                         [0, len("7.07")])
+        self.assertEqual(self.lines("lstValues"), [])
+        self.assertEqual(self.lines("lstSweep"), [])
+        self.assertEqual(self.js("return document.querySelectorAll('[role=option]').length"), 0)
+
+    def test_fields_take_decimal_input(self):
+        self.assertEqual(self.js("return ['txtFreq','txtResDia','txtCoilDia','txtTPI']"
+                                 ".map(id => document.getElementById(id).inputMode)"), ["decimal"] * 4)
+
+    def test_defaults_give_the_six_results_and_the_sweep_with_the_centre_row_selected(self):
+        self.calculate()
+        self.assertEqual(self.lines("lstValues"), E.DEFAULT_RESULTS)
+        self.assertEqual(self.lines("lstSweep"), E.DEFAULT_SWEEP)
+        self.assertEqual(self.selected_rows("lstSweep"), [12])
+        self.assertEqual(self.selected_rows("lstValues"), [])
+
+    def test_calculate_finishes_inside_the_click(self):
+        outcome = self.js("""
+            document.getElementById('cmdGo').click();
+            return [document.querySelectorAll('#lstValues > [role=option]').length,
+                    document.querySelectorAll('#lstSweep > [role=option]').length,
+                    document.querySelector('#lstSweep > [aria-selected=true]')?.id];
+        """)
+        self.assertEqual(outcome, [6, 23, "lstSweep-12"])
+
+    def test_worked_design_gives_twenty_rows_from_its_first_to_its_last(self):
+        self.set_fields(*E.WORKED_FIELDS)
+        self.calculate()
+        self.assertEqual(self.lines("lstValues"), E.WORKED_RESULTS)
+        sweep = self.lines("lstSweep")
+        self.assertEqual(len(sweep), 2 + 20)
+        self.assertEqual(sweep[:2], E.HEADER)
+        self.assertEqual([sweep[2], sweep[12], sweep[-1]],
+                         [E.WORKED_FIRST_ROW, E.WORKED_CENTRE_ROW, E.WORKED_LAST_ROW])
+        self.assertEqual(self.selected_rows("lstSweep"), [12])
+
+    def test_calculating_again_replaces_the_lines_and_selects_the_centre_again(self):
+        self.calculate()
+        self.element("lstSweep-3").click()
+        self.assertEqual(self.selected_rows("lstSweep"), [3])
+        self.calculate()
+        self.assertEqual(self.lines("lstValues"), E.DEFAULT_RESULTS)
+        self.assertEqual(len(self.lines("lstSweep")), len(E.DEFAULT_SWEEP))
+        self.assertEqual(self.selected_rows("lstSweep"), [12])
+
+    def test_centre_row_is_scrolled_into_view(self):
+        self.set_fields("3.6", "30", "40", "6")
+        self.calculate()
+        self.js("document.getElementById('lstSweep').scrollTop = 0")
+        self.set_fields(*E.DEFAULT_FIELDS)
+        self.calculate()
+        inside = self.js("""
+            const list = document.getElementById('lstSweep').getBoundingClientRect();
+            const row = document.getElementById('lstSweep-12').getBoundingClientRect();
+            return row.top >= list.top && row.bottom <= list.bottom;
+        """)
+        self.assertTrue(inside)
+
+    def test_enter_in_a_field_calculates(self):
+        self.element("txtTPI").send_keys(Keys.ENTER)
+        self.assertEqual(self.lines("lstValues"), E.DEFAULT_RESULTS)
+        self.assertEqual(self.focused_id(), "txtTPI")
+
+    def test_keyboard_alone_reaches_every_control_with_a_visible_focus_ring(self):
+        visited = []
+        for _ in range(12):
+            ActionChains(self.driver).send_keys(Keys.TAB).perform()
+            visited.append(self.focused_id())
+            ring = self.js("const s = getComputedStyle(document.activeElement);"
+                           "return [s.outlineStyle, parseFloat(s.outlineWidth)]")
+            self.assertNotEqual(ring[0], "none", visited[-1])
+            self.assertGreaterEqual(ring[1], 2, visited[-1])
+            if visited[-1] == "lstSweep":
+                break
+        self.assertEqual(visited[:4], ["txtResDia", "txtCoilDia", "txtTPI", "cmdGo"])
+        self.assertIn("lstValues", visited)
+        self.assertEqual(visited[-1], "lstSweep")
+        self.element("cmdGo").send_keys(Keys.SPACE)
+        self.assertEqual(self.lines("lstValues"), E.DEFAULT_RESULTS)
+
+    def test_arrow_keys_move_the_selection_in_a_list(self):
+        self.calculate()
+        sweep = self.element("lstSweep")
+        sweep.send_keys(Keys.ARROW_DOWN)
+        self.assertEqual(self.selected_rows("lstSweep"), [13])
+        sweep.send_keys(Keys.ARROW_UP, Keys.ARROW_UP)
+        self.assertEqual(self.selected_rows("lstSweep"), [11])
+        sweep.send_keys(Keys.END)
+        self.assertEqual(self.selected_rows("lstSweep"), [len(E.DEFAULT_SWEEP) - 1])
+        self.assertEqual(sweep.get_attribute("aria-activedescendant"), f"lstSweep-{len(E.DEFAULT_SWEEP) - 1}")
+        values = self.element("lstValues")
+        values.send_keys(Keys.HOME)
+        self.assertEqual(self.selected_rows("lstValues"), [0])
+
+    def test_lists_keep_their_blanks_in_a_fixed_pitch_font(self):
+        self.calculate()
+        styles = self.js("""
+            const row = getComputedStyle(document.getElementById('lstSweep-2'));
+            const probe = document.createElement('span');
+            probe.style.font = row.font;
+            document.body.append(probe);
+            probe.textContent = 'iiiiiiiiii'; const narrow = probe.getBoundingClientRect().width;
+            probe.textContent = 'MMMMMMMMMM'; const wide = probe.getBoundingClientRect().width;
+            probe.remove();
+            return [row.whiteSpace, getComputedStyle(document.getElementById('lstValues-0')).whiteSpace,
+                    Math.abs(narrow - wide) < 0.5];
+        """)
+        self.assertEqual(styles, ["pre", "pre", True])
+
+    def test_chart_follows_the_sweep_with_a_text_alternative(self):
+        self.calculate()
+        label = wait_for(lambda: self.js(
+            "const svg = document.querySelector('#sweepChart svg');"
+            "return svg && svg.getAttribute('role') + '|' + svg.getAttribute('aria-label')"),
+            what="the chart")
+        role, text = label.split("|", 1)
+        self.assertEqual(role, "img")
+        for number in ("715.37", "620.87", "6.57", "7.57", "61.0", "52.0", "7.07", "664.78", "56.0"):
+            self.assertIn(number, text)
+
+
+class Errors(PageTest):
+    def setUp(self):
+        self.open_page()
+        self.calculate()
+
+    def test_every_error_class(self):
+        for name, fields, sentence, error_line, focus, values, sweep, close in E.ERRORS:
+            with self.subTest(name):
+                self.set_fields(*E.DEFAULT_FIELDS)
+                self.calculate()
+                self.set_fields(*fields)
+                self.calculate()
+                self.assertTrue(self.dialog_open("dlgError"))
+                self.assertTrue(self.js("return document.getElementById('dlgError').matches(':modal')"))
+                self.assertEqual(self.element("dlgError").get_attribute("role"), "alertdialog")
+                self.assertEqual(self.element("dlgError-caption").text, "Zephyrod Metric Calculator")
+                message = self.js("return document.getElementById('dlgError-message').textContent")
+                self.assertTrue(message.startswith(sentence), message)
+                self.assertEqual(message.split("\n")[-1], error_line)
+                self.assertEqual(self.focused_id(), "dlgError-cmdOK")
+                if close == "ok":
+                    self.element("dlgError-cmdOK").click()
+                else:
+                    self.element("dlgError-cmdOK").send_keys(Keys.ESCAPE)
+                self.wait_closed("dlgError")
+                wait_for(lambda: self.focused_id() == focus, what=f"the focus on {focus}")
+                if focus != "cmdGo":
+                    selection = self.js("const f = document.activeElement;"
+                                        "return [f.selectionStart, f.selectionEnd, f.value.length]")
+                    self.assertEqual(selection[:2], [0, selection[2]])
+                self.assertEqual(self.field_values(), fields)
+                if values is None:
+                    self.assertEqual(self.lines("lstValues"), E.DEFAULT_RESULTS)
+                    self.assertEqual(self.lines("lstSweep"), E.DEFAULT_SWEEP)
+                else:
+                    self.assertEqual(len(self.lines("lstValues")), values)
+                    self.assertEqual(self.lines("lstSweep")[:2], E.HEADER)
+                    self.assertEqual(len(self.lines("lstSweep")), sweep)
+                # The page works on: the defaults calculate again.
+                self.set_fields(*E.DEFAULT_FIELDS)
+                self.calculate()
+                self.assertFalse(self.dialog_open("dlgError"))
+                self.assertEqual(self.lines("lstValues"), E.DEFAULT_RESULTS)
+
+
+if __name__ == "__main__":
+    unittest.main()

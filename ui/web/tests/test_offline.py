@@ -1,0 +1,95 @@
+"""Offline and private: after the first visit the service worker answers a
+reload with the server stopped, and the page still calculates; a changed site
+replaces the cached one; nothing the page does sends a request anywhere but
+its own origin, and its Content-Security-Policy blocks nothing it needs."""
+
+import json
+import shutil
+import tempfile
+import unittest
+from pathlib import Path
+
+import expected as E
+from page_session import SITE, PageTest, wait_for
+from static_server import SiteServer
+
+
+class Offline(PageTest):
+    def test_installable_and_a_reload_with_the_server_stopped_still_calculates(self):
+        self.open_page()
+        wait_for(lambda: self.js("return !!navigator.serviceWorker.controller"), timeout=15,
+                 what="the service worker to control the page")
+        # Installable: the manifest, its icons and the service worker as the browser wants them.
+        self.assertEqual(self.browser.cdp("Page.getAppManifest").get("errors"), [])
+        self.assertEqual(self.browser.cdp("Page.getInstallabilityErrors")["installabilityErrors"], [])
+        caches = self.driver.execute_async_script("caches.keys().then(arguments[0])")
+        self.assertEqual(len(caches), 1)
+        self.assertRegex(caches[0], r"^zephyrod-1\.0\.0-[0-9a-f]{16}$")
+        self.server.stop()
+        self.server = None
+        self.driver.refresh()
+        wait_for(lambda: self.js("return document.documentElement.dataset.ready === 'true'"),
+                 what="the page to load from the service worker")
+        self.calculate()
+        self.assertEqual(self.lines("lstValues"), E.DEFAULT_RESULTS)
+        self.assertEqual(self.lines("lstSweep"), E.DEFAULT_SWEEP)
+
+
+class Update(PageTest):
+    """A rebuilt site (here: a copy whose service worker has a new cache name)
+    replaces the cached one on the next visit."""
+
+    def test_a_changed_site_replaces_the_cache(self):
+        folder = Path(tempfile.mkdtemp(prefix="zephyrod-site-"))
+        try:
+            site = folder / "site"
+            shutil.copytree(SITE, site)
+            server = SiteServer(site)
+            url = server.start()
+            try:
+                self.driver.get(url)
+                wait_for(lambda: self.js("return !!navigator.serviceWorker.controller"), timeout=15,
+                         what="the service worker to control the page")
+                old = self.driver.execute_async_script("caches.keys().then(arguments[0])")
+                worker = site / "sw.js"
+                text = worker.read_text(encoding="utf-8")
+                worker.write_text(text.replace(old[0], old[0] + "0"), encoding="utf-8")
+                self.driver.refresh()
+                wait_for(lambda: self.driver.execute_async_script("caches.keys().then(arguments[0])")
+                         == [old[0] + "0"], timeout=15, what="the new cache to replace the old one")
+            finally:
+                server.stop()
+        finally:
+            shutil.rmtree(folder, ignore_errors=True)
+
+
+class OwnOriginOnly(PageTest):
+    def test_no_request_leaves_the_origin(self):
+        self.open_page()
+        self.calculate()
+        self.element("mnuHelp").click()
+        self.element("mnuAbout").click()
+        self.driver.switch_to.active_element.click()
+        self.element("mnuHelp").click()
+        self.element("mnuZRHelp").click()
+        self.set_fields("abc", "25.4", "34.925", "8.66")
+        self.calculate()
+        urls = []
+        for entry in self.driver.get_log("performance"):
+            message = json.loads(entry["message"])["message"]
+            params = message.get("params", {})
+            # Requests made by the page (or its worker), not by the browser's own new tab.
+            if message["method"] == "Network.requestWillBeSent" and \
+                    params.get("documentURL", "").startswith(self.url):
+                urls.append(params["request"]["url"])
+        self.assertGreater(len(urls), 5)
+        outside = [u for u in urls if not u.startswith(self.url)]
+        self.assertEqual(outside, [])
+        blocked = [e["message"] for e in self.driver.get_log("browser") if "Content Security Policy" in e["message"]]
+        self.assertEqual(blocked, [])
+        self.assertEqual(self.js("return document.cookie"), "")
+        self.assertEqual(self.js("return localStorage.length + sessionStorage.length"), 0)
+
+
+if __name__ == "__main__":
+    unittest.main()
