@@ -16,19 +16,17 @@ constexpr std::string_view Caption(InputField field) {
     return FieldInfo(field).caption;
 }
 constexpr std::string_view Name(InputField field) {
-    return FieldInfo(field).name;
+    return FieldControl(field);
 }
 
 ControlDesign Make(std::string_view name, K kind, std::string_view caption, TwipsRect rect,
                    std::string_view container, std::optional<int> tabIndex) {
-    ControlDesign c{};
-    c.name = name;
-    c.kind = kind;
-    c.caption = caption;
-    c.rect = rect;
-    c.container = container;
-    c.tabIndex = tabIndex;
-    return c;
+    return {.name = name,
+            .kind = kind,
+            .caption = caption,
+            .rect = rect,
+            .container = container,
+            .tabIndex = tabIndex};
 }
 
 ControlDesign Indexed(ControlDesign control, int index) {
@@ -48,20 +46,21 @@ ControlDesign Black(ControlDesign control) {
 
 WindowDesign Window(std::string_view name, std::string_view caption, int clientWidth,
                     int clientHeight, Border border, StartPosition startPosition) {
-    WindowDesign w{};
-    w.name = name;
-    w.caption = caption;
-    w.clientWidth = clientWidth;
-    w.clientHeight = clientHeight;
-    w.border = border;
-    w.startPosition = startPosition;
-    return w;
+    return {.name = name,
+            .caption = caption,
+            .clientWidth = clientWidth,
+            .clientHeight = clientHeight,
+            .border = border,
+            .startPosition = startPosition};
 }
 
 WindowDesign BuildMain() {
     using F = InputField;
     WindowDesign w = Window("frmMain", kMainWindowCaption, 6240, 8745, Border::Sizable,
                             StartPosition::CenterScreen);
+    // The tab indices are the window's own: Tab goes from the frequency to
+    // the coil diameter and then back up to the resonator diameter, as users
+    // of the calculator know it.
     w.controls = {
         Make("Frame2", K::Frame, " Parameters ", {0, 0, 3015, 3615}, "", 0),
         Make("Label1", K::Label, Caption(F::Frequency), {120, 480, 855, 495}, "Frame2", 2),
@@ -79,13 +78,15 @@ WindowDesign BuildMain() {
                 1),
         Make("lblTPI", K::Label, Caption(F::TurnsPerCm), {120, 2280, 855, 375}, "Frame2", 10),
         Make(Name(F::TurnsPerCm), K::TextBox, "", {1080, 2400, 1335, 285}, "Frame2", 11),
-        Make("cmdGo", K::CommandButton, "Calculate", {840, 3000, 1335, 375}, "Frame2", 12),
+        Make(kCalculateButton, K::CommandButton, "Calculate", {840, 3000, 1335, 375}, "Frame2", 12),
         Make("Frame3", K::Frame, "", {3120, 0, 3135, 3615}, "", 13),
         Make("lstValues", K::ListBox, "", {120, 240, 2895, 3180}, "Frame3", 14),
         Make("Frame1", K::Frame, " Sweep Data", {0, 3720, 6255, 4935}, "", 15),
         WithFont(Make("lstSweep", K::ListBox, "", {120, 240, 6015, 4545}, "Frame1", 16),
                  {"Courier", 9.75, false, true}),
     };
+    // An item of 120 blanks that does nothing stands before Help and pushes
+    // it to the bar's far end, where the window has always had it.
     static const std::string kBlankMenuCaption(120, ' ');
     w.menu = {
         {"mnuEMPTY", kBlankMenuCaption, ""},
@@ -113,8 +114,6 @@ WindowDesign BuildHelp() {
 ControlDesign Line(int index, int x1, int y1, int x2, int y2, Rgb color, int width) {
     ControlDesign c =
         Indexed(Make("Line1", K::Line, "", {x1, y1, x2 - x1, y2 - y1}, "", {}), index);
-    c.x2 = x2;
-    c.y2 = y2;
     c.color = color;
     c.lineWidth = width;
     return c;

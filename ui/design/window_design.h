@@ -4,9 +4,12 @@
 // check the windows against them.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string_view>
 #include <vector>
+
+#include "input_fields.h"
 
 namespace zephyrod::design {
 
@@ -20,9 +23,12 @@ enum class ControlKind {
     Line,           // a line shape that takes no input
 };
 
-// Twips (1/1440 inch) to pixels at a screen's DPI, to the nearest pixel: 15
-// twips to a pixel at 96 DPI.
-constexpr int Pixels(int twips, int dpi = 96) {
+// The screen resolution the windows were laid out for: a pixel at 96 DPI is
+// 15 twips, and the design's line widths are pixels at it.
+inline constexpr int kDesignDpi = 96;
+
+// Twips (1/1440 inch) to pixels at a screen's DPI, to the nearest pixel.
+constexpr int Pixels(int twips, int dpi = kDesignDpi) {
     const long long scaled = static_cast<long long>(twips) * dpi;
     const long long per = 1440;
     return static_cast<int>(scaled >= 0 ? (scaled + per / 2) / per : -((-scaled + per / 2) / per));
@@ -57,11 +63,12 @@ struct Rgb {
     int blue;
 };
 
-// One control. A control array member has an `index` (0, 1, ...); a line has
-// its two end points and a colour and width instead of a rectangle.
+// One control. A control array member has an `index` (0, 1, ...). A line
+// runs from its rectangle's top-left corner to its bottom-right one (a level
+// line has no height) and has a colour and width.
 struct ControlDesign {
     std::string_view name;
-    std::optional<int> index;
+    std::optional<int> index{};
     ControlKind kind;
     std::string_view caption;
     TwipsRect rect;
@@ -70,14 +77,16 @@ struct ControlDesign {
     FontDesign font = kStandardFont;
     Align align = Align::Left;
     bool multiLine = false;
-    bool defaultButton = false;    // Enter anywhere in the window presses it
-    bool cancelButton = false;     // Esc anywhere in the window presses it
-    std::optional<Rgb> textColor;  // none: the platform's text colour
-    // A line's end points (twips), colour and width (pixels).
-    int x2 = 0;
-    int y2 = 0;
+    bool defaultButton = false;      // Enter anywhere in the window presses it
+    bool cancelButton = false;       // Esc anywhere in the window presses it
+    std::optional<Rgb> textColor{};  // none: the platform's text colour
+    // A line's colour and width (pixels at kDesignDpi).
     Rgb color{0, 0, 0};
     int lineWidth = 1;
+
+    // A line's far end point (twips).
+    int x2() const { return rect.left + rect.width; }
+    int y2() const { return rect.top + rect.height; }
 
     // Whether the control can hold the keyboard focus.
     bool takesFocus() const {
@@ -110,12 +119,25 @@ struct WindowDesign {
     // A face colour of its own, kept whatever colours the desktop's theme
     // imposes (the about window's black texts and etched rule need a light
     // face); none: the platform's.
-    std::optional<Rgb> faceColor;
-    std::vector<ControlDesign> controls;  // in visual order, containers first
-    std::vector<MenuItemDesign> menu;     // in order
+    std::optional<Rgb> faceColor{};
+    std::vector<ControlDesign> controls{};  // in visual order, containers first
+    std::vector<MenuItemDesign> menu{};     // in order
 };
 
 const WindowDesign& MainWindowDesign();
+
+// The main window's text box that holds each input field, in the order of
+// kInputFields.
+inline constexpr std::array<std::string_view, kInputFieldCount> kFieldControls{
+    "txtFreq", "txtResDia", "txtCoilDia", "txtTPI"};
+
+constexpr std::string_view FieldControl(InputField field) {
+    return kFieldControls[static_cast<std::size_t>(field)];
+}
+
+// The main window's Calculate button.
+inline constexpr std::string_view kCalculateButton = "cmdGo";
+
 const WindowDesign& HelpWindowDesign();
 const WindowDesign& AboutWindowDesign();
 

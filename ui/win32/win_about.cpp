@@ -15,13 +15,35 @@
 namespace zephyrod::win32 {
 namespace {
 
-// The icon's size in the picture box, in pixels at 96 DPI.
+// The icon's size in the picture box, in pixels at the design's DPI: the
+// program icon's standard size, which the picture box was laid out for.
 constexpr int kIconSize = 32;
 
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 COLORREF ColorOf(const design::Rgb& rgb) {
     return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
+// The controls frmAbout's code reaches, found once as the window is created.
+struct AboutControls {
+    HWND picIcon = nullptr;
+    HWND lblVersion = nullptr;
+    HWND lblDescription = nullptr;
+    HWND cmdOK = nullptr;
+    HWND firstInTabOrder = nullptr;  // where the focus starts: OK
+
+    bool complete() const {
+        return picIcon != nullptr && lblVersion != nullptr && lblDescription != nullptr &&
+               cmdOK != nullptr && firstInTabOrder != nullptr;
+    }
+};
+
+AboutControls FindControls(HWND window, const design::WindowDesign& design) {
+    const design::ControlDesign& first = *design::TabOrder(design).front();
+    return {FindControl(window, design, "picIcon"), FindControl(window, design, "lblVersion"),
+            FindControl(window, design, "lblDescription"), FindControl(window, design, "cmdOK"),
+            FindControl(window, design, first.name, first.index)};
 }
 
 struct AboutWindow {
@@ -34,7 +56,8 @@ struct AboutWindow {
         }
     }
 
-    WindowCore core{design::AboutWindowDesign(), 96};
+    WindowCore core{design::AboutWindowDesign(), design::kDesignDpi};
+    AboutControls controls;
     // The window's own face, whatever the desktop's colours (none: the
     // system's face).
     HBRUSH face = nullptr;
@@ -43,20 +66,16 @@ struct AboutWindow {
     std::vector<HWND> disabled;
 };
 
-HWND Named(HWND window, std::string_view name) {
-    return FindControl(window, design::AboutWindowDesign(), name);
-}
-
-void Form_Load(HWND window) {
-    SetWindowTextW(Named(window, "lblDescription"), Widen(design::AboutDescription()).c_str());
+void Form_Load(HWND window, const AboutControls& controls) {
+    SetWindowTextW(controls.lblDescription, Widen(design::AboutDescription()).c_str());
     SetWindowTextW(window, Widen(design::AboutCaption()).c_str());
-    SetWindowTextW(Named(window, "lblVersion"), Widen(design::VersionLine()).c_str());
+    SetWindowTextW(controls.lblVersion, Widen(design::VersionLine()).c_str());
 }
 
 // The icon at its size for the window's DPI; the one it replaces goes after.
-void ShowIcon(HWND window, AboutWindow& state) {
-    OwnedIcon icon(MulDiv(kIconSize, state.core.fonts.dpi(), 96));
-    SendMessageW(Named(window, "picIcon"), STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
+void ShowIcon(AboutWindow& state) {
+    OwnedIcon icon(MulDiv(kIconSize, state.core.fonts.dpi(), design::kDesignDpi));
+    SendMessageW(state.controls.picIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
     state.picture = std::move(icon);
 }
 
@@ -86,16 +105,15 @@ BOOL CALLBACK DisableOther(HWND window, LPARAM aboutWindow) {
 // keep it; on the window's own face every other label (and the picture's
 // frame) is black on it too, so that the texts stay readable whatever
 // colours the desktop's theme imposes.
-LRESULT LabelColours(HWND window, const AboutWindow& state, HDC dc, HWND label) {
+LRESULT LabelColours(const AboutWindow& state, HDC dc, HWND label) {
     const design::WindowDesign& design = state.core.design;
     std::optional<COLORREF> text;
     if (design.faceColor) {
         text = kBlack;
     }
-    for (const design::ControlDesign& control : design.controls) {
-        if (control.textColor && label == Named(window, control.name)) {
-            text = ColorOf(*control.textColor);
-        }
+    const design::ControlDesign* control = ControlWithId(design, GetDlgCtrlID(label));
+    if (control != nullptr && control->textColor) {
+        text = ColorOf(*control->textColor);
     }
     if (text) {
         SetTextColor(dc, *text);
@@ -129,9 +147,13 @@ std::optional<LRESULT> AboutMessage(HWND window, AboutWindow& state, UINT messag
             }
             state.core.fonts.Rescale(WindowDpi(window));
             CreateControls(window, state.core.design, state.core.fonts);
+            state.controls = FindControls(window, state.core.design);
+            if (!state.controls.complete()) {
+                return -1;
+            }
             SetProgramIcons(window, state.core);
-            ShowIcon(window, state);
-            Form_Load(window);
+            ShowIcon(state);
+            Form_Load(window, state.controls);
             return 0;
         case WM_ERASEBKGND:
             if (PaintFace(window, state, reinterpret_cast<HDC>(wParam))) {
@@ -152,11 +174,12 @@ std::optional<LRESULT> AboutMessage(HWND window, AboutWindow& state, UINT messag
             }
             break;
         case WM_CTLCOLORSTATIC:
-            return LabelColours(window, state, reinterpret_cast<HDC>(wParam),
+            return LabelColours(state, reinterpret_cast<HDC>(wParam),
                                 reinterpret_cast<HWND>(lParam));
         case WM_COMMAND:
             // OK is the default and the cancel button: a click, Enter and Esc.
-            if ((LOWORD(wParam) == IDC_AboutOK && HIWORD(wParam) == BN_CLICKED) ||
+            if ((LOWORD(wParam) == GetDlgCtrlID(state.controls.cmdOK) &&
+                 HIWORD(wParam) == BN_CLICKED) ||
                 LOWORD(wParam) == IDCANCEL) {
                 cmdOK_Click(window, state);
             }
@@ -171,7 +194,7 @@ std::optional<LRESULT> AboutMessage(HWND window, AboutWindow& state, UINT messag
             state.core.fonts.Rescale(LOWORD(wParam));
             PlaceControls(window, state.core.design, state.core.fonts);
             SetProgramIcons(window, state.core);
-            ShowIcon(window, state);
+            ShowIcon(state);
             SizeClientToDesign(window, state.core.design);
             InvalidateRect(window, nullptr, TRUE);
             return 0;
@@ -211,7 +234,7 @@ void ShowAboutWindow(HWND owner) {
     EnumThreadWindows(GetCurrentThreadId(), DisableOther, reinterpret_cast<LPARAM>(window));
     ShowWindow(window, SW_SHOWNORMAL);
     SetForegroundWindow(window);
-    SetFocus(Named(window, design::TabOrder(design).front()->name));
+    SetFocus(static_cast<AboutWindow*>(StateOf(window))->controls.firstInTabOrder);
     RunModalLoop(window);
 }
 

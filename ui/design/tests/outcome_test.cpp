@@ -22,7 +22,7 @@ TEST(CalculateOutcome, DefaultsFillBothListsAndSelectTheCentreRow) {
     EXPECT_EQ(outcome.sweep, testdata::kDefaultSweep);
     EXPECT_EQ(outcome.selectIndex, 12);
     EXPECT_FALSE(outcome.error);
-    EXPECT_EQ(outcome.focus, "");
+    EXPECT_EQ(FocusName(outcome), "");
 }
 
 struct ErrorCase {
@@ -44,7 +44,7 @@ TEST_P(CalculateError, ReportsWhatToFixAndFocusesTheFieldAtFault) {
     EXPECT_EQ(outcome.error->message.substr(0, std::string(c.message).size()), c.message);
     EXPECT_EQ(outcome.error->errorLine, c.errorLine);
     EXPECT_EQ(outcome.error->Text(), outcome.error->message + "\n\n" + c.errorLine);
-    EXPECT_EQ(outcome.focus, c.focus);
+    EXPECT_EQ(FocusName(outcome), c.focus);
     EXPECT_FALSE(outcome.selectIndex);
     EXPECT_EQ(outcome.values.has_value(), c.listsReplaced);
     EXPECT_EQ(outcome.sweep.has_value(), c.listsReplaced);

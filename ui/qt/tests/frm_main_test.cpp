@@ -63,7 +63,7 @@ class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
     ResultList* values() const { return control<ResultList>("lstValues"); }
     ResultList* sweep() const { return control<ResultList>("lstSweep"); }
     QLineEdit* field(zephyrod::InputField which) const {
-        return control<QLineEdit>(zephyrod::FieldInfo(which).name);
+        return control<QLineEdit>(zephyrod::design::FieldControl(which));
     }
 
     void calculate() { QTest::mouseClick(control<QPushButton>("cmdGo"), Qt::LeftButton); }
@@ -372,7 +372,8 @@ class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
     void unreadableFieldGetsTheFocus_data() {
         QTest::addColumn<QString>("field");
         for (const zephyrod::InputFieldInfo& info : zephyrod::kInputFields) {
-            QTest::newRow(info.caption.data()) << ToQString(info.name);
+            QTest::newRow(info.caption.data())
+                << ToQString(zephyrod::design::FieldControl(info.field));
         }
     }
 

@@ -32,7 +32,8 @@ bool WholeTextSelected(HWND field) {
 TEST_F(MainWindowTest, StartsWithTheDefaultsAndTheFirstFieldSelected) {
     const InputTexts defaults = DefaultInputTexts();
     for (const InputFieldInfo& info : kInputFields) {
-        EXPECT_EQ(Text(Main(info.name)), Wide(TextOf(defaults, info.field))) << info.name;
+        EXPECT_EQ(Text(Main(design::FieldControl(info.field))), Wide(TextOf(defaults, info.field)))
+            << design::FieldControl(info.field);
     }
     for (const char* list : {"lstValues", "lstSweep"}) {
         EXPECT_TRUE(Lines(Main(list)).empty()) << list;
@@ -55,7 +56,8 @@ TEST_F(MainWindowTest, StartsWithTheDefaultsAndTheFirstFieldSelected) {
 // A screen reader names a field by its caption, the label just before it.
 TEST_F(MainWindowTest, FieldsAreNamedByTheirCaptions) {
     for (const InputFieldInfo& info : kInputFields) {
-        EXPECT_EQ(AccessibleName(Main(info.name)), Wide(info.caption)) << info.name;
+        EXPECT_EQ(AccessibleName(Main(design::FieldControl(info.field))), Wide(info.caption))
+            << design::FieldControl(info.field);
     }
 }
 
@@ -63,7 +65,7 @@ TEST_F(MainWindowTest, MenuBarKeepsHelpOnTheFirstRow) {
     HMENU bar = GetMenu(main_);
     ASSERT_NE(bar, nullptr);
     for (const design::MenuItemDesign& item : design::MainWindowDesign().menu) {
-        if (const int id = MenuItemId(item.name)) {
+        if (const int id = MenuCommand(item.name)) {
             wchar_t caption[256] = {};
             GetMenuStringW(bar, static_cast<UINT>(id), caption, 256, MF_BYCOMMAND);
             EXPECT_EQ(std::wstring(caption), Wide(item.caption)) << item.name;
@@ -82,7 +84,7 @@ TEST_F(MainWindowTest, MenuBarKeepsHelpOnTheFirstRow) {
     EXPECT_STREQ(caption, L"&Help");
 
     // The blank item does nothing.
-    ChooseMenu(main_, IDM_mnuEMPTY);
+    ChooseMenu(main_, MenuCommand("mnuEMPTY"));
     Ui().Flush();
     EXPECT_TRUE(IsWindowEnabled(main_));
     EXPECT_EQ(WindowOfClass(kHelpClass), nullptr);
@@ -153,7 +155,7 @@ class ErrorTest : public MainWindowTest, public ::testing::WithParamInterface<Er
 TEST_P(ErrorTest, ReportedInABoxThenTheProgramGoesOn) {
     const ErrorCase& error = GetParam();
     Calculate();  // the defaults first: there is something to keep
-    HWND field = Main(FieldInfo(error.field).name);
+    HWND field = Main(design::FieldControl(error.field));
     SetWindowTextW(field, Wide(error.text).c_str());
     Calculate();
     HWND box = nullptr;
