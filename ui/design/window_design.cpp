@@ -46,12 +46,7 @@ ControlDesign Black(ControlDesign control) {
 
 WindowDesign Window(std::string_view name, std::string_view caption, int clientWidth,
                     int clientHeight, Border border, StartPosition startPosition) {
-    return {.name = name,
-            .caption = caption,
-            .clientWidth = clientWidth,
-            .clientHeight = clientHeight,
-            .border = border,
-            .startPosition = startPosition};
+    return {name, caption, clientWidth, clientHeight, border, startPosition};
 }
 
 WindowDesign BuildMain() {

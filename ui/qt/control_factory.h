@@ -27,6 +27,8 @@ enum class Border;
 namespace zephyrod::ui {
 
 // The controls (or menu items) built from a design, by their names there.
+// Each window keeps the ones its code reaches in a struct `Controls` of its
+// own, typed, taken from here as it is built.
 class BuiltControls {
   public:
     void add(std::string_view name, std::optional<int> index, QObject* object);

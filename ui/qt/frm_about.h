@@ -24,7 +24,6 @@ class frmAbout : public QDialog {
     void changeEvent(QEvent* event) override;
 
   private:
-    // The controls this window's code reaches, taken from the factory once.
     struct Controls {
         QLabel* lblTitle;
         QLabel* lblVersion;

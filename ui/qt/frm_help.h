@@ -21,7 +21,6 @@ class frmHelp : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
-    // The controls this window's code reaches, taken from the factory once.
     struct Controls {
         QPlainTextEdit* txtHelp;
         QPushButton* cmdOK;

@@ -40,7 +40,6 @@ class frmMain : public QMainWindow {
     void changeEvent(QEvent* event) override;
 
   private:
-    // The controls this window's code reaches, taken from the factory once.
     struct Controls {
         std::array<QLineEdit*, kInputFieldCount> fields;  // in the order of kInputFields
         QPushButton* cmdGo;

@@ -87,7 +87,13 @@ INSTANTIATE_TEST_SUITE_P(
                   "In the sweep at 0.00 MHz: The frequency is 0 MHz; it must be above 0 MHz. The "
                   "sweep starts 0.5 MHz below the center frequency, so the center frequency must "
                   "be above 0.5 MHz.",
-                  "Run-time error 11: Division by zero", "cmdGo", true}),
+                  "Run-time error 11: Division by zero", "cmdGo", true},
+        ErrorCase{"SweepPassesTheLimit", With(InputField::Frequency, "106.2"),
+                  "In the sweep at 106.40 MHz: The frequency is too high for a resonator "
+                  "diameter of 25.4 mm: the frequency must be at most 106.3976 MHz. The sweep "
+                  "runs to 0.5 MHz above the center frequency, so the center frequency must "
+                  "stay 0.5 MHz below that.",
+                  "Run-time error 5: Invalid procedure call or argument", "cmdGo", true}),
     [](const testing::TestParamInfo<ErrorCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

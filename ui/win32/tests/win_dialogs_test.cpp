@@ -148,7 +148,14 @@ TEST_F(MainWindowTest, AboutShowsBlackTextsOnItsOwnFace) {
         RECT shown{};
         const RECT label = ClientRectOf(AboutControl(about, control.name));
         IntersectRect(&shown, &label, &client);
-        const std::vector<COLORREF> pixels = PixelsOf(about, shown);
+        // The label paints after the face: wait until its text is there.
+        std::vector<COLORREF> pixels;
+        WaitFor(
+            [&] {
+                pixels = PixelsOf(about, shown);
+                return std::find(pixels.begin(), pixels.end(), black) != pixels.end();
+            },
+            std::chrono::seconds(5));
         EXPECT_TRUE(std::all_of(pixels.begin(), pixels.end(), [&](COLORREF pixel) {
             return pixel == face || pixel == black;
         })) << control.name;
