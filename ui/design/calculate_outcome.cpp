@@ -32,7 +32,7 @@ std::string_view FocusName(const CalculateOutcome& outcome) {
     if (outcome.focusField) {
         return FieldControl(*outcome.focusField);
     }
-    return outcome.focusCalculate ? kCalculateButton : std::string_view();
+    return outcome.focusCalculate ? names::cmdGo : std::string_view();
 }
 
 }  // namespace zephyrod::design

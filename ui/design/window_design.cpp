@@ -73,11 +73,11 @@ WindowDesign BuildMain() {
                 1),
         Make("lblTPI", K::Label, Caption(F::TurnsPerCm), {120, 2280, 855, 375}, "Frame2", 10),
         Make(Name(F::TurnsPerCm), K::TextBox, "", {1080, 2400, 1335, 285}, "Frame2", 11),
-        Make(kCalculateButton, K::CommandButton, "Calculate", {840, 3000, 1335, 375}, "Frame2", 12),
+        Make(names::cmdGo, K::CommandButton, "Calculate", {840, 3000, 1335, 375}, "Frame2", 12),
         Make("Frame3", K::Frame, "", {3120, 0, 3135, 3615}, "", 13),
-        Make("lstValues", K::ListBox, "", {120, 240, 2895, 3180}, "Frame3", 14),
+        Make(names::lstValues, K::ListBox, "", {120, 240, 2895, 3180}, "Frame3", 14),
         Make("Frame1", K::Frame, " Sweep Data", {0, 3720, 6255, 4935}, "", 15),
-        WithFont(Make("lstSweep", K::ListBox, "", {120, 240, 6015, 4545}, "Frame1", 16),
+        WithFont(Make(names::lstSweep, K::ListBox, "", {120, 240, 6015, 4545}, "Frame1", 16),
                  {"Courier", 9.75, false, true}),
     };
     // An item of 120 blanks that does nothing stands before Help and pushes
@@ -86,8 +86,8 @@ WindowDesign BuildMain() {
     w.menu = {
         {"mnuEMPTY", kBlankMenuCaption, ""},
         {"mnuHelp", "&Help", ""},
-        {"mnuZRHelp", "Zephyrod Calculator &Help", "mnuHelp"},
-        {"mnuAbout", "&About", "mnuHelp"},
+        {names::mnuZRHelp, "Zephyrod Calculator &Help", "mnuHelp"},
+        {names::mnuAbout, "&About", "mnuHelp"},
     };
     return w;
 }
@@ -96,12 +96,12 @@ WindowDesign BuildHelp() {
     // No caption: the title bar stays empty.
     WindowDesign w =
         Window("frmHelp", "", 8445, 5025, Border::FixedSingle, StartPosition::PlatformDefault);
-    ControlDesign text = WithFont(Make("txtHelp", K::TextBox, "", {0, 120, 8415, 4365}, "", 1),
+    ControlDesign text = WithFont(Make(names::txtHelp, K::TextBox, "", {0, 120, 8415, 4365}, "", 1),
                                   {"MS Sans Serif", 9.75, false});
     text.multiLine = true;
     w.controls = {
         text,
-        Make("cmdOK", K::CommandButton, "OK", {7560, 4560, 735, 375}, "", 0),
+        Make(names::cmdOK, K::CommandButton, "OK", {7560, 4560, 735, 375}, "", 0),
     };
     return w;
 }
@@ -123,16 +123,16 @@ WindowDesign BuildAbout() {
     label1.align = Align::Center;
     ControlDesign label2 = Make("Label2", K::Label, kCopyrightLine2, {360, 2760, 3855, 375}, "", 6);
     label2.align = Align::Center;
-    ControlDesign ok = Make("cmdOK", K::CommandButton, "OK", {4245, 2625, 1260, 345}, "", 0);
+    ControlDesign ok = Make(names::cmdOK, K::CommandButton, "OK", {4245, 2625, 1260, 345}, "", 0);
     ok.defaultButton = true;
     ok.cancelButton = true;
     w.controls = {
-        Make("picIcon", K::PictureBox, "", {240, 240, 540, 540}, "", 1),
-        Black(WithFont(Make("lblTitle", K::Label, kAboutTitle, {1080, 240, 3885, 480}, "", 3),
+        Make(names::picIcon, K::PictureBox, "", {240, 240, 540, 540}, "", 1),
+        Black(WithFont(Make(names::lblTitle, K::Label, kAboutTitle, {1080, 240, 3885, 480}, "", 3),
                        {"MS Sans Serif", 18, true})),
-        WithFont(Make("lblVersion", K::Label, "", {1080, 840, 3885, 225}, "", 4),
+        WithFont(Make(names::lblVersion, K::Label, "", {1080, 840, 3885, 225}, "", 4),
                  {"MS Sans Serif", 9.75, true}),
-        Black(Make("lblDescription", K::Label, "", {1080, 1245, 4365, 1050}, "", 2)),
+        Black(Make(names::lblDescription, K::Label, "", {1080, 1245, 4365, 1050}, "", 2)),
         Line(1, 90, 2445, 5654, 2445, {128, 128, 128}, 1),
         Line(0, 105, 2460, 5654, 2460, {255, 255, 255}, 2),
         label1,

@@ -126,17 +126,36 @@ struct WindowDesign {
 
 const WindowDesign& MainWindowDesign();
 
+// The names of the controls and menu items that the windows' code reaches,
+// each written once: the design tables name the rows by them and the
+// editions fill their typed sets of controls by them, so that a mistyped
+// name does not compile.
+namespace names {
+inline constexpr std::string_view txtFreq = "txtFreq";
+inline constexpr std::string_view txtResDia = "txtResDia";
+inline constexpr std::string_view txtCoilDia = "txtCoilDia";
+inline constexpr std::string_view txtTPI = "txtTPI";
+inline constexpr std::string_view cmdGo = "cmdGo";
+inline constexpr std::string_view lstValues = "lstValues";
+inline constexpr std::string_view lstSweep = "lstSweep";
+inline constexpr std::string_view mnuZRHelp = "mnuZRHelp";
+inline constexpr std::string_view mnuAbout = "mnuAbout";
+inline constexpr std::string_view txtHelp = "txtHelp";
+inline constexpr std::string_view cmdOK = "cmdOK";
+inline constexpr std::string_view picIcon = "picIcon";
+inline constexpr std::string_view lblTitle = "lblTitle";
+inline constexpr std::string_view lblVersion = "lblVersion";
+inline constexpr std::string_view lblDescription = "lblDescription";
+}  // namespace names
+
 // The main window's text box that holds each input field, in the order of
 // kInputFields.
 inline constexpr std::array<std::string_view, kInputFieldCount> kFieldControls{
-    "txtFreq", "txtResDia", "txtCoilDia", "txtTPI"};
+    names::txtFreq, names::txtResDia, names::txtCoilDia, names::txtTPI};
 
 constexpr std::string_view FieldControl(InputField field) {
     return kFieldControls[static_cast<std::size_t>(field)];
 }
-
-// The main window's Calculate button.
-inline constexpr std::string_view kCalculateButton = "cmdGo";
 
 const WindowDesign& HelpWindowDesign();
 const WindowDesign& AboutWindowDesign();

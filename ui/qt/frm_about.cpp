@@ -19,10 +19,10 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     ApplyWindowDesign(this, design);
     setFixedSize(design::Pixels(design.clientWidth), design::Pixels(design.clientHeight));
     const BuiltControls built = BuildControls(this, design);
-    controls_ = {built.take<QLabel>("lblTitle"),
-                 built.take<QLabel>("lblVersion"),
-                 built.take<QLabel>("lblDescription"),
-                 built.take<QPushButton>("cmdOK"),
+    controls_ = {built.take<QLabel>(design::names::lblTitle),
+                 built.take<QLabel>(design::names::lblVersion),
+                 built.take<QLabel>(design::names::lblDescription),
+                 built.take<QPushButton>(design::names::cmdOK),
                  built.cancelButton,
                  built.firstInTabOrder};
     // The title wraps to a second line over the version in a platform font
@@ -31,7 +31,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     // back to the design's size first, then narrower, then grown again only
     // as far as the narrower font still needs.
     QLabel* title = controls_.lblTitle;
-    title->setGeometry(PixelRect(design::Control(design, "lblTitle")));
+    title->setGeometry(PixelRect(design::Control(design, design::names::lblTitle)));
     CondenseToFitCaption(title);
     GrowToFitCaption(title);
     KeepDesignColours();

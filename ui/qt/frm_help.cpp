@@ -23,8 +23,8 @@ frmHelp::frmHelp() {
     setAccessibleName(ToQString(design::kHelpWindowAccessibleName));
     setFixedSize(design::Pixels(design.clientWidth), design::Pixels(design.clientHeight));
     const BuiltControls built = BuildControls(this, design);
-    controls_ = {built.take<QPlainTextEdit>("txtHelp"), built.take<QPushButton>("cmdOK"),
-                 built.firstInTabOrder};
+    controls_ = {built.take<QPlainTextEdit>(design::names::txtHelp),
+                 built.take<QPushButton>(design::names::cmdOK), built.firstInTabOrder};
     controls_.txtHelp->setAccessibleName(ToQString(design::kHelpTextAccessibleName));
     connect(controls_.cmdOK, &QPushButton::clicked, this, &frmHelp::cmdOK_Click);
     Form_Load();

@@ -50,9 +50,9 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
         field->setAccessibleDescription(ToQString(info.unit));
         controls_.fields[static_cast<std::size_t>(info.field)] = field;
     }
-    controls_.cmdGo = built.take<QPushButton>(design::kCalculateButton);
-    controls_.lstValues = built.take<ResultList>("lstValues");
-    controls_.lstSweep = built.take<ResultList>("lstSweep");
+    controls_.cmdGo = built.take<QPushButton>(design::names::cmdGo);
+    controls_.lstValues = built.take<ResultList>(design::names::lstValues);
+    controls_.lstSweep = built.take<ResultList>(design::names::lstSweep);
     controls_.lstValues->setAccessibleName(ToQString(design::kValuesAccessibleName));
     controls_.lstSweep->setAccessibleName(ToQString(design::kSweepAccessibleName));
     connect(controls_.cmdGo, &QPushButton::clicked, this, &frmMain::cmdGo_Click);
@@ -71,8 +71,10 @@ void frmMain::BuildMenuBar() {
     style->setParent(bar);
     bar->setStyle(style);
     const BuiltControls menu = BuildMenu(bar, design::MainWindowDesign());
-    connect(menu.take<QAction>("mnuZRHelp"), &QAction::triggered, this, &frmMain::mnuZRHelp_Click);
-    connect(menu.take<QAction>("mnuAbout"), &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    connect(menu.take<QAction>(design::names::mnuZRHelp), &QAction::triggered, this,
+            &frmMain::mnuZRHelp_Click);
+    connect(menu.take<QAction>(design::names::mnuAbout), &QAction::triggered, this,
+            &frmMain::mnuAbout_Click);
 }
 
 void frmMain::Form_Load() {

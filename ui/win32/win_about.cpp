@@ -41,8 +41,10 @@ struct AboutControls {
 
 AboutControls FindControls(HWND window, const design::WindowDesign& design) {
     const design::ControlDesign& first = *design::TabOrder(design).front();
-    return {FindControl(window, design, "picIcon"), FindControl(window, design, "lblVersion"),
-            FindControl(window, design, "lblDescription"), FindControl(window, design, "cmdOK"),
+    return {FindControl(window, design, design::names::picIcon),
+            FindControl(window, design, design::names::lblVersion),
+            FindControl(window, design, design::names::lblDescription),
+            FindControl(window, design, design::names::cmdOK),
             FindControl(window, design, first.name, first.index)};
 }
 

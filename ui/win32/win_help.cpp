@@ -27,7 +27,8 @@ struct HelpWindow {
 
 HelpControls FindControls(HWND window, const design::WindowDesign& design) {
     const design::ControlDesign& first = *design::TabOrder(design).front();
-    return {FindControl(window, design, "txtHelp"), FindControl(window, design, "cmdOK"),
+    return {FindControl(window, design, design::names::txtHelp),
+            FindControl(window, design, design::names::cmdOK),
             FindControl(window, design, first.name, first.index)};
 }
 

@@ -58,11 +58,11 @@ std::optional<MainControls> FindControls(HWND window, const design::WindowDesign
         found.fields[static_cast<std::size_t>(info.field)] =
             FindControl(window, design, design::FieldControl(info.field));
     }
-    found.cmdGo = FindControl(window, design, design::kCalculateButton);
-    found.lstValues = FindControl(window, design, "lstValues");
-    found.lstSweep = FindControl(window, design, "lstSweep");
-    found.mnuZRHelp = MenuItemId(design, "mnuZRHelp");
-    found.mnuAbout = MenuItemId(design, "mnuAbout");
+    found.cmdGo = FindControl(window, design, design::names::cmdGo);
+    found.lstValues = FindControl(window, design, design::names::lstValues);
+    found.lstSweep = FindControl(window, design, design::names::lstSweep);
+    found.mnuZRHelp = MenuItemId(design, design::names::mnuZRHelp);
+    found.mnuAbout = MenuItemId(design, design::names::mnuAbout);
     const bool fields =
         std::find(found.fields.begin(), found.fields.end(), nullptr) == found.fields.end();
     const bool complete = fields && found.cmdGo != nullptr && found.lstValues != nullptr &&
