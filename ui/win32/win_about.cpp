@@ -138,37 +138,59 @@ bool PaintFace(HWND window, const AboutWindow& state, HDC dc) {
     return true;
 }
 
+// WM_CREATE fails (-1) where the design lacks a control the code reaches.
+LRESULT OnCreate(HWND window, AboutWindow& state) {
+    if (const auto& face = state.core.design.faceColor) {
+        state.face = CreateSolidBrush(ColorOf(*face));
+    }
+    CreateContents(window, state.core);
+    state.controls = FindControls(window, state.core.design);
+    if (!state.controls.complete()) {
+        return -1;
+    }
+    ShowIcon(state);
+    Form_Load(window, state.controls);
+    return 0;
+}
+
+void OnPaint(HWND window, const AboutWindow& state) {
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(window, &paint);
+    DrawLines(dc, state.core.design, state.core.fonts.dpi());
+    EndPaint(window, &paint);
+}
+
+void OnDpiChanged(HWND window, AboutWindow& state, int dpi) {
+    FollowDpi(window, state.core, dpi);
+    ShowIcon(state);
+    SizeClientToDesign(window, state.core.design);
+    InvalidateRect(window, nullptr, TRUE);
+}
+
+// OK is the default and the cancel button: a click, Enter and Esc.
+void OnCommand(HWND window, AboutWindow& state, WPARAM wParam) {
+    const bool okClicked =
+        LOWORD(wParam) == GetDlgCtrlID(state.controls.cmdOK) && HIWORD(wParam) == BN_CLICKED;
+    if (okClicked || LOWORD(wParam) == IDCANCEL) {
+        cmdOK_Click(window, state);
+    }
+}
+
 // Every message of the window but the first and last few, which
 // StatefulProcedure handles; nullopt leaves it to the default procedure.
 std::optional<LRESULT> AboutMessage(HWND window, AboutWindow& state, UINT message, WPARAM wParam,
                                     LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            if (const auto& face = state.core.design.faceColor) {
-                state.face = CreateSolidBrush(ColorOf(*face));
-            }
-            state.core.fonts.Rescale(WindowDpi(window));
-            CreateControls(window, state.core.design, state.core.fonts);
-            state.controls = FindControls(window, state.core.design);
-            if (!state.controls.complete()) {
-                return -1;
-            }
-            SetProgramIcons(window, state.core);
-            ShowIcon(state);
-            Form_Load(window, state.controls);
-            return 0;
+            return OnCreate(window, state);
         case WM_ERASEBKGND:
             if (PaintFace(window, state, reinterpret_cast<HDC>(wParam))) {
                 return 1;
             }
             break;
-        case WM_PAINT: {
-            PAINTSTRUCT paint{};
-            HDC dc = BeginPaint(window, &paint);
-            DrawLines(dc, state.core.design, state.core.fonts.dpi());
-            EndPaint(window, &paint);
+        case WM_PAINT:
+            OnPaint(window, state);
             return 0;
-        }
         case WM_CTLCOLORBTN:
             // A button's corners show the face around it.
             if (state.face != nullptr) {
@@ -179,12 +201,7 @@ std::optional<LRESULT> AboutMessage(HWND window, AboutWindow& state, UINT messag
             return LabelColours(state, reinterpret_cast<HDC>(wParam),
                                 reinterpret_cast<HWND>(lParam));
         case WM_COMMAND:
-            // OK is the default and the cancel button: a click, Enter and Esc.
-            if ((LOWORD(wParam) == GetDlgCtrlID(state.controls.cmdOK) &&
-                 HIWORD(wParam) == BN_CLICKED) ||
-                LOWORD(wParam) == IDCANCEL) {
-                cmdOK_Click(window, state);
-            }
+            OnCommand(window, state, wParam);
             return 0;
         case WM_CLOSE:
             cmdOK_Click(window, state);
@@ -192,15 +209,9 @@ std::optional<LRESULT> AboutMessage(HWND window, AboutWindow& state, UINT messag
         case WM_ACTIVATE:
             KeepFocusOnActivate(window, state.core, wParam);
             return 0;
-        case WM_DPICHANGED: {
-            state.core.fonts.Rescale(LOWORD(wParam));
-            PlaceControls(window, state.core.design, state.core.fonts);
-            SetProgramIcons(window, state.core);
-            ShowIcon(state);
-            SizeClientToDesign(window, state.core.design);
-            InvalidateRect(window, nullptr, TRUE);
+        case WM_DPICHANGED:
+            OnDpiChanged(window, state, LOWORD(wParam));
             return 0;
-        }
         default:
             break;
     }

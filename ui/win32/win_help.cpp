@@ -46,13 +46,11 @@ std::optional<LRESULT> HelpMessage(HWND window, HelpWindow& state, UINT message,
                                    LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            state.core.fonts.Rescale(WindowDpi(window));
-            CreateControls(window, state.core.design, state.core.fonts);
+            CreateContents(window, state.core);
             state.controls = FindControls(window, state.core.design);
             if (state.controls.txtHelp == nullptr || state.controls.cmdOK == nullptr) {
                 return -1;
             }
-            SetProgramIcons(window, state.core);
             // The text has no caption of its own to be named by.
             SetAccessibleName(state.controls.txtHelp, design::kHelpTextAccessibleName);
             Form_Load(state.controls);
@@ -69,9 +67,7 @@ std::optional<LRESULT> HelpMessage(HWND window, HelpWindow& state, UINT message,
             return 0;
         case WM_DPICHANGED: {
             const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            state.core.fonts.Rescale(LOWORD(wParam));
-            PlaceControls(window, state.core.design, state.core.fonts);
-            SetProgramIcons(window, state.core);
+            FollowDpi(window, state.core, LOWORD(wParam));
             SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             SizeClientToDesign(window, state.core.design);

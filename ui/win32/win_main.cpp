@@ -172,14 +172,12 @@ void OnCommand(HWND window, MainWindow& state, WPARAM wParam) {
 
 // WM_CREATE fails (-1) where the design lacks a control the code reaches.
 LRESULT OnCreate(HWND window, MainWindow& state) {
-    state.core.fonts.Rescale(WindowDpi(window));
-    CreateControls(window, state.core.design, state.core.fonts);
+    CreateContents(window, state.core);
     const std::optional<MainControls> controls = FindControls(window, state.core.design);
     if (!controls) {
         return -1;
     }
     state.controls = *controls;
-    SetProgramIcons(window, state.core);
     for (const ScreenReaderName& name : ScreenReaderNames(state.controls)) {
         SetAccessibleName(name.control, name.name, name.description);
     }
@@ -196,9 +194,7 @@ void OnDestroy(HWND window, const MainWindow& state) {
 }
 
 void OnDpiChanged(HWND window, MainWindow& state, WPARAM wParam, const RECT& suggested) {
-    state.core.fonts.Rescale(LOWORD(wParam));
-    PlaceControls(window, state.core.design, state.core.fonts);
-    SetProgramIcons(window, state.core);
+    FollowDpi(window, state.core, LOWORD(wParam));
     SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     // The menu font changed with the DPI: Help back on the first row.
