@@ -1,8 +1,8 @@
 #include "calculation.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <utility>
 
 #include "antenna_model.h"
 #include "number_text.h"
@@ -225,15 +225,13 @@ void AppendSweepRows(const Inputs& in, const DesignPoint& centre, std::vector<Sw
 }
 
 std::string SweepLine(const SweepRow& row) {
-    std::string line = row.frequency;
-    for (const auto& [gap, column] :
-         {std::pair{kAfterFrequency, &row.resonatorLength}, std::pair{kAfterLength, &row.turns},
-          std::pair{kAfterTurns, &row.lengthDelta},
-          std::pair{kAfterLengthDelta, &row.turnsDelta}}) {
-        line += gap;
-        line += *column;
+    const std::array<const std::string*, kSweepColumnEnds.size()> columns{
+        &row.frequency, &row.resonatorLength, &row.turns, &row.lengthDelta, &row.turnsDelta};
+    std::string line;
+    for (std::size_t column = 0; column < columns.size(); ++column) {
+        line += *columns[column];
+        line += kSweepColumnEnds[column];
     }
-    line += kAfterTurnsDelta;
     return line;
 }
 

@@ -3,6 +3,7 @@
 // it, the frequency limits and the row a window selects all follow from it.
 #pragma once
 
+#include <array>
 #include <string_view>
 
 namespace zephyrod {
@@ -24,12 +25,10 @@ inline constexpr int kSweepHeaderLines = 2;  // kSweepHeader and kSweepRule
 inline constexpr int kSweepRowsBelowCentre = static_cast<int>(kSweepHalfSpan / kSweepStep + 0.5);
 inline constexpr int kCentreRowIndex = kSweepHeaderLines + kSweepRowsBelowCentre;
 
-// What follows each column of a row, so that the columns stand under the
+// What follows each of a row's five columns (frequency, resonator length,
+// turns, length delta, turns delta), so that the columns stand under the
 // header's titles in a fixed-pitch font.
-inline constexpr std::string_view kAfterFrequency = "      ";
-inline constexpr std::string_view kAfterLength = "mm     ";
-inline constexpr std::string_view kAfterTurns = "       ";
-inline constexpr std::string_view kAfterLengthDelta = "mm   ";
-inline constexpr std::string_view kAfterTurnsDelta = " T";
+inline constexpr std::array<std::string_view, 5> kSweepColumnEnds{"      ", "mm     ", "       ",
+                                                                  "mm   ", " T"};
 
 }  // namespace zephyrod
