@@ -42,7 +42,7 @@ double Capacitance(T length, float diameter) {
     }
     const T q = Quotient(length, static_cast<T>(diameter), Fault::ZeroResonatorDiameter,
                          Fault::ResonatorDiameterTooSmall);
-    const double ratio = static_cast<double>(q) * 0.575;
+    const double ratio = SlendernessOf(static_cast<double>(q));
     constexpr bool kSingle = sizeof(T) == sizeof(float);
     if (ratio < 1) {
         model_faults::RaiseFrequencyTooHigh(diameter, false, kSingle);
@@ -63,13 +63,23 @@ double Inductance(T f, double capacitance) {
     return Quotient(square, capacitance, Fault::ZeroCapacitance, Fault::InductanceRange);
 }
 
+template <class T>
+T CheckedResonatorLength(T f) {
+    if (f == 0) {
+        model_faults::Raise(Fault::ZeroFrequency);
+    }
+    const T length = ResonatorLengthOf(f);
+    Finite(length, Fault::FrequencyNearZero);
+    return length;
+}
+
 }  // namespace
 
 float ResonatorLength(float f) {
-    return Quotient(4700.0f, f, Fault::ZeroFrequency, Fault::FrequencyNearZero);
+    return CheckedResonatorLength(f);
 }
 double ResonatorLength(double f) {
-    return Quotient(4700.0, f, Fault::ZeroFrequency, Fault::FrequencyNearZero);
+    return CheckedResonatorLength(f);
 }
 
 float CounterpoiseLength(float f) {
@@ -102,8 +112,18 @@ double CoilTurns(double inductance, double coilDiameter, double turnsPerCm) {
     return CoilTurnsFromRoot<long double>(inductance, coilDiameter, turnsPerCm);
 }
 
-template <class Real>
-double CoilTurnsFromRoot(double inductance, double coilDiameter, double turnsPerCm) {
+namespace {
+
+// A coil form in Wheeler's units: its diameter and the pitch of a turn, in
+// inches.
+struct Winding {
+    double d;
+    double p;
+
+    double Inductance(double n) const { return n == 0 ? 0.0 : WheelerInductance(n, d, p); }
+};
+
+Winding WindingOf(double coilDiameter, double turnsPerCm) {
     const double d = Finite(coilDiameter / 25.4, Fault::TurnsBeyondCounting);
     const double turnsPerInch = Finite(turnsPerCm * 2.54, Fault::TurnsBeyondCounting);
     const double p = Quotient(1.0, turnsPerInch, Fault::ZeroTurnsPerCm, Fault::TurnsBeyondCounting);
@@ -113,44 +133,86 @@ double CoilTurnsFromRoot(double inductance, double coilDiameter, double turnsPer
     if (turnsPerCm < 0) {
         model_faults::Raise(Fault::NegativeTurnsPerCm);
     }
+    return {d, p};
+}
+
+// L(n) = Lr is the quadratic D²n² - 40PLr·n - 18DLr = 0, whose positive
+// root lies within a few half turns of where the half-turn search stops.
+template <class Real>
+Real WheelerRoot(const Winding& winding, double inductance) {
+    const Real a = static_cast<Real>(winding.d) * winding.d;
+    const Real b = Real{40} * winding.p * inductance;
+    const Real c = Real{18} * winding.d * inductance;
+    return (b + std::sqrt(b * b + 4 * a * c)) / (2 * a);
+}
+
+// The half-turn steps the search from the root may take, all told; a
+// search that needs more fails.
+class StepBudget {
+  public:
+    bool Take() {
+        if (left_ == 0) {
+            spent_ = true;
+            return false;
+        }
+        --left_;
+        return true;
+    }
+    bool spent() const { return spent_; }
+
+  private:
+    int left_ = 255;
+    bool spent_ = false;
+};
+
+// The first half-turn count, searching upwards from near `root`, whose L(n)
+// is not below the requirement. Where the counts grow so large that the
+// computed L(n) no longer rises with every half turn, the search's first
+// crossing can lie a half turn or two before a later one. So: step down
+// from the root until L(n) is below the requirement, a margin further, then
+// step up to the first count whose L(n) is not below it, as the search from
+// zero does.
+double FirstCountNotBelow(const Winding& winding, double inductance, double root) {
+    constexpr double kMargin = 2;  // turns: four half turns
+    StepBudget budget;
+    double n = std::max(0.0, std::floor(root * 2) / 2 - kMargin);
+    while (n > 0 && winding.Inductance(n) >= inductance) {
+        if (!budget.Take()) {
+            break;
+        }
+        n -= 0.5;
+    }
+    n = std::max(0.0, n - kMargin);
+    while (winding.Inductance(n) < inductance) {
+        if (!budget.Take()) {
+            break;
+        }
+        n += 0.5;
+    }
+    if (budget.spent()) {
+        model_faults::Raise(Fault::TurnsBeyondCounting);
+    }
+    return n;
+}
+
+}  // namespace
+
+template <class Real>
+double CoilTurnsFromRoot(double inductance, double coilDiameter, double turnsPerCm) {
+    const Winding winding = WindingOf(coilDiameter, turnsPerCm);
     Finite(inductance, Fault::InductanceRange);
     if (!(inductance > 0)) {
         return 0;  // No winding is needed for a requirement that is not positive.
     }
-
-    // L(n) = Lr is the quadratic D²n² - 40PLr·n - 18DLr = 0, whose positive
-    // root lies within a few half turns of where the half-turn search stops.
-    const Real a = static_cast<Real>(d) * d;
-    const Real b = Real{40} * p * inductance;
-    const Real c = Real{18} * d * inductance;
-    const Real root = (b + std::sqrt(b * b + 4 * a * c)) / (2 * a);
+    const Real root = WheelerRoot<Real>(winding, inductance);
     if (!(root <= static_cast<Real>(kMaxTurns) + 8)) {
         model_faults::Raise(Fault::TurnsBeyondCounting);
     }
-
-    // Where the turn counts grow so large that the computed L(n) no longer
-    // rises with every half turn, the search's first crossing can lie a half
-    // turn or two before a later one. So: step down from the root until L(n)
-    // is below the requirement, a margin further, then step up to the first
-    // count whose L(n) is not below it, as the search from zero does.
-    auto lc = [&](double n) { return n == 0 ? 0.0 : WheelerInductance(n, d, p); };
-    constexpr double kMargin = 4;  // half turns
-    constexpr int kMaxSteps = 256;
-    int steps = 0;
-    double n = std::max(0.0, std::floor(static_cast<double>(root) * 2) / 2 - kMargin / 2);
-    while (n > 0 && lc(n) >= inductance && ++steps < kMaxSteps) {
-        n -= 0.5;
-    }
-    n = std::max(0.0, n - kMargin / 2);
-    double upper = lc(n);
-    while (upper < inductance && ++steps < kMaxSteps) {
-        n += 0.5;
-        upper = lc(n);
-    }
-    if (steps >= kMaxSteps) {
-        model_faults::Raise(Fault::TurnsBeyondCounting);
-    }
-    const double lower = WheelerInductance(n - 0.5, d, p);
+    // Whichever of n and n - 0.5 lies closer to the requirement, the lower on
+    // a tie.
+    const double n = FirstCountNotBelow(winding, inductance, static_cast<double>(root));
+    const double upper = winding.Inductance(n);
+    const double lower = WheelerInductance(n - 0.5, winding.d, winding.p);
     const double turns = std::abs(inductance - upper) < std::abs(inductance - lower) ? n : n - 0.5;
     if (turns > kMaxTurns) {
         model_faults::Raise(Fault::TurnsBeyondCounting);

@@ -10,9 +10,26 @@
 // (5), a result beyond the range of numbers (6).
 #pragma once
 
+#include <cstdint>
+#include <limits>
+
 namespace zephyrod::Module1 {
 
-// Resonator length in mm: 4700 / f (f in MHz).
+// The resonator length formula itself, 4700 / f (mm, f in MHz), in f's
+// precision and without the fault checks of ResonatorLength: for the
+// frequency limits, which must cut exactly where the formulas do.
+template <class T>
+constexpr T ResonatorLengthOf(T f) {
+    return static_cast<T>(4700) / f;
+}
+
+// What the capacitance takes the logarithm of: length / diameter × 0.575.
+// A resonator is long enough for its diameter only while this is above 1.
+constexpr double SlendernessOf(double lengthOverDiameter) {
+    return lengthOverDiameter * 0.575;
+}
+
+// Resonator length in mm: ResonatorLengthOf, checked.
 float ResonatorLength(float f);
 double ResonatorLength(double f);
 
@@ -20,9 +37,9 @@ double ResonatorLength(double f);
 float CounterpoiseLength(float f);
 
 // Resonator capacitance in pF from its length and diameter (mm):
-// (length × 19.1 × 0.001) / Log10(length / diameter × 0.575).
-// Fails unless the resonator is more than 1/0.575 times as long as it is
-// thick, roughly unless f < 2702.5 / diameter.
+// (length × 19.1 × 0.001) / Log10(SlendernessOf(length / diameter)).
+// Fails unless the slenderness is above 1, roughly unless
+// f < 2702.5 / diameter.
 double ResonatorCapacitance(float length, float diameter);
 double ResonatorCapacitance(double length, float diameter);
 
@@ -51,7 +68,11 @@ inline double WheelerInductance(double n, double d, double p) {
     return (d * d * (n * n)) / (18 * d + (40 * n) * p);
 }
 
-// The largest turn count that half turns still count exactly: 2^51.
-inline constexpr double kMaxTurns = 2251799813685248.0;
+// The largest turn count that half turns still count exactly: 2^51. With a
+// double's 53 significant bits every multiple of a half below 2^52 is a
+// double; the limit stays a factor of two below that, so that the half-turn
+// steps taken around a count at the limit are exact too.
+inline constexpr double kMaxTurns =
+    static_cast<double>(std::uint64_t{1} << (std::numeric_limits<double>::digits - 2));
 
 }  // namespace zephyrod::Module1

@@ -1,6 +1,7 @@
 #include "calculation.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "antenna_model.h"
@@ -105,6 +106,25 @@ bool IsBlankText(std::string_view text) {
     return text.find_first_not_of(" \t") == std::string_view::npos;
 }
 
+// What a fault at frequency f of the sweep around f0 means for the centre
+// frequency, after the fault's own detail.
+std::string SweepFaultDetail(double f, double f0, const std::string& faultDetail) {
+    const std::string halfSpan = NumberText(kSweepHalfSpan);
+    std::string detail = "In the sweep at " + FormatPattern(f, "0.00") + " MHz: " + faultDetail;
+    if (f <= 0) {
+        detail += " The sweep starts " + halfSpan +
+                  " MHz below the center frequency, so the center frequency must be above " +
+                  halfSpan + " MHz.";
+    } else if (f > f0) {
+        detail += " The sweep runs to " + halfSpan +
+                  " MHz above the center frequency, so the center frequency must stay " + halfSpan +
+                  " MHz below that.";
+    } else {
+        detail += " The sweep starts " + halfSpan + " MHz below the center frequency.";
+    }
+    return detail;
+}
+
 }  // namespace
 
 InputTexts DefaultInputTexts() {
@@ -178,10 +198,8 @@ std::vector<std::string> ResultLines(const Inputs& in, const DesignPoint& p) {
 void AppendSweepRows(const Inputs& in, const DesignPoint& centre, std::vector<SweepRow>& rows) {
     using namespace Module1;
     const double f0 = in.frequency;
-    const double start = f0 - 0.5;
-    const double end = f0 + 0.5;
-    const double step = 0.05;
-    for (double f = start; f <= end;) {
+    const double end = f0 + kSweepHalfSpan;
+    for (double f = f0 - kSweepHalfSpan; f <= end;) {
         try {
             const double len = ResonatorLength(f);
             const double c = ResonatorCapacitance(len, in.resonatorDiameter);
@@ -192,35 +210,29 @@ void AppendSweepRows(const Inputs& in, const DesignPoint& centre, std::vector<Sw
                             FormatPattern(std::abs(len - centre.resonatorLength), "0.00"),
                             FormatPattern(std::abs(turns - centre.turns), "0.0")});
         } catch (const CalcError& error) {
-            std::string detail =
-                "In the sweep at " + FormatPattern(f, "0.00") + " MHz: " + error.detail();
-            if (f <= 0) {
-                detail +=
-                    " The sweep starts 0.5 MHz below the center frequency, so the center "
-                    "frequency must be above 0.5 MHz.";
-            } else if (f > f0) {
-                detail +=
-                    " The sweep runs to 0.5 MHz above the center frequency, so the center "
-                    "frequency must stay 0.5 MHz below that.";
-            } else {
-                detail += " The sweep starts 0.5 MHz below the center frequency.";
-            }
             // A fault in the sweep concerns the design as a whole, not one field.
-            throw CalcError(error.number(), detail);
+            throw CalcError(error.number(), SweepFaultDetail(f, f0, error.detail()));
         }
-        const double next = f + step;
+        const double next = f + kSweepStep;
         if (next == f) {
             Raise(ErrorNumber::Overflow,
-                  "The center frequency is too large for the sweep: a step of 0.05 MHz no "
-                  "longer changes it. It must stay below 562949953421312 MHz.");
+                  "The center frequency is too large for the sweep: a step of " +
+                      NumberText(kSweepStep) + " MHz no longer changes it. It must stay below " +
+                      IntegerText(kLargestSweepCentre) + " MHz.");
         }
         f = next;
     }
 }
 
 std::string SweepLine(const SweepRow& row) {
-    return row.frequency + "      " + row.resonatorLength + "mm     " + row.turns + "       " +
-           row.lengthDelta + "mm   " + row.turnsDelta + " T";
+    const std::array<const std::string*, kSweepColumnEnds.size()> columns{
+        &row.frequency, &row.resonatorLength, &row.turns, &row.lengthDelta, &row.turnsDelta};
+    std::string line;
+    for (std::size_t column = 0; column < columns.size(); ++column) {
+        line += *columns[column];
+        line += kSweepColumnEnds[column];
+    }
+    return line;
 }
 
 std::vector<std::string> ResultLists::SweepLines() const {

@@ -9,6 +9,7 @@
 
 #include "calc_error.h"
 #include "input_fields.h"
+#include "sweep_layout.h"
 
 namespace zephyrod {
 
@@ -39,10 +40,6 @@ struct SweepRow {
     std::string turnsDelta;
 };
 
-inline constexpr std::string_view kSweepHeader = "Freq     Resonator     Turns          Delta";
-inline constexpr std::string_view kSweepRule = "----     ---------     -----     ---------------";
-inline constexpr int kCentreRowIndex = 12;
-
 // The two lists as a calculation leaves them.
 struct ResultLists {
     std::vector<std::string> values;  // the six result lines
@@ -69,8 +66,8 @@ Inputs ReadInputs(const InputTexts& texts);
 DesignPoint CentreDesign(const Inputs& inputs);
 std::vector<std::string> ResultLines(const Inputs& inputs, const DesignPoint& centre);
 
-// Appends one row per frequency from 0.5 MHz below to 0.5 MHz above the
-// centre, 0.05 MHz apart. On a fault the rows so far stay in `rows`.
+// Appends one row per frequency from kSweepHalfSpan below to kSweepHalfSpan
+// above the centre, kSweepStep apart. On a fault the rows so far stay in `rows`.
 void AppendSweepRows(const Inputs& inputs, const DesignPoint& centre, std::vector<SweepRow>& rows);
 std::string SweepLine(const SweepRow& row);
 

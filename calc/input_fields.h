@@ -1,7 +1,7 @@
-// The calculator's four input fields, described once: their names in the
-// window, captions, units, default values and the order they are read in.
-// The window, the headless calculator, the fuzzer and the tests all take the
-// fields from here.
+// The calculator's four input fields, described once: what each is, its
+// caption, unit, default value and the order they are read in. The windows
+// (whose design names the box that holds each), the headless calculator, the
+// fuzzer and the tests all take the fields from here.
 #pragma once
 
 #include <array>
@@ -18,17 +18,16 @@ inline constexpr std::size_t kInputFieldCount = 4;
 
 struct InputFieldInfo {
     InputField field;
-    std::string_view name;     // the text box in the main window, e.g. "txtFreq"
     std::string_view caption;  // its caption label, e.g. "Center Frequency"
     std::string_view unit;     // what the number counts, in words: "MHz", "mm", "turns per cm"
     double defaultValue;       // what the field shows at start, e.g. 7.07
 };
 
 inline constexpr std::array<InputFieldInfo, kInputFieldCount> kInputFields{{
-    {InputField::Frequency, "txtFreq", "Center Frequency", "MHz", 7.07},
-    {InputField::ResonatorDiameter, "txtResDia", "Resonator Diameter", "mm", 25.4},
-    {InputField::CoilDiameter, "txtCoilDia", "Coil Diameter", "mm", 34.925},
-    {InputField::TurnsPerCm, "txtTPI", "Coil Turns Per cm", "turns per cm", 8.66},
+    {InputField::Frequency, "Center Frequency", "MHz", 7.07},
+    {InputField::ResonatorDiameter, "Resonator Diameter", "mm", 25.4},
+    {InputField::CoilDiameter, "Coil Diameter", "mm", 34.925},
+    {InputField::TurnsPerCm, "Coil Turns Per cm", "turns per cm", 8.66},
 }};
 
 constexpr const InputFieldInfo& FieldInfo(InputField field) {

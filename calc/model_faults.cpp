@@ -7,16 +7,24 @@
 #include <string>
 #include <type_traits>
 
+#include "antenna_model.h"
 #include "number_text.h"
+#include "sweep_layout.h"
 
 namespace zephyrod::model_faults {
 namespace {
 
 struct FaultText {
     ErrorNumber number;
-    const char* detail;
+    std::string detail;
     std::optional<InputField> field;
 };
+
+std::string TurnsBeyondCountingDetail() {
+    return "The coil needs more turns than can be counted (at most " +
+           IntegerText(static_cast<long long>(Module1::kMaxTurns)) +
+           "): raise the frequency, use a wider coil form or more turns per cm.";
+}
 
 FaultText TextOf(Fault fault) {
     using enum ErrorNumber;
@@ -74,18 +82,15 @@ FaultText TextOf(Fault fault) {
         case Fault::TurnsBeyondCounting:
             break;
     }
-    return {Overflow,
-            "The coil needs more turns than can be counted (at most 2251799813685248): raise "
-            "the frequency, use a wider coil form or more turns per cm.",
-            std::nullopt};
+    return {Overflow, TurnsBeyondCountingDetail(), std::nullopt};
 }
 
 // Whether a resonator cut for frequency f is long enough for its diameter:
 // length / diameter × 0.575 above 1, computed as the formulas compute it.
 template <class T>
 bool LongEnough(T f, float diameter) {
-    const T length = static_cast<T>(4700) / f;
-    return static_cast<double>(length / static_cast<T>(diameter)) * 0.575 > 1;
+    const T length = Module1::ResonatorLengthOf(f);
+    return Module1::SlendernessOf(static_cast<double>(length / static_cast<T>(diameter))) > 1;
 }
 
 // The highest frequency of type T that still gives a long-enough resonator
@@ -126,24 +131,27 @@ std::string RoundedDown(double value) {
                                                       : RoundedDownAs<double>(value);
 }
 
-// The highest center frequency, as text, whose whole sweep (up to 0.5 MHz
-// above it) still gives a long-enough resonator; empty if none does.
+// The highest center frequency, as text, whose whole sweep (up to
+// kSweepHalfSpan above it) still gives a long-enough resonator; empty if
+// none does.
 std::string SweepLimit(float diameter) {
     const double highest = HighestUsable<double>(diameter);
-    // A hair of room for the sweep's repeated additions of 0.05.
+    // A hair of room for the sweep's repeated additions of its step.
     constexpr double kRoom = 1e-9;
-    if (highest - 0.5 - kRoom <= 0.5) {
+    // A sweep also needs a center frequency above kSweepHalfSpan: it must
+    // not reach 0 MHz.
+    if (highest - kSweepHalfSpan - kRoom <= kSweepHalfSpan) {
         return {};
     }
-    std::string text = RoundedDown(highest - 0.5 - kRoom);
+    std::string text = RoundedDown(highest - kSweepHalfSpan - kRoom);
     float centre = ParseSingle(text);
-    while (centre > 0 && !LongEnough(static_cast<double>(centre) + 0.5 + kRoom, diameter)) {
+    while (centre > 0 &&
+           !LongEnough(static_cast<double>(centre) + kSweepHalfSpan + kRoom, diameter)) {
         centre = std::nextafter(centre, 0.0f);
         text = RoundedDownAs<float>(centre);
         centre = ParseSingle(text);
     }
-    // A sweep also needs a center frequency above 0.5 MHz.
-    return centre > 0.5f ? text : std::string();
+    return centre > static_cast<float>(kSweepHalfSpan) ? text : std::string();
 }
 
 template <class T>
@@ -156,12 +164,12 @@ std::string FrequencyLimitDetail(const char* what, float diameter) {
     }
     detail += "the frequency must be at most " + RoundedDown(highest) + " MHz.";
     if constexpr (sizeof(T) == sizeof(float)) {
-        // The center frequency: its sweep runs 0.5 MHz higher.
+        // The center frequency: its sweep runs kSweepHalfSpan higher.
         if (const std::string sweep = SweepLimit(diameter); !sweep.empty()) {
-            detail +=
-                " The sweep runs to 0.5 MHz above it, so for the whole sweep the center "
-                "frequency must be at most " +
-                sweep + " MHz.";
+            detail += " The sweep runs to " + NumberText(kSweepHalfSpan) +
+                      " MHz above it, so for the whole sweep the center frequency must be at "
+                      "most " +
+                      sweep + " MHz.";
         }
     }
     return detail;

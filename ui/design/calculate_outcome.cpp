@@ -2,6 +2,7 @@
 
 #include "calculation.h"
 #include "ui_texts.h"
+#include "window_design.h"
 
 namespace zephyrod::design {
 
@@ -22,10 +23,16 @@ CalculateOutcome CalculateInWindow(const InputTexts& texts) {
     report.message = error.detail();
     report.errorLine = ErrorNumberLine(error);
     outcome.error = std::move(report);
-    // Back to the field at fault; a fault of the whole design leaves the user
-    // on Calculate.
-    outcome.focus = error.field() ? FieldInfo(*error.field()).name : std::string_view("cmdGo");
+    outcome.focusField = error.field();
+    outcome.focusCalculate = !error.field();
     return outcome;
+}
+
+std::string_view FocusName(const CalculateOutcome& outcome) {
+    if (outcome.focusField) {
+        return FieldControl(*outcome.focusField);
+    }
+    return outcome.focusCalculate ? names::cmdGo : std::string_view();
 }
 
 }  // namespace zephyrod::design

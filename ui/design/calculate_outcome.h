@@ -31,12 +31,18 @@ struct CalculateOutcome {
     // The sweep entry to select and scroll into view: the centre row.
     std::optional<int> selectIndex;
     std::optional<ErrorReport> error;
-    // After the report: the control to focus, by name (a field gets its text
-    // selected); empty to leave the focus where it is.
-    std::string_view focus;
+    // After the report the focus goes to the field at fault (its text
+    // selected), or to Calculate where the fault concerns the design as a
+    // whole; with neither it stays where it is.
+    std::optional<InputField> focusField;
+    bool focusCalculate = false;
 };
 
 // Calculates from the fields' texts (in the order of kInputFields).
 CalculateOutcome CalculateInWindow(const InputTexts& texts);
+
+// The name in the main window's design of the control the outcome focuses
+// ("txtFreq", "cmdGo"); empty where the focus stays.
+std::string_view FocusName(const CalculateOutcome& outcome);
 
 }  // namespace zephyrod::design

@@ -14,6 +14,7 @@ std::string HelpText() {
     text +=
         "To determine the turns per centimeter for the wire you will be using, make a sample "
         "coil, close ";
+    // Two blanks in "close  wound": the text as it has always read.
     text += " wound, using the desired wire size.";
     text += paragraphBreak;
     text +=
@@ -45,6 +46,8 @@ std::string VersionLine() {
 }
 
 std::string AboutDescription() {
+    // The credit, then four blank lines (one holds a single blank): the
+    // label keeps the five lines it was laid out for.
     std::string text = "Based on the Zephyrod design by Brennick, Ostral";
     text += kLineBreak;
     text += "";

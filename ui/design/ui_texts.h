@@ -30,7 +30,7 @@ inline constexpr std::string_view kCopyrightLine2 = "Free software under the MIT
 std::string AboutCaption();
 // "Version 1.0.0", from the program's version.
 std::string VersionLine();
-// The credit, the notice and the prohibition, on five lines.
+// The credit on the first of five lines; the others are blank.
 std::string AboutDescription();
 
 // The help text box's name for a screen reader.

@@ -16,19 +16,17 @@ constexpr std::string_view Caption(InputField field) {
     return FieldInfo(field).caption;
 }
 constexpr std::string_view Name(InputField field) {
-    return FieldInfo(field).name;
+    return FieldControl(field);
 }
 
 ControlDesign Make(std::string_view name, K kind, std::string_view caption, TwipsRect rect,
                    std::string_view container, std::optional<int> tabIndex) {
-    ControlDesign c{};
-    c.name = name;
-    c.kind = kind;
-    c.caption = caption;
-    c.rect = rect;
-    c.container = container;
-    c.tabIndex = tabIndex;
-    return c;
+    return {.name = name,
+            .kind = kind,
+            .caption = caption,
+            .rect = rect,
+            .container = container,
+            .tabIndex = tabIndex};
 }
 
 ControlDesign Indexed(ControlDesign control, int index) {
@@ -48,20 +46,16 @@ ControlDesign Black(ControlDesign control) {
 
 WindowDesign Window(std::string_view name, std::string_view caption, int clientWidth,
                     int clientHeight, Border border, StartPosition startPosition) {
-    WindowDesign w{};
-    w.name = name;
-    w.caption = caption;
-    w.clientWidth = clientWidth;
-    w.clientHeight = clientHeight;
-    w.border = border;
-    w.startPosition = startPosition;
-    return w;
+    return {name, caption, clientWidth, clientHeight, border, startPosition};
 }
 
 WindowDesign BuildMain() {
     using F = InputField;
     WindowDesign w = Window("frmMain", kMainWindowCaption, 6240, 8745, Border::Sizable,
                             StartPosition::CenterScreen);
+    // The tab indices are the window's own: Tab goes from the frequency to
+    // the coil diameter and then back up to the resonator diameter, as users
+    // of the calculator know it.
     w.controls = {
         Make("Frame2", K::Frame, " Parameters ", {0, 0, 3015, 3615}, "", 0),
         Make("Label1", K::Label, Caption(F::Frequency), {120, 480, 855, 495}, "Frame2", 2),
@@ -79,19 +73,21 @@ WindowDesign BuildMain() {
                 1),
         Make("lblTPI", K::Label, Caption(F::TurnsPerCm), {120, 2280, 855, 375}, "Frame2", 10),
         Make(Name(F::TurnsPerCm), K::TextBox, "", {1080, 2400, 1335, 285}, "Frame2", 11),
-        Make("cmdGo", K::CommandButton, "Calculate", {840, 3000, 1335, 375}, "Frame2", 12),
+        Make(names::cmdGo, K::CommandButton, "Calculate", {840, 3000, 1335, 375}, "Frame2", 12),
         Make("Frame3", K::Frame, "", {3120, 0, 3135, 3615}, "", 13),
-        Make("lstValues", K::ListBox, "", {120, 240, 2895, 3180}, "Frame3", 14),
+        Make(names::lstValues, K::ListBox, "", {120, 240, 2895, 3180}, "Frame3", 14),
         Make("Frame1", K::Frame, " Sweep Data", {0, 3720, 6255, 4935}, "", 15),
-        WithFont(Make("lstSweep", K::ListBox, "", {120, 240, 6015, 4545}, "Frame1", 16),
+        WithFont(Make(names::lstSweep, K::ListBox, "", {120, 240, 6015, 4545}, "Frame1", 16),
                  {"Courier", 9.75, false, true}),
     };
+    // An item of 120 blanks that does nothing stands before Help and pushes
+    // it to the bar's far end, where the window has always had it.
     static const std::string kBlankMenuCaption(120, ' ');
     w.menu = {
         {"mnuEMPTY", kBlankMenuCaption, ""},
         {"mnuHelp", "&Help", ""},
-        {"mnuZRHelp", "Zephyrod Calculator &Help", "mnuHelp"},
-        {"mnuAbout", "&About", "mnuHelp"},
+        {names::mnuZRHelp, "Zephyrod Calculator &Help", "mnuHelp"},
+        {names::mnuAbout, "&About", "mnuHelp"},
     };
     return w;
 }
@@ -100,12 +96,12 @@ WindowDesign BuildHelp() {
     // No caption: the title bar stays empty.
     WindowDesign w =
         Window("frmHelp", "", 8445, 5025, Border::FixedSingle, StartPosition::PlatformDefault);
-    ControlDesign text = WithFont(Make("txtHelp", K::TextBox, "", {0, 120, 8415, 4365}, "", 1),
+    ControlDesign text = WithFont(Make(names::txtHelp, K::TextBox, "", {0, 120, 8415, 4365}, "", 1),
                                   {"MS Sans Serif", 9.75, false});
     text.multiLine = true;
     w.controls = {
         text,
-        Make("cmdOK", K::CommandButton, "OK", {7560, 4560, 735, 375}, "", 0),
+        Make(names::cmdOK, K::CommandButton, "OK", {7560, 4560, 735, 375}, "", 0),
     };
     return w;
 }
@@ -113,8 +109,6 @@ WindowDesign BuildHelp() {
 ControlDesign Line(int index, int x1, int y1, int x2, int y2, Rgb color, int width) {
     ControlDesign c =
         Indexed(Make("Line1", K::Line, "", {x1, y1, x2 - x1, y2 - y1}, "", {}), index);
-    c.x2 = x2;
-    c.y2 = y2;
     c.color = color;
     c.lineWidth = width;
     return c;
@@ -129,16 +123,16 @@ WindowDesign BuildAbout() {
     label1.align = Align::Center;
     ControlDesign label2 = Make("Label2", K::Label, kCopyrightLine2, {360, 2760, 3855, 375}, "", 6);
     label2.align = Align::Center;
-    ControlDesign ok = Make("cmdOK", K::CommandButton, "OK", {4245, 2625, 1260, 345}, "", 0);
+    ControlDesign ok = Make(names::cmdOK, K::CommandButton, "OK", {4245, 2625, 1260, 345}, "", 0);
     ok.defaultButton = true;
     ok.cancelButton = true;
     w.controls = {
-        Make("picIcon", K::PictureBox, "", {240, 240, 540, 540}, "", 1),
-        Black(WithFont(Make("lblTitle", K::Label, kAboutTitle, {1080, 240, 3885, 480}, "", 3),
+        Make(names::picIcon, K::PictureBox, "", {240, 240, 540, 540}, "", 1),
+        Black(WithFont(Make(names::lblTitle, K::Label, kAboutTitle, {1080, 240, 3885, 480}, "", 3),
                        {"MS Sans Serif", 18, true})),
-        WithFont(Make("lblVersion", K::Label, "", {1080, 840, 3885, 225}, "", 4),
+        WithFont(Make(names::lblVersion, K::Label, "", {1080, 840, 3885, 225}, "", 4),
                  {"MS Sans Serif", 9.75, true}),
-        Black(Make("lblDescription", K::Label, "", {1080, 1245, 4365, 1050}, "", 2)),
+        Black(Make(names::lblDescription, K::Label, "", {1080, 1245, 4365, 1050}, "", 2)),
         Line(1, 90, 2445, 5654, 2445, {128, 128, 128}, 1),
         Line(0, 105, 2460, 5654, 2460, {255, 255, 255}, 2),
         label1,

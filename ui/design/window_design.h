@@ -4,9 +4,12 @@
 // check the windows against them.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string_view>
 #include <vector>
+
+#include "input_fields.h"
 
 namespace zephyrod::design {
 
@@ -20,9 +23,12 @@ enum class ControlKind {
     Line,           // a line shape that takes no input
 };
 
-// Twips (1/1440 inch) to pixels at a screen's DPI, to the nearest pixel: 15
-// twips to a pixel at 96 DPI.
-constexpr int Pixels(int twips, int dpi = 96) {
+// The screen resolution the windows were laid out for: a pixel at 96 DPI is
+// 15 twips, and the design's line widths are pixels at it.
+inline constexpr int kDesignDpi = 96;
+
+// Twips (1/1440 inch) to pixels at a screen's DPI, to the nearest pixel.
+constexpr int Pixels(int twips, int dpi = kDesignDpi) {
     const long long scaled = static_cast<long long>(twips) * dpi;
     const long long per = 1440;
     return static_cast<int>(scaled >= 0 ? (scaled + per / 2) / per : -((-scaled + per / 2) / per));
@@ -57,11 +63,12 @@ struct Rgb {
     int blue;
 };
 
-// One control. A control array member has an `index` (0, 1, ...); a line has
-// its two end points and a colour and width instead of a rectangle.
+// One control. A control array member has an `index` (0, 1, ...). A line
+// runs from its rectangle's top-left corner to its bottom-right one (a level
+// line has no height) and has a colour and width.
 struct ControlDesign {
     std::string_view name;
-    std::optional<int> index;
+    std::optional<int> index{};
     ControlKind kind;
     std::string_view caption;
     TwipsRect rect;
@@ -70,14 +77,16 @@ struct ControlDesign {
     FontDesign font = kStandardFont;
     Align align = Align::Left;
     bool multiLine = false;
-    bool defaultButton = false;    // Enter anywhere in the window presses it
-    bool cancelButton = false;     // Esc anywhere in the window presses it
-    std::optional<Rgb> textColor;  // none: the platform's text colour
-    // A line's end points (twips), colour and width (pixels).
-    int x2 = 0;
-    int y2 = 0;
+    bool defaultButton = false;      // Enter anywhere in the window presses it
+    bool cancelButton = false;       // Esc anywhere in the window presses it
+    std::optional<Rgb> textColor{};  // none: the platform's text colour
+    // A line's colour and width (pixels at kDesignDpi).
     Rgb color{0, 0, 0};
     int lineWidth = 1;
+
+    // A line's far end point (twips).
+    int x2() const { return rect.left + rect.width; }
+    int y2() const { return rect.top + rect.height; }
 
     // Whether the control can hold the keyboard focus.
     bool takesFocus() const {
@@ -110,12 +119,44 @@ struct WindowDesign {
     // A face colour of its own, kept whatever colours the desktop's theme
     // imposes (the about window's black texts and etched rule need a light
     // face); none: the platform's.
-    std::optional<Rgb> faceColor;
-    std::vector<ControlDesign> controls;  // in visual order, containers first
-    std::vector<MenuItemDesign> menu;     // in order
+    std::optional<Rgb> faceColor{};
+    std::vector<ControlDesign> controls{};  // in visual order, containers first
+    std::vector<MenuItemDesign> menu{};     // in order
 };
 
 const WindowDesign& MainWindowDesign();
+
+// The names of the controls and menu items that the windows' code reaches,
+// each written once: the design tables name the rows by them and the
+// editions fill their typed sets of controls by them, so that a mistyped
+// name does not compile.
+namespace names {
+inline constexpr std::string_view txtFreq = "txtFreq";
+inline constexpr std::string_view txtResDia = "txtResDia";
+inline constexpr std::string_view txtCoilDia = "txtCoilDia";
+inline constexpr std::string_view txtTPI = "txtTPI";
+inline constexpr std::string_view cmdGo = "cmdGo";
+inline constexpr std::string_view lstValues = "lstValues";
+inline constexpr std::string_view lstSweep = "lstSweep";
+inline constexpr std::string_view mnuZRHelp = "mnuZRHelp";
+inline constexpr std::string_view mnuAbout = "mnuAbout";
+inline constexpr std::string_view txtHelp = "txtHelp";
+inline constexpr std::string_view cmdOK = "cmdOK";
+inline constexpr std::string_view picIcon = "picIcon";
+inline constexpr std::string_view lblTitle = "lblTitle";
+inline constexpr std::string_view lblVersion = "lblVersion";
+inline constexpr std::string_view lblDescription = "lblDescription";
+}  // namespace names
+
+// The main window's text box that holds each input field, in the order of
+// kInputFields.
+inline constexpr std::array<std::string_view, kInputFieldCount> kFieldControls{
+    names::txtFreq, names::txtResDia, names::txtCoilDia, names::txtTPI};
+
+constexpr std::string_view FieldControl(InputField field) {
+    return kFieldControls[static_cast<std::size_t>(field)];
+}
+
 const WindowDesign& HelpWindowDesign();
 const WindowDesign& AboutWindowDesign();
 

@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "line_shape.h"
-#include "named_control.h"
+#include "qt_text.h"
 #include "result_list.h"
 #include "ui_fonts.h"
 #include "window_design.h"
@@ -29,6 +29,22 @@ constexpr char16_t kIconResource[] = u":/icons/zephyrod-32-16colors.png";
 
 QPoint PixelPoint(int x, int y) {
     return {design::Pixels(x), design::Pixels(y)};
+}
+
+// The window flags of a border style: title bar, system menu and close box,
+// and a minimise button where the window is sizable.
+Qt::WindowFlags WindowFlagsFor(design::Border border) {
+    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    switch (border) {
+        case design::Border::Sizable:
+            return flags | Qt::Window | Qt::WindowMinimizeButtonHint;
+        case design::Border::FixedSingle:
+            return flags | Qt::Window;
+        case design::Border::FixedDialog:
+            return flags | Qt::Dialog;
+    }
+    return flags | Qt::Window;
 }
 
 QWidget* MakeLabel(const ControlDesign& control, QWidget* parent) {
@@ -98,7 +114,7 @@ QWidget* MakeControl(const ControlDesign& control, QWidget* parent) {
             return MakePicture(control, parent);
         case ControlKind::Line:
             return new LineShape(parent, PixelPoint(control.rect.left, control.rect.top),
-                                 PixelPoint(control.x2, control.y2),
+                                 PixelPoint(control.x2(), control.y2()),
                                  QColor(control.color.red, control.color.green, control.color.blue),
                                  control.lineWidth);
     }
@@ -107,14 +123,35 @@ QWidget* MakeControl(const ControlDesign& control, QWidget* parent) {
 
 }  // namespace
 
+void BuiltControls::add(std::string_view name, std::optional<int> index, QObject* object) {
+    entries_.push_back({name, index, object});
+}
+
+QObject* BuiltControls::find(std::string_view name, std::optional<int> index) const {
+    for (const Entry& entry : entries_) {
+        if (entry.name == name && (!index || entry.index == index)) {
+            return entry.object;
+        }
+    }
+    return nullptr;
+}
+
+void ApplyWindowDesign(QWidget* window, const design::WindowDesign& design) {
+    window->setObjectName(ToQString(design.name));
+    window->setWindowFlags(WindowFlagsFor(design.border));
+    window->setFont(DialogFont());
+}
+
 QRect PixelRect(const ControlDesign& control) {
     return {design::Pixels(control.rect.left), design::Pixels(control.rect.top),
             design::Pixels(control.rect.width), design::Pixels(control.rect.height)};
 }
 
-void BuildControls(QWidget* client, const design::WindowDesign& window) {
+BuiltControls BuildControls(QWidget* client, const design::WindowDesign& window) {
+    BuiltControls built;
     // Containers come before what they hold.
     std::map<std::string_view, QWidget*> containers{{std::string_view(), client}};
+    std::map<const ControlDesign*, QWidget*> widgets;
     for (const ControlDesign& control : window.controls) {
         QWidget* widget = MakeControl(control, containers.at(control.container));
         widget->setObjectName(ToQString(control.name));
@@ -133,19 +170,28 @@ void BuildControls(QWidget* client, const design::WindowDesign& window) {
         if (control.kind == ControlKind::Frame) {
             containers[control.name] = widget;
         }
+        if (control.cancelButton) {
+            built.cancelButton = qobject_cast<QPushButton*>(widget);
+        }
+        widgets[&control] = widget;
+        built.add(control.name, control.index, widget);
     }
 
     QWidget* previous = nullptr;
     for (const ControlDesign* control : design::TabOrder(window)) {
-        QWidget* widget = Named<QWidget>(client, control->name, control->index);
+        QWidget* widget = widgets.at(control);
         if (previous != nullptr) {
             QWidget::setTabOrder(previous, widget);
+        } else {
+            built.firstInTabOrder = widget;
         }
         previous = widget;
     }
+    return built;
 }
 
-void BuildMenu(QMenuBar* bar, const design::WindowDesign& window) {
+BuiltControls BuildMenu(QMenuBar* bar, const design::WindowDesign& window) {
+    BuiltControls built;
     std::map<std::string_view, QMenu*> menus;
     auto hasItems = [&window](std::string_view name) {
         for (const design::MenuItemDesign& item : window.menu) {
@@ -162,6 +208,7 @@ void BuildMenu(QMenuBar* bar, const design::WindowDesign& window) {
                                               : menus.at(item.parent)->addMenu(caption);
             menu->setObjectName(ToQString(item.name));
             menus[item.name] = menu;
+            built.add(item.name, std::nullopt, menu);
             continue;
         }
         QAction* action = item.parent.empty() ? bar->addAction(caption)
@@ -170,21 +217,9 @@ void BuildMenu(QMenuBar* bar, const design::WindowDesign& window) {
         // It stays where the design puts it: no platform moves it to an
         // application menu.
         action->setMenuRole(QAction::NoRole);
+        built.add(item.name, std::nullopt, action);
     }
-}
-
-Qt::WindowFlags WindowFlagsFor(design::Border border) {
-    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    switch (border) {
-        case design::Border::Sizable:
-            return flags | Qt::Window | Qt::WindowMinimizeButtonHint;
-        case design::Border::FixedSingle:
-            return flags | Qt::Window;
-        case design::Border::FixedDialog:
-            return flags | Qt::Dialog;
-    }
-    return flags | Qt::Window;
+    return built;
 }
 
 }  // namespace zephyrod::ui

@@ -1,12 +1,21 @@
 // Builds a window's controls and menu from its design: one control per row
 // of the design, of the widget that plays the control's kind, named, placed
-// and captioned as the design says.
+// and captioned as the design says. The factory hands the window what it
+// built; the window takes the controls its code uses into a typed set of its
+// own, once, and reaches them through that set only.
 #pragma once
 
+#include <QObject>
 #include <QRect>
 #include <Qt>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
 
 class QMenuBar;
+class QPushButton;
 class QWidget;
 
 namespace zephyrod::design {
@@ -17,18 +26,52 @@ enum class Border;
 
 namespace zephyrod::ui {
 
+// The controls (or menu items) built from a design, by their names there.
+// Each window keeps the ones its code reaches in a struct `Controls` of its
+// own, typed, taken from here as it is built.
+class BuiltControls {
+  public:
+    void add(std::string_view name, std::optional<int> index, QObject* object);
+
+    // The control of that name (and index, for a control array member).
+    // Throws std::logic_error where the design has none of that kind: a
+    // window that asks for a control its design lacks fails as it opens.
+    template <class T>
+    T* take(std::string_view name, std::optional<int> index = std::nullopt) const {
+        if (auto* found = qobject_cast<T*>(find(name, index))) {
+            return found;
+        }
+        throw std::logic_error("the design has no such control: " + std::string(name));
+    }
+
+    // The first control in the design's tab order: where the focus starts.
+    QWidget* firstInTabOrder = nullptr;
+    // The button Esc presses, if the design has one.
+    QPushButton* cancelButton = nullptr;
+
+  private:
+    struct Entry {
+        std::string_view name;
+        std::optional<int> index;
+        QObject* object;
+    };
+    QObject* find(std::string_view name, std::optional<int> index) const;
+
+    std::vector<Entry> entries_;
+};
+
+// Gives a window its design's name and border, and the standard dialog
+// font, which every control without a font of its own takes.
+void ApplyWindowDesign(QWidget* window, const design::WindowDesign& design);
+
 // Creates every control of the design inside `client`, whose top-left corner
 // is that of the window's client area, each in its container; sets the tab
-// order. Controls without a font of their own take the client's font.
-void BuildControls(QWidget* client, const design::WindowDesign& window);
+// order.
+BuiltControls BuildControls(QWidget* client, const design::WindowDesign& window);
 
 // Fills the menu bar from the design's menu: an item with items below it
 // becomes a menu, any other an action; each named as in the design.
-void BuildMenu(QMenuBar* bar, const design::WindowDesign& window);
-
-// The window flags of a border style: title bar, system menu and close box,
-// and a minimise button where the window is sizable.
-Qt::WindowFlags WindowFlagsFor(design::Border border);
+BuiltControls BuildMenu(QMenuBar* bar, const design::WindowDesign& window);
 
 // A control's rectangle in pixels, inside its container.
 QRect PixelRect(const design::ControlDesign& control);

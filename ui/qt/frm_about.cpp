@@ -7,7 +7,7 @@
 
 #include "condensed_caption.h"
 #include "control_factory.h"
-#include "named_control.h"
+#include "qt_text.h"
 #include "ui_fonts.h"
 #include "ui_texts.h"
 #include "window_design.h"
@@ -16,20 +16,26 @@ namespace zephyrod::ui {
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     const design::WindowDesign& design = design::AboutWindowDesign();
-    setObjectName(ToQString(design.name));
-    setWindowFlags(WindowFlagsFor(design.border));
-    setFont(DialogFont());
+    ApplyWindowDesign(this, design);
     setFixedSize(design::Pixels(design.clientWidth), design::Pixels(design.clientHeight));
-    BuildControls(this, design);
+    const BuiltControls built = BuildControls(this, design);
+    controls_ = {built.take<QLabel>(design::names::lblTitle),
+                 built.take<QLabel>(design::names::lblVersion),
+                 built.take<QLabel>(design::names::lblDescription),
+                 built.take<QPushButton>(design::names::cmdOK),
+                 built.cancelButton,
+                 built.firstInTabOrder};
     // The title wraps to a second line over the version in a platform font
     // wider than the one it was laid out for: a narrower cut of the same font
-    // keeps it on one line.
-    auto* title = Named<QLabel>(this, "lblTitle");
-    title->setGeometry(PixelRect(design::Control(design, "lblTitle")));
+    // keeps it on one line. The factory grew the box to fit the wide font:
+    // back to the design's size first, then narrower, then grown again only
+    // as far as the narrower font still needs.
+    QLabel* title = controls_.lblTitle;
+    title->setGeometry(PixelRect(design::Control(design, design::names::lblTitle)));
     CondenseToFitCaption(title);
     GrowToFitCaption(title);
     KeepDesignColours();
-    connect(Named<QPushButton>(this, "cmdOK"), &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(controls_.cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     Form_Load();
 }
 
@@ -51,28 +57,21 @@ void frmAbout::KeepDesignColours() {
 }
 
 void frmAbout::Form_Load() {
-    auto* description = Named<QLabel>(this, "lblDescription");
-    description->setText(QString::fromStdString(design::AboutDescription()));
-    GrowToFitCaption(description);
+    controls_.lblDescription->setText(QString::fromStdString(design::AboutDescription()));
+    GrowToFitCaption(controls_.lblDescription);
 
     setWindowTitle(QString::fromStdString(design::AboutCaption()));
 
-    auto* version = Named<QLabel>(this, "lblVersion");
-    version->setText(QString::fromStdString(design::VersionLine()));
-    GrowToFitCaption(version);
+    controls_.lblVersion->setText(QString::fromStdString(design::VersionLine()));
+    GrowToFitCaption(controls_.lblVersion);
 
-    Named<QPushButton>(this, design::TabOrder(design::AboutWindowDesign()).front()->name)
-        ->setFocus();
+    controls_.firstInTabOrder->setFocus();
 }
 
 void frmAbout::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Cancel)) {
-        for (const design::ControlDesign& control : design::AboutWindowDesign().controls) {
-            if (control.cancelButton) {
-                Named<QPushButton>(this, control.name)->click();
-                return;
-            }
-        }
+    if (event->matches(QKeySequence::Cancel) && controls_.cancelButton != nullptr) {
+        controls_.cancelButton->click();
+        return;
     }
     QDialog::keyPressEvent(event);
 }

@@ -3,6 +3,9 @@
 
 #include <QDialog>
 
+class QLabel;
+class QPushButton;
+
 namespace zephyrod::ui {
 
 class frmAbout : public QDialog {
@@ -21,8 +24,19 @@ class frmAbout : public QDialog {
     void changeEvent(QEvent* event) override;
 
   private:
+    struct Controls {
+        QLabel* lblTitle;
+        QLabel* lblVersion;
+        QLabel* lblDescription;
+        QPushButton* cmdOK;
+        QPushButton* cancelButton;  // Esc presses it
+        QWidget* firstInTabOrder;   // where the focus starts
+    };
+
     void Form_Load();
     void KeepDesignColours();
+
+    Controls controls_{};
 };
 
 }  // namespace zephyrod::ui

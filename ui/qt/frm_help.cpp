@@ -4,8 +4,8 @@
 #include <QPushButton>
 
 #include "control_factory.h"
-#include "named_control.h"
 #include "native_title.h"
+#include "qt_text.h"
 #include "ui_fonts.h"
 #include "ui_texts.h"
 #include "window_design.h"
@@ -15,31 +15,25 @@ namespace zephyrod::ui {
 
 frmHelp::frmHelp() {
     const design::WindowDesign& design = design::HelpWindowDesign();
-    setObjectName(ToQString(design.name));
+    ApplyWindowDesign(this, design);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(WindowFlagsFor(design.border));
     // The title bar shows nothing; a screen reader announces the window by name.
     AnnounceAsWindow(this);
     setWindowTitle(QString::fromUtf16(kInvisibleTitle));
     setAccessibleName(ToQString(design::kHelpWindowAccessibleName));
-    setFont(DialogFont());
     setFixedSize(design::Pixels(design.clientWidth), design::Pixels(design.clientHeight));
-    BuildControls(this, design);
-    Named<QPlainTextEdit>(this, "txtHelp")
-        ->setAccessibleName(ToQString(design::kHelpTextAccessibleName));
-    connect(Named<QPushButton>(this, "cmdOK"), &QPushButton::clicked, this, &frmHelp::cmdOK_Click);
+    const BuiltControls built = BuildControls(this, design);
+    controls_ = {built.take<QPlainTextEdit>(design::names::txtHelp),
+                 built.take<QPushButton>(design::names::cmdOK), built.firstInTabOrder};
+    controls_.txtHelp->setAccessibleName(ToQString(design::kHelpTextAccessibleName));
+    connect(controls_.cmdOK, &QPushButton::clicked, this, &frmHelp::cmdOK_Click);
     Form_Load();
-}
-
-QString frmHelp::HelpText() {
-    return QString::fromStdString(design::HelpText());
 }
 
 void frmHelp::Form_Load() {
     // The text box reads each carriage return and line feed as one line break.
-    Named<QPlainTextEdit>(this, "txtHelp")->setPlainText(HelpText());
-    // The focus starts on the first control in tab order: OK.
-    Named<QWidget>(this, design::TabOrder(design::HelpWindowDesign()).front()->name)->setFocus();
+    controls_.txtHelp->setPlainText(QString::fromStdString(design::HelpText()));
+    controls_.firstInTabOrder->setFocus();
 }
 
 void frmHelp::showEvent(QShowEvent* event) {

@@ -1,8 +1,10 @@
 // The help window: the instruction text in an editable box and an OK button.
 #pragma once
 
-#include <QString>
 #include <QWidget>
+
+class QPlainTextEdit;
+class QPushButton;
 
 namespace zephyrod::ui {
 
@@ -12,10 +14,6 @@ class frmHelp : public QWidget {
     // A window of its own (no owner); closing it destroys it.
     frmHelp();
 
-    // The help text, paragraphs separated by an empty line, every line break
-    // a carriage return and line feed.
-    static QString HelpText();
-
   public slots:
     void cmdOK_Click();
 
@@ -23,7 +21,15 @@ class frmHelp : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
+    struct Controls {
+        QPlainTextEdit* txtHelp;
+        QPushButton* cmdOK;
+        QWidget* firstInTabOrder;  // where the focus starts: OK
+    };
+
     void Form_Load();
+
+    Controls controls_{};
 };
 
 }  // namespace zephyrod::ui

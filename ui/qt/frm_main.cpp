@@ -12,7 +12,7 @@
 #include "error_report.h"
 #include "frm_about.h"
 #include "input_fields.h"
-#include "named_control.h"
+#include "qt_text.h"
 #include "result_list.h"
 #include "ui_fonts.h"
 #include "ui_texts.h"
@@ -35,11 +35,34 @@ QStringList ToQt(const std::vector<std::string>& lines) {
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     const design::WindowDesign& design = design::MainWindowDesign();
-    setObjectName(ToQString(design.name));
+    ApplyWindowDesign(this, design);
     setWindowTitle(ToQString(design.caption));
-    setWindowFlags(WindowFlagsFor(design.border));
-    setFont(DialogFont());
+    BuildMenuBar();
 
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    const BuiltControls built = BuildControls(client, design);
+    for (const InputFieldInfo& info : kInputFields) {
+        QLineEdit* field = built.take<QLineEdit>(design::FieldControl(info.field));
+        // A screen reader names each field by its caption and says its unit.
+        field->setAccessibleName(ToQString(info.caption));
+        field->setAccessibleDescription(ToQString(info.unit));
+        controls_.fields[static_cast<std::size_t>(info.field)] = field;
+    }
+    controls_.cmdGo = built.take<QPushButton>(design::names::cmdGo);
+    controls_.lstValues = built.take<ResultList>(design::names::lstValues);
+    controls_.lstSweep = built.take<ResultList>(design::names::lstSweep);
+    controls_.lstValues->setAccessibleName(ToQString(design::kValuesAccessibleName));
+    controls_.lstSweep->setAccessibleName(ToQString(design::kSweepAccessibleName));
+    connect(controls_.cmdGo, &QPushButton::clicked, this, &frmMain::cmdGo_Click);
+
+    resize(QSize(design::Pixels(design.clientWidth), design::Pixels(design.clientHeight)) +
+           QSize(0, menuBar()->sizeHint().height()));
+    Form_Load();
+}
+
+void frmMain::BuildMenuBar() {
     QMenuBar* bar = menuBar();
     // The bar is part of the window's design (the blank item places Help):
     // keep it in the window on platforms with a global menu bar too.
@@ -47,45 +70,21 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     auto* style = new MenuBarStyle();
     style->setParent(bar);
     bar->setStyle(style);
-    BuildMenu(bar, design);
-    connect(Named<QAction>(this, "mnuZRHelp"), &QAction::triggered, this,
+    const BuiltControls menu = BuildMenu(bar, design::MainWindowDesign());
+    connect(menu.take<QAction>(design::names::mnuZRHelp), &QAction::triggered, this,
             &frmMain::mnuZRHelp_Click);
-    connect(Named<QAction>(this, "mnuAbout"), &QAction::triggered, this, &frmMain::mnuAbout_Click);
-
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    setCentralWidget(client);
-    BuildControls(client, design);
-    // A screen reader names each field by its caption and says its unit.
-    for (const InputFieldInfo& info : kInputFields) {
-        auto* field = Named<QLineEdit>(this, info.name);
-        field->setAccessibleName(ToQString(info.caption));
-        field->setAccessibleDescription(ToQString(info.unit));
-    }
-    Named<ResultList>(this, "lstValues")
-        ->setAccessibleName(ToQString(design::kValuesAccessibleName));
-    Named<ResultList>(this, "lstSweep")->setAccessibleName(ToQString(design::kSweepAccessibleName));
-    connect(Named<QPushButton>(this, "cmdGo"), &QPushButton::clicked, this, &frmMain::cmdGo_Click);
-
-    resize(QSize(design::Pixels(design.clientWidth), design::Pixels(design.clientHeight)) +
-           QSize(0, bar->sizeHint().height()));
-    Form_Load();
-}
-
-frmMain::~frmMain() {
-    Form_Unload();
+    connect(menu.take<QAction>(design::names::mnuAbout), &QAction::triggered, this,
+            &frmMain::mnuAbout_Click);
 }
 
 void frmMain::Form_Load() {
     const InputTexts defaults = DefaultInputTexts();
     for (const InputFieldInfo& info : kInputFields) {
-        Named<QLineEdit>(this, info.name)
-            ->setText(QString::fromStdString(TextOf(defaults, info.field)));
+        controls_.field(info.field)->setText(QString::fromStdString(TextOf(defaults, info.field)));
     }
     // The focus starts in the first field with its text selected, so that
     // typing replaces the default.
-    auto* first =
-        Named<QLineEdit>(this, design::TabOrder(design::MainWindowDesign()).front()->name);
+    QLineEdit* first = controls_.field(kInputFields.front().field);
     first->setFocus();
     first->selectAll();
 }
@@ -97,13 +96,12 @@ void frmMain::cmdGo_Click() {
 void frmMain::Calculate() {
     InputTexts texts;
     for (const InputFieldInfo& info : kInputFields) {
-        TextOf(texts, info.field) = Named<QLineEdit>(this, info.name)->text().toStdString();
+        TextOf(texts, info.field) = controls_.field(info.field)->text().toStdString();
     }
     const design::CalculateOutcome outcome = design::CalculateInWindow(texts);
-    auto* values = Named<ResultList>(this, "lstValues");
-    auto* sweep = Named<ResultList>(this, "lstSweep");
+    ResultList* sweep = controls_.lstSweep;
     if (outcome.values) {
-        values->setLines(ToQt(*outcome.values));
+        controls_.lstValues->setLines(ToQt(*outcome.values));
     }
     if (outcome.sweep) {
         sweep->setLines(ToQt(*outcome.sweep));
@@ -115,14 +113,12 @@ void frmMain::Calculate() {
     if (outcome.error) {
         ReportError(this, *outcome.error);
     }
-    if (!outcome.focus.empty()) {
-        auto* control = Named<QWidget>(this, outcome.focus);
-        if (control != nullptr) {
-            control->setFocus();
-        }
-        if (auto* field = qobject_cast<QLineEdit*>(control)) {
-            field->selectAll();
-        }
+    if (outcome.focusField) {
+        QLineEdit* field = controls_.field(*outcome.focusField);
+        field->setFocus();
+        field->selectAll();
+    } else if (outcome.focusCalculate) {
+        controls_.cmdGo->setFocus();
     }
 }
 

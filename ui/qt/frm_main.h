@@ -4,16 +4,22 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <array>
 
 #include "frm_help.h"
+#include "input_fields.h"
+
+class QLineEdit;
+class QPushButton;
 
 namespace zephyrod::ui {
+
+class ResultList;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
   public:
     explicit frmMain(QWidget* parent = nullptr);
-    ~frmMain() override;
 
     // Reads the four fields, calculates, and fills both lists; reports a
     // failure in a message box and leaves the lists as the failure left them.
@@ -34,10 +40,21 @@ class frmMain : public QMainWindow {
     void changeEvent(QEvent* event) override;
 
   private:
+    struct Controls {
+        std::array<QLineEdit*, kInputFieldCount> fields;  // in the order of kInputFields
+        QPushButton* cmdGo;
+        ResultList* lstValues;
+        ResultList* lstSweep;
+
+        QLineEdit* field(InputField which) const { return fields[static_cast<std::size_t>(which)]; }
+    };
+
+    void BuildMenuBar();
     void Form_Load();
     void Form_Unload();
     void ShowAbout();
 
+    Controls controls_{};
     QPointer<frmHelp> help_;
 };
 

@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 
-#include "named_control.h"
+#include "qt_text.h"
 #include "ui_texts.h"
 
 namespace zephyrod::ui {

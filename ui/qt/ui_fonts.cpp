@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 
+#include "qt_text.h"
 #include "window_design.h"
 
 namespace zephyrod::ui {
@@ -35,21 +36,25 @@ QFont DialogFont() {
     return font;
 }
 
-QFont SansFont(qreal pointSize, bool bold) {
-    QFont font = DialogFont();
+namespace {
+
+// The design's sans-serif family where the platform has it, else the dialog
+// font's, whose widths the windows were laid out for.
+QFont SansFont(const QString& family, qreal pointSize) {
+    QFont font = IsInstalled(family) ? QFont(family) : DialogFont();
     font.setPointSizeF(pointSize);
-    font.setBold(bold);
     return font;
 }
 
-QFont FixedFont(qreal pointSize) {
-    // "Courier" itself, else the system's fixed font, else a common fixed-pitch
-    // family: the first that the platform really has and that is fixed pitch.
+// The design's fixed-pitch family where the platform really has it and it
+// is fixed pitch, else the system's fixed font or a common fixed-pitch
+// family, so that columns line up.
+QFont FixedFont(const QString& family, qreal pointSize) {
     const QFont system = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    for (const QString& family :
-         {QStringLiteral("Courier"), system.family(), QStringLiteral("DejaVu Sans Mono"),
+    for (const QString& candidate :
+         {family, system.family(), QStringLiteral("DejaVu Sans Mono"),
           QStringLiteral("Liberation Mono"), QStringLiteral("Courier New")}) {
-        QFont font(family);
+        QFont font(candidate);
         font.setStyleHint(QFont::TypeWriter);
         font.setPointSizeF(pointSize);
         const QFontInfo info(font);
@@ -62,8 +67,11 @@ QFont FixedFont(qreal pointSize) {
     return font;
 }
 
+}  // namespace
+
 QFont DesignFont(const design::FontDesign& font) {
-    QFont chosen = font.fixedPitch ? FixedFont(font.points) : SansFont(font.points, font.bold);
+    const QString family = ToQString(font.family);
+    QFont chosen = font.fixedPitch ? FixedFont(family, font.points) : SansFont(family, font.points);
     chosen.setBold(font.bold);
     return chosen;
 }

@@ -20,15 +20,9 @@ namespace zephyrod::ui {
 // for; the platform's own sans only where none of them is installed.
 QFont DialogFont();
 
-// A sans-serif font of the dialog font's family at the given size and weight.
-QFont SansFont(qreal pointSize, bool bold = false);
-
-// A fixed-pitch font at the given size: "Courier" where present, else the
-// system's fixed font or a common fixed-pitch family, so that columns line up.
-QFont FixedFont(qreal pointSize);
-
-// The font a window design names for a control: "Courier" is fixed pitch,
-// any other family a sans-serif of the dialog font's family.
+// The font a window design names for a control, at its size and weight:
+// its family where the platform has it; else, for a fixed-pitch font,
+// another fixed-pitch one, and for any other the dialog font's family.
 QFont DesignFont(const design::FontDesign& font);
 
 // Whether the label's caption, wrapped at word boundaries, fits its box.

@@ -1,78 +1,32 @@
-// Every control and menu item has a control ID named after it, so that code,
-// tests and accessibility tools find a control by its name from the design.
+// Control and menu item IDs follow from the design: a control's ID is its
+// row's place in the window's design, a menu command's its item's place in
+// the menu, each counted from a base of its own. Adding a control to the
+// design gives it an ID; nothing here lists the controls again.
 #pragma once
 
 #include <windows.h>
 
 #include <optional>
-#include <span>
 #include <string_view>
 
 #include "window_design.h"
 
 namespace zephyrod::win32 {
 
-// frmMain
-enum MainControlId : int {
-    IDC_Frame2 = 100,
-    IDC_Label1,
-    IDC_txtFreq,
-    IDC_Label2,
-    IDC_Label4,
-    IDC_txtResDia,
-    IDC_lblUnit0,
-    IDC_Label3,
-    IDC_txtCoilDia,
-    IDC_lblUnit1,
-    IDC_lblTPI,
-    IDC_txtTPI,
-    IDC_cmdGo,
-    IDC_Frame3,
-    IDC_lstValues,
-    IDC_Frame1,
-    IDC_lstSweep,
-};
+// The control ID of a row of `design` (lines are drawn, not created: theirs
+// is never used).
+int ControlId(const design::WindowDesign& design, const design::ControlDesign& control);
 
-// frmMain's menu items (the Help popup itself has no command).
-enum MenuId : int {
-    IDM_mnuEMPTY = 200,
-    IDM_mnuZRHelp,
-    IDM_mnuAbout,
-};
+// The row of `design` whose control has that ID; null for none.
+const design::ControlDesign* ControlWithId(const design::WindowDesign& design, int id);
 
-// frmHelp
-enum HelpControlId : int {
-    IDC_txtHelp = 300,
-    IDC_HelpOK,
-};
+// The command ID of a menu item; 0 for a name the menu lacks and for an item
+// with items below it, which opens them instead.
+UINT MenuItemId(const design::WindowDesign& design, std::string_view name);
 
-// frmAbout
-enum AboutControlId : int {
-    IDC_picIcon = 400,
-    IDC_lblTitle,
-    IDC_lblVersion,
-    IDC_lblDescription,
-    IDC_AboutLabel1,
-    IDC_AboutLabel2,
-    IDC_AboutOK,
-};
-
-struct NamedId {
-    std::string_view name;
-    std::optional<int> index;  // a control array member's index
-    int id;
-};
-
-// The IDs of a window's controls (lines are drawn, not controls: they have
-// none).
-std::span<const NamedId> ControlIds(const design::WindowDesign& window);
-
-// The control ID of a named control; 0 when it has none.
-int ControlId(const design::WindowDesign& window, std::string_view name,
-              std::optional<int> index = std::nullopt);
-int MenuItemId(std::string_view name);
-
-// The control of that name in a window built from `design`.
+// The control of that name (and index, for a control array member) in a
+// window built from `design`; null where the design has none. The windows
+// call it once as they are created, to fill their typed sets of controls.
 HWND FindControl(HWND window, const design::WindowDesign& design, std::string_view name,
                  std::optional<int> index = std::nullopt);
 

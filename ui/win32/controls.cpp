@@ -117,7 +117,7 @@ void CreateControls(HWND window, const design::WindowDesign& design, FontSet& fo
     for (const ControlDesign* control : CreationOrder(design)) {
         const Styles styles = StylesFor(*control);
         const RECT rect = PixelRect(design::WindowRect(design, *control), fonts.dpi());
-        const auto id = static_cast<INT_PTR>(ControlId(design, control->name, control->index));
+        const auto id = static_cast<INT_PTR>(ControlId(design, *control));
         HWND child = CreateWindowExW(styles.exStyle, ControlClass(control->kind),
                                      Widen(control->caption).c_str(), styles.style, rect.left,
                                      rect.top, rect.right - rect.left, rect.bottom - rect.top,
@@ -128,8 +128,8 @@ void CreateControls(HWND window, const design::WindowDesign& design, FontSet& fo
 
 void PlaceControls(HWND window, const design::WindowDesign& design, FontSet& fonts) {
     for (const ControlDesign& control : design.controls) {
-        HWND child = FindControl(window, design, control.name, control.index);
-        if (child == nullptr) {
+        HWND child = GetDlgItem(window, ControlId(design, control));
+        if (child == nullptr) {  // a line: drawn, not a control
             continue;
         }
         const RECT rect = PixelRect(design::WindowRect(design, control), fonts.dpi());
@@ -148,11 +148,11 @@ void DrawLines(HDC dc, const design::WindowDesign& design, int dpi) {
         }
         const design::Rgb& color = control.color;
         const COLORREF rgb = RGB(color.red, color.green, color.blue);
-        const int width = MulDiv(control.lineWidth, dpi, 96);
+        const int width = MulDiv(control.lineWidth, dpi, design::kDesignDpi);
         const int x1 = design::Pixels(control.rect.left, dpi);
         const int y1 = design::Pixels(control.rect.top, dpi);
-        const int x2 = design::Pixels(control.x2, dpi);
-        const int y2 = design::Pixels(control.y2, dpi);
+        const int x2 = design::Pixels(control.x2(), dpi);
+        const int y2 = design::Pixels(control.y2(), dpi);
         if (y1 == y2) {
             // A level line lies below its y, its full width: a wider white line
             // then never covers the grey one a pixel above it.

@@ -8,8 +8,9 @@
 namespace zephyrod::win32 {
 namespace {
 
-// The window's standard dialog font: Windows maps "MS Sans Serif" to
-// Microsoft Sans Serif.
+// The family of the windows' standard dialog font, the one they were laid
+// out in. It is asked for by name; where the system lacks it, the font
+// mapper picks the closest variable-pitch sans-serif (see lfPitchAndFamily).
 constexpr wchar_t kStandardFamily[] = L"MS Sans Serif";
 
 // Functions of newer Windows versions, looked up so that the program still
@@ -61,7 +62,7 @@ int WindowDpi(HWND window) {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : 96;
+    return dpi > 0 ? dpi : design::kDesignDpi;
 }
 
 RECT PixelRect(const design::TwipsRect& twips, int dpi) {

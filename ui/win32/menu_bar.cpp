@@ -46,7 +46,7 @@ HMENU CreateMenuBar(const design::WindowDesign& design) {
         for (const design::MenuItemDesign& item : design.menu) {
             if (item.parent == top.name) {
                 popup = popup != nullptr ? popup : CreatePopupMenu();
-                AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(MenuItemId(item.name)),
+                AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(MenuItemId(design, item.name)),
                             Widen(item.caption).c_str());
             }
         }
@@ -55,7 +55,7 @@ HMENU CreateMenuBar(const design::WindowDesign& design) {
                         caption.c_str());
             continue;
         }
-        const auto id = static_cast<UINT>(MenuItemId(top.name));
+        const UINT id = MenuItemId(design, top.name);
         AppendMenuW(bar, MF_STRING, id, caption.c_str());
         if (IsBlank(top.caption)) {
             MarkOwnerDrawn(bar, id, caption);
@@ -64,10 +64,10 @@ HMENU CreateMenuBar(const design::WindowDesign& design) {
     return bar;
 }
 
-int BlankItemWidth(const design::WindowDesign& design, int dpi) {
+BlankMenuItem MeasuredBlankItem(const design::WindowDesign& design, int dpi) {
     const design::MenuItemDesign* blank = BlankItem(design);
     if (blank == nullptr) {
-        return 0;
+        return {0, 0, dpi};
     }
     NONCLIENTMETRICSW metrics = NonClientMetricsForDpi(dpi);
     HFONT font = CreateFontIndirectW(&metrics.lfMenuFont);
@@ -79,20 +79,20 @@ int BlankItemWidth(const design::WindowDesign& design, int dpi) {
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
     DeleteObject(font);
-    return size.cx;
+    return {MenuItemId(design, blank->name), static_cast<int>(size.cx), dpi};
 }
 
-bool MeasureBlankItem(MEASUREITEMSTRUCT& item, int width, int dpi) {
-    if (item.CtlType != ODT_MENU || item.itemID != static_cast<UINT>(IDM_mnuEMPTY)) {
+bool MeasureBlankItem(MEASUREITEMSTRUCT& item, const BlankMenuItem& blank) {
+    if (item.CtlType != ODT_MENU || blank.id == 0 || item.itemID != blank.id) {
         return false;
     }
-    item.itemWidth = static_cast<UINT>(std::max(width, 0));
-    item.itemHeight = static_cast<UINT>(SystemMetricForDpi(SM_CYMENU, dpi));
+    item.itemWidth = static_cast<UINT>(std::max(blank.width, 0));
+    item.itemHeight = static_cast<UINT>(SystemMetricForDpi(SM_CYMENU, blank.dpi));
     return true;
 }
 
-bool DrawBlankItem(const DRAWITEMSTRUCT& item) {
-    if (item.CtlType != ODT_MENU || item.itemID != static_cast<UINT>(IDM_mnuEMPTY)) {
+bool DrawBlankItem(const DRAWITEMSTRUCT& item, const BlankMenuItem& blank) {
+    if (item.CtlType != ODT_MENU || blank.id == 0 || item.itemID != blank.id) {
         return false;
     }
     BOOL flat = FALSE;
@@ -101,10 +101,10 @@ bool DrawBlankItem(const DRAWITEMSTRUCT& item) {
     return true;
 }
 
-void FitMenuBar(HWND window, int& blankWidth) {
+void FitMenuBar(HWND window, BlankMenuItem& blank) {
     HMENU bar = GetMenu(window);
     const int count = GetMenuItemCount(bar);
-    if (bar == nullptr || count < 2) {
+    if (bar == nullptr || count < 2 || blank.id == 0) {
         return;
     }
     for (int attempt = 0; attempt < 3; ++attempt) {
@@ -122,18 +122,18 @@ void FitMenuBar(HWND window, int& blankWidth) {
         }
         // Everything on the row but the blank's own drawing: the items'
         // margins and the other items.
-        int others = (first.right - first.left) - blankWidth;
+        int others = (first.right - first.left) - blank.width;
         for (int index = 1; index < count; ++index) {
             RECT item{};
             GetMenuItemRect(window, bar, static_cast<UINT>(index), &item);
             others += item.right - item.left;
         }
         const int room = (info.rcBar.right - info.rcBar.left) - others - 1;
-        blankWidth = std::max(0, std::min(blankWidth - 1, room));
+        blank.width = std::max(0, std::min(blank.width - 1, room));
         wchar_t caption[256] = {};
-        GetMenuStringW(bar, IDM_mnuEMPTY, caption, 256, MF_BYCOMMAND);
+        GetMenuStringW(bar, blank.id, caption, 256, MF_BYCOMMAND);
         std::wstring text = caption;
-        MarkOwnerDrawn(bar, IDM_mnuEMPTY, text);
+        MarkOwnerDrawn(bar, blank.id, text);
         DrawMenuBar(window);
     }
 }

@@ -11,17 +11,26 @@ namespace zephyrod::win32 {
 
 HMENU CreateMenuBar(const design::WindowDesign& design);
 
-// The width of the blank item as the menu font at `dpi` writes its caption.
-int BlankItemWidth(const design::WindowDesign& design, int dpi);
+// The blank item as the window draws it: its command ID (0: the menu has
+// none) and its width, measured at the menu's DPI.
+struct BlankMenuItem {
+    UINT id = 0;
+    int width = 0;
+    int dpi = design::kDesignDpi;
+};
+
+// The blank item of the design's menu, its width as the menu font at `dpi`
+// writes its caption.
+BlankMenuItem MeasuredBlankItem(const design::WindowDesign& design, int dpi);
 
 // WM_MEASUREITEM and WM_DRAWITEM for the blank item (as high as the menu bar
-// at `dpi`): false for anything else.
-bool MeasureBlankItem(MEASUREITEMSTRUCT& item, int width, int dpi);
-bool DrawBlankItem(const DRAWITEMSTRUCT& item);
+// at its DPI): false for anything else.
+bool MeasureBlankItem(MEASUREITEMSTRUCT& item, const BlankMenuItem& blank);
+bool DrawBlankItem(const DRAWITEMSTRUCT& item, const BlankMenuItem& blank);
 
 // Narrows the blank item until the last item stands on the first row of
-// the bar (and within it). `blankWidth` is what the window's WM_MEASUREITEM
+// the bar (and within it). `blank.width` is what the window's WM_MEASUREITEM
 // answers for the blank item: it is narrowed before the bar is measured anew.
-void FitMenuBar(HWND window, int& blankWidth);
+void FitMenuBar(HWND window, BlankMenuItem& blank);
 
 }  // namespace zephyrod::win32

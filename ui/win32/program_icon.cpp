@@ -14,7 +14,8 @@ HICON SharedProgramIcon(int size) {
                                          size, LR_DEFAULTCOLOR | LR_SHARED));
 }
 
-// Not shared: a shared icon is the one loaded first, whatever size is asked.
+// Not shared: for a shared image LoadImage hands out the first one it loaded
+// under the resource's name, whatever size is asked.
 OwnedIcon::OwnedIcon(int size)
     : handle_(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), kIconName, IMAGE_ICON, size,
                                             size, LR_DEFAULTCOLOR))) {}

@@ -7,8 +7,10 @@
 
 namespace zephyrod::win32 {
 
-// The icon at one of the system's standard sizes (SM_CXICON, SM_CXSMICON),
-// loaded once and shared: never destroyed.
+// The icon for a window class (SM_CXICON, SM_CXSMICON), loaded once and
+// shared: never destroyed. A shared image is found by its resource name
+// whatever size is asked, so both may be the size loaded first; every
+// window sets icons of its own at its sizes over them (OwnedIcon).
 HICON SharedProgramIcon(int size);
 
 // A copy of the icon at any size, destroyed with this object. Moving one

@@ -15,13 +15,37 @@
 namespace zephyrod::win32 {
 namespace {
 
-// The icon's size in the picture box, in pixels at 96 DPI.
+// The icon's size in the picture box, in pixels at the design's DPI: the
+// program icon's standard size, which the picture box was laid out for.
 constexpr int kIconSize = 32;
 
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 COLORREF ColorOf(const design::Rgb& rgb) {
     return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
+// The controls frmAbout's code reaches, found once as the window is created.
+struct AboutControls {
+    HWND picIcon = nullptr;
+    HWND lblVersion = nullptr;
+    HWND lblDescription = nullptr;
+    HWND cmdOK = nullptr;
+    HWND firstInTabOrder = nullptr;  // where the focus starts: OK
+
+    bool complete() const {
+        return picIcon != nullptr && lblVersion != nullptr && lblDescription != nullptr &&
+               cmdOK != nullptr && firstInTabOrder != nullptr;
+    }
+};
+
+AboutControls FindControls(HWND window, const design::WindowDesign& design) {
+    const design::ControlDesign& first = *design::TabOrder(design).front();
+    return {FindControl(window, design, design::names::picIcon),
+            FindControl(window, design, design::names::lblVersion),
+            FindControl(window, design, design::names::lblDescription),
+            FindControl(window, design, design::names::cmdOK),
+            FindControl(window, design, first.name, first.index)};
 }
 
 struct AboutWindow {
@@ -34,7 +58,8 @@ struct AboutWindow {
         }
     }
 
-    WindowCore core{design::AboutWindowDesign(), 96};
+    WindowCore core{design::AboutWindowDesign(), design::kDesignDpi};
+    AboutControls controls;
     // The window's own face, whatever the desktop's colours (none: the
     // system's face).
     HBRUSH face = nullptr;
@@ -43,20 +68,16 @@ struct AboutWindow {
     std::vector<HWND> disabled;
 };
 
-HWND Named(HWND window, std::string_view name) {
-    return FindControl(window, design::AboutWindowDesign(), name);
-}
-
-void Form_Load(HWND window) {
-    SetWindowTextW(Named(window, "lblDescription"), Widen(design::AboutDescription()).c_str());
+void Form_Load(HWND window, const AboutControls& controls) {
+    SetWindowTextW(controls.lblDescription, Widen(design::AboutDescription()).c_str());
     SetWindowTextW(window, Widen(design::AboutCaption()).c_str());
-    SetWindowTextW(Named(window, "lblVersion"), Widen(design::VersionLine()).c_str());
+    SetWindowTextW(controls.lblVersion, Widen(design::VersionLine()).c_str());
 }
 
 // The icon at its size for the window's DPI; the one it replaces goes after.
-void ShowIcon(HWND window, AboutWindow& state) {
-    OwnedIcon icon(MulDiv(kIconSize, state.core.fonts.dpi(), 96));
-    SendMessageW(Named(window, "picIcon"), STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
+void ShowIcon(AboutWindow& state) {
+    OwnedIcon icon(MulDiv(kIconSize, state.core.fonts.dpi(), design::kDesignDpi));
+    SendMessageW(state.controls.picIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
     state.picture = std::move(icon);
 }
 
@@ -86,16 +107,15 @@ BOOL CALLBACK DisableOther(HWND window, LPARAM aboutWindow) {
 // keep it; on the window's own face every other label (and the picture's
 // frame) is black on it too, so that the texts stay readable whatever
 // colours the desktop's theme imposes.
-LRESULT LabelColours(HWND window, const AboutWindow& state, HDC dc, HWND label) {
+LRESULT LabelColours(const AboutWindow& state, HDC dc, HWND label) {
     const design::WindowDesign& design = state.core.design;
     std::optional<COLORREF> text;
     if (design.faceColor) {
         text = kBlack;
     }
-    for (const design::ControlDesign& control : design.controls) {
-        if (control.textColor && label == Named(window, control.name)) {
-            text = ColorOf(*control.textColor);
-        }
+    const design::ControlDesign* control = ControlWithId(design, GetDlgCtrlID(label));
+    if (control != nullptr && control->textColor) {
+        text = ColorOf(*control->textColor);
     }
     if (text) {
         SetTextColor(dc, *text);
@@ -118,33 +138,59 @@ bool PaintFace(HWND window, const AboutWindow& state, HDC dc) {
     return true;
 }
 
+// WM_CREATE fails (-1) where the design lacks a control the code reaches.
+LRESULT OnCreate(HWND window, AboutWindow& state) {
+    if (const auto& face = state.core.design.faceColor) {
+        state.face = CreateSolidBrush(ColorOf(*face));
+    }
+    CreateContents(window, state.core);
+    state.controls = FindControls(window, state.core.design);
+    if (!state.controls.complete()) {
+        return -1;
+    }
+    ShowIcon(state);
+    Form_Load(window, state.controls);
+    return 0;
+}
+
+void OnPaint(HWND window, const AboutWindow& state) {
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(window, &paint);
+    DrawLines(dc, state.core.design, state.core.fonts.dpi());
+    EndPaint(window, &paint);
+}
+
+void OnDpiChanged(HWND window, AboutWindow& state, int dpi) {
+    FollowDpi(window, state.core, dpi);
+    ShowIcon(state);
+    SizeClientToDesign(window, state.core.design);
+    InvalidateRect(window, nullptr, TRUE);
+}
+
+// OK is the default and the cancel button: a click, Enter and Esc.
+void OnCommand(HWND window, AboutWindow& state, WPARAM wParam) {
+    const bool okClicked =
+        LOWORD(wParam) == GetDlgCtrlID(state.controls.cmdOK) && HIWORD(wParam) == BN_CLICKED;
+    if (okClicked || LOWORD(wParam) == IDCANCEL) {
+        cmdOK_Click(window, state);
+    }
+}
+
 // Every message of the window but the first and last few, which
 // StatefulProcedure handles; nullopt leaves it to the default procedure.
 std::optional<LRESULT> AboutMessage(HWND window, AboutWindow& state, UINT message, WPARAM wParam,
                                     LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            if (const auto& face = state.core.design.faceColor) {
-                state.face = CreateSolidBrush(ColorOf(*face));
-            }
-            state.core.fonts.Rescale(WindowDpi(window));
-            CreateControls(window, state.core.design, state.core.fonts);
-            SetProgramIcons(window, state.core);
-            ShowIcon(window, state);
-            Form_Load(window);
-            return 0;
+            return OnCreate(window, state);
         case WM_ERASEBKGND:
             if (PaintFace(window, state, reinterpret_cast<HDC>(wParam))) {
                 return 1;
             }
             break;
-        case WM_PAINT: {
-            PAINTSTRUCT paint{};
-            HDC dc = BeginPaint(window, &paint);
-            DrawLines(dc, state.core.design, state.core.fonts.dpi());
-            EndPaint(window, &paint);
+        case WM_PAINT:
+            OnPaint(window, state);
             return 0;
-        }
         case WM_CTLCOLORBTN:
             // A button's corners show the face around it.
             if (state.face != nullptr) {
@@ -152,14 +198,10 @@ std::optional<LRESULT> AboutMessage(HWND window, AboutWindow& state, UINT messag
             }
             break;
         case WM_CTLCOLORSTATIC:
-            return LabelColours(window, state, reinterpret_cast<HDC>(wParam),
+            return LabelColours(state, reinterpret_cast<HDC>(wParam),
                                 reinterpret_cast<HWND>(lParam));
         case WM_COMMAND:
-            // OK is the default and the cancel button: a click, Enter and Esc.
-            if ((LOWORD(wParam) == IDC_AboutOK && HIWORD(wParam) == BN_CLICKED) ||
-                LOWORD(wParam) == IDCANCEL) {
-                cmdOK_Click(window, state);
-            }
+            OnCommand(window, state, wParam);
             return 0;
         case WM_CLOSE:
             cmdOK_Click(window, state);
@@ -167,15 +209,9 @@ std::optional<LRESULT> AboutMessage(HWND window, AboutWindow& state, UINT messag
         case WM_ACTIVATE:
             KeepFocusOnActivate(window, state.core, wParam);
             return 0;
-        case WM_DPICHANGED: {
-            state.core.fonts.Rescale(LOWORD(wParam));
-            PlaceControls(window, state.core.design, state.core.fonts);
-            SetProgramIcons(window, state.core);
-            ShowIcon(window, state);
-            SizeClientToDesign(window, state.core.design);
-            InvalidateRect(window, nullptr, TRUE);
+        case WM_DPICHANGED:
+            OnDpiChanged(window, state, LOWORD(wParam));
             return 0;
-        }
         default:
             break;
     }
@@ -211,7 +247,7 @@ void ShowAboutWindow(HWND owner) {
     EnumThreadWindows(GetCurrentThreadId(), DisableOther, reinterpret_cast<LPARAM>(window));
     ShowWindow(window, SW_SHOWNORMAL);
     SetForegroundWindow(window);
-    SetFocus(Named(window, design::TabOrder(design).front()->name));
+    SetFocus(static_cast<AboutWindow*>(StateOf(window))->controls.firstInTabOrder);
     RunModalLoop(window);
 }
 

@@ -13,16 +13,27 @@
 namespace zephyrod::win32 {
 namespace {
 
-struct HelpWindow {
-    WindowCore core{design::HelpWindowDesign(), 96};
+// The controls frmHelp's code reaches, found once as the window is created.
+struct HelpControls {
+    HWND txtHelp = nullptr;
+    HWND cmdOK = nullptr;
+    HWND firstInTabOrder = nullptr;  // where the focus starts: OK
 };
 
-HWND HelpText(HWND window) {
-    return FindControl(window, design::HelpWindowDesign(), "txtHelp");
+struct HelpWindow {
+    WindowCore core{design::HelpWindowDesign(), design::kDesignDpi};
+    HelpControls controls;
+};
+
+HelpControls FindControls(HWND window, const design::WindowDesign& design) {
+    const design::ControlDesign& first = *design::TabOrder(design).front();
+    return {FindControl(window, design, design::names::txtHelp),
+            FindControl(window, design, design::names::cmdOK),
+            FindControl(window, design, first.name, first.index)};
 }
 
-void Form_Load(HWND window) {
-    SetWindowTextW(HelpText(window), Widen(design::HelpText()).c_str());
+void Form_Load(const HelpControls& controls) {
+    SetWindowTextW(controls.txtHelp, Widen(design::HelpText()).c_str());
 }
 
 void cmdOK_Click(HWND window) {
@@ -35,16 +46,19 @@ std::optional<LRESULT> HelpMessage(HWND window, HelpWindow& state, UINT message,
                                    LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            state.core.fonts.Rescale(WindowDpi(window));
-            CreateControls(window, state.core.design, state.core.fonts);
-            SetProgramIcons(window, state.core);
+            CreateContents(window, state.core);
+            state.controls = FindControls(window, state.core.design);
+            if (state.controls.txtHelp == nullptr || state.controls.cmdOK == nullptr) {
+                return -1;
+            }
             // The text has no caption of its own to be named by.
-            SetAccessibleName(HelpText(window), design::kHelpTextAccessibleName);
-            Form_Load(window);
+            SetAccessibleName(state.controls.txtHelp, design::kHelpTextAccessibleName);
+            Form_Load(state.controls);
             return 0;
         case WM_COMMAND:
             // OK is neither default nor cancel button: only pressing it closes.
-            if (LOWORD(wParam) == IDC_HelpOK && HIWORD(wParam) == BN_CLICKED) {
+            if (LOWORD(wParam) == GetDlgCtrlID(state.controls.cmdOK) &&
+                HIWORD(wParam) == BN_CLICKED) {
                 cmdOK_Click(window);
             }
             return 0;
@@ -53,16 +67,14 @@ std::optional<LRESULT> HelpMessage(HWND window, HelpWindow& state, UINT message,
             return 0;
         case WM_DPICHANGED: {
             const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            state.core.fonts.Rescale(LOWORD(wParam));
-            PlaceControls(window, state.core.design, state.core.fonts);
-            SetProgramIcons(window, state.core);
+            FollowDpi(window, state.core, LOWORD(wParam));
             SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             SizeClientToDesign(window, state.core.design);
             return 0;
         }
         case WM_DESTROY:
-            ForgetAccessibleName(HelpText(window));
+            ForgetAccessibleName(state.controls.txtHelp);
             break;
         case WM_NCDESTROY:
             ForgetAccessibleName(window);
@@ -86,7 +98,7 @@ HWND OpenHelpWindow() {
     SetAccessibleName(window, design::kHelpWindowAccessibleName);
     ShowWindow(window, SW_SHOWNORMAL);
     SetForegroundWindow(window);
-    SetFocus(FindControl(window, design, design::TabOrder(design).front()->name));
+    SetFocus(static_cast<HelpWindow*>(StateOf(window))->controls.firstInTabOrder);
     return window;
 }
 

@@ -1,10 +1,11 @@
-#include <optional>
-
 #include "win_main.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "accessible_names.h"
@@ -13,6 +14,7 @@
 #include "control_ids.h"
 #include "controls.h"
 #include "input_fields.h"
+#include "list_lines.h"
 #include "menu_bar.h"
 #include "ui_texts.h"
 #include "win_about.h"
@@ -27,38 +29,62 @@ namespace {
 // the modal about window runs from the message loop.
 constexpr UINT kShowAbout = WM_APP + 1;
 
+// The controls and menu commands frmMain's code reaches, found once as the
+// window is created.
+struct MainControls {
+    std::array<HWND, kInputFieldCount> fields{};  // in the order of kInputFields
+    HWND cmdGo = nullptr;
+    HWND lstValues = nullptr;
+    HWND lstSweep = nullptr;
+    UINT mnuZRHelp = 0;
+    UINT mnuAbout = 0;
+
+    HWND field(InputField which) const { return fields[static_cast<std::size_t>(which)]; }
+    bool IsList(HWND control) const { return control == lstValues || control == lstSweep; }
+};
+
 struct MainWindow {
-    WindowCore core{design::MainWindowDesign(), 96};
-    // The menu bar's blank item: its width, measured at the menu's DPI.
-    int blankMenuWidth = 0;
-    int menuDpi = 96;
+    WindowCore core{design::MainWindowDesign(), design::kDesignDpi};
+    MainControls controls;
+    BlankMenuItem blankMenuItem;
     HWND help = nullptr;
 };
 
-HWND Named(HWND window, std::string_view name) {
-    return FindControl(window, design::MainWindowDesign(), name);
+// Every control and command the window's code reaches, or none where the
+// design lacks one.
+std::optional<MainControls> FindControls(HWND window, const design::WindowDesign& design) {
+    MainControls found;
+    for (const InputFieldInfo& info : kInputFields) {
+        found.fields[static_cast<std::size_t>(info.field)] =
+            FindControl(window, design, design::FieldControl(info.field));
+    }
+    found.cmdGo = FindControl(window, design, design::names::cmdGo);
+    found.lstValues = FindControl(window, design, design::names::lstValues);
+    found.lstSweep = FindControl(window, design, design::names::lstSweep);
+    found.mnuZRHelp = MenuItemId(design, design::names::mnuZRHelp);
+    found.mnuAbout = MenuItemId(design, design::names::mnuAbout);
+    const bool fields =
+        std::find(found.fields.begin(), found.fields.end(), nullptr) == found.fields.end();
+    const bool complete = fields && found.cmdGo != nullptr && found.lstValues != nullptr &&
+                          found.lstSweep != nullptr && found.mnuZRHelp != 0 && found.mnuAbout != 0;
+    return complete ? std::optional(found) : std::nullopt;
 }
 
-// Replaces a list's lines; the horizontal scroll bar reaches the widest.
-void SetLines(HWND list, const std::vector<std::string>& lines) {
-    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(list, LB_RESETCONTENT, 0, 0);
-    HDC dc = GetDC(list);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
-    int widest = 0;
-    for (const std::string& line : lines) {
-        const std::wstring text = Widen(line);
-        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-        SIZE size{};
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-        widest = std::max(widest, static_cast<int>(size.cx));
+// What a screen reader says for each field (its caption, its unit) and list.
+struct ScreenReaderName {
+    HWND control;
+    std::string_view name;
+    std::string_view description;
+};
+
+std::vector<ScreenReaderName> ScreenReaderNames(const MainControls& controls) {
+    std::vector<ScreenReaderName> names;
+    for (const InputFieldInfo& info : kInputFields) {
+        names.push_back({controls.field(info.field), info.caption, info.unit});
     }
-    SelectObject(dc, old);
-    ReleaseDC(list, dc);
-    // A few pixels of margin beside the text, as the list draws it.
-    SendMessageW(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + 4), 0);
-    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list, nullptr, TRUE);
+    names.push_back({controls.lstValues, design::kValuesAccessibleName, {}});
+    names.push_back({controls.lstSweep, design::kSweepAccessibleName, {}});
+    return names;
 }
 
 void FocusControl(HWND control) {
@@ -70,40 +96,22 @@ void FocusControl(HWND control) {
     }
 }
 
-// What a screen reader says for each field (its caption, its unit) and list.
-void NameForScreenReaders(HWND window) {
-    for (const InputFieldInfo& info : kInputFields) {
-        SetAccessibleName(Named(window, info.name), info.caption, info.unit);
-    }
-    SetAccessibleName(Named(window, "lstValues"), design::kValuesAccessibleName);
-    SetAccessibleName(Named(window, "lstSweep"), design::kSweepAccessibleName);
-}
-
-void ForgetScreenReaderNames(HWND window) {
-    for (const InputFieldInfo& info : kInputFields) {
-        ForgetAccessibleName(Named(window, info.name));
-    }
-    ForgetAccessibleName(Named(window, "lstValues"));
-    ForgetAccessibleName(Named(window, "lstSweep"));
-}
-
-void Form_Load(HWND window) {
+void Form_Load(const MainControls& controls) {
     const InputTexts defaults = DefaultInputTexts();
     for (const InputFieldInfo& info : kInputFields) {
-        SetWindowTextW(Named(window, info.name), Widen(TextOf(defaults, info.field)).c_str());
+        SetWindowTextW(controls.field(info.field), Widen(TextOf(defaults, info.field)).c_str());
     }
 }
 
-void Calculate(HWND window) {
+void Calculate(HWND window, const MainControls& controls) {
     InputTexts texts;
     for (const InputFieldInfo& info : kInputFields) {
-        TextOf(texts, info.field) = Narrow(WindowText(Named(window, info.name)));
+        TextOf(texts, info.field) = Narrow(WindowText(controls.field(info.field)));
     }
     const design::CalculateOutcome outcome = design::CalculateInWindow(texts);
-    HWND values = Named(window, "lstValues");
-    HWND sweep = Named(window, "lstSweep");
+    HWND sweep = controls.lstSweep;
     if (outcome.values) {
-        SetLines(values, *outcome.values);
+        SetLines(controls.lstValues, *outcome.values);
     }
     if (outcome.sweep) {
         SetLines(sweep, *outcome.sweep);
@@ -117,15 +125,15 @@ void Calculate(HWND window) {
         MessageBoxW(window, Widen(outcome.error->Text()).c_str(),
                     Widen(outcome.error->title).c_str(), MB_OK | MB_ICONWARNING);
     }
-    if (!outcome.focus.empty()) {
-        if (HWND control = Named(window, outcome.focus)) {
-            FocusControl(control);
-        }
+    if (outcome.focusField) {
+        FocusControl(controls.field(*outcome.focusField));
+    } else if (outcome.focusCalculate) {
+        FocusControl(controls.cmdGo);
     }
 }
 
-void cmdGo_Click(HWND window) {
-    Calculate(window);
+void cmdGo_Click(HWND window, const MainControls& controls) {
+    Calculate(window, controls);
 }
 
 void mnuZRHelp_Click(HWND window, MainWindow& state) {
@@ -150,28 +158,72 @@ void Form_Unload(HWND window) {
 }
 
 void OnCommand(HWND window, MainWindow& state, WPARAM wParam) {
+    const MainControls& controls = state.controls;
     const int id = LOWORD(wParam);
-    if (id == IDC_cmdGo && HIWORD(wParam) == BN_CLICKED) {
-        cmdGo_Click(window);
-    } else if (id == IDM_mnuZRHelp) {
+    if (id == GetDlgCtrlID(controls.cmdGo) && HIWORD(wParam) == BN_CLICKED) {
+        cmdGo_Click(window, controls);
+    } else if (id == static_cast<int>(controls.mnuZRHelp)) {
         mnuZRHelp_Click(window, state);
-    } else if (id == IDM_mnuAbout) {
+    } else if (id == static_cast<int>(controls.mnuAbout)) {
         mnuAbout_Click(window);
     }
-    // mnuEMPTY, Esc: nothing.
+    // The blank menu item, Esc: nothing.
+}
+
+// WM_CREATE fails (-1) where the design lacks a control the code reaches.
+LRESULT OnCreate(HWND window, MainWindow& state) {
+    CreateContents(window, state.core);
+    const std::optional<MainControls> controls = FindControls(window, state.core.design);
+    if (!controls) {
+        return -1;
+    }
+    state.controls = *controls;
+    for (const ScreenReaderName& name : ScreenReaderNames(state.controls)) {
+        SetAccessibleName(name.control, name.name, name.description);
+    }
+    Form_Load(state.controls);
+    return 0;
+}
+
+void OnDestroy(HWND window, const MainWindow& state) {
+    Form_Unload(window);
+    for (const ScreenReaderName& name : ScreenReaderNames(state.controls)) {
+        ForgetAccessibleName(name.control);
+    }
+    PostQuitMessage(0);
 }
 
 void OnDpiChanged(HWND window, MainWindow& state, WPARAM wParam, const RECT& suggested) {
-    state.core.fonts.Rescale(LOWORD(wParam));
-    PlaceControls(window, state.core.design, state.core.fonts);
-    SetProgramIcons(window, state.core);
+    FollowDpi(window, state.core, LOWORD(wParam));
     SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     // The menu font changed with the DPI: Help back on the first row.
-    state.menuDpi = LOWORD(wParam);
-    state.blankMenuWidth = BlankItemWidth(state.core.design, state.menuDpi);
-    FitMenuBar(window, state.blankMenuWidth);
+    state.blankMenuItem = MeasuredBlankItem(state.core.design, LOWORD(wParam));
+    FitMenuBar(window, state.blankMenuItem);
     SizeClientToDesign(window, state.core.design);
+}
+
+// A right click or the menu key on a list opens its copy menu.
+bool OnContextMenu(HWND window, const MainWindow& state, WPARAM wParam, LPARAM lParam) {
+    HWND target = reinterpret_cast<HWND>(wParam);
+    if (!state.controls.IsList(target)) {
+        return false;
+    }
+    ShowCopyMenu(window, target,
+                 POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+    return true;
+}
+
+// The window can be minimised but not maximised, whatever offers it: the
+// maximise command is refused, and a window maximised anyway goes back.
+std::optional<LRESULT> RefuseMaximise(HWND window, UINT message, WPARAM wParam) {
+    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_MAXIMIZE) {
+        return 0;
+    }
+    if (message == WM_SIZE && wParam == SIZE_MAXIMIZED) {
+        PostMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+    }
+    return std::nullopt;
 }
 
 // Every message of the window but the first and last few, which
@@ -181,24 +233,19 @@ std::optional<LRESULT> MainMessage(HWND window, MainWindow& state, UINT message,
     switch (message) {
         case WM_NCCREATE:
             // Before the menu bar is first measured.
-            state.menuDpi = WindowDpi(window);
-            state.blankMenuWidth = BlankItemWidth(state.core.design, state.menuDpi);
+            state.blankMenuItem = MeasuredBlankItem(state.core.design, WindowDpi(window));
             break;
         case WM_CREATE:
-            state.core.fonts.Rescale(WindowDpi(window));
-            CreateControls(window, state.core.design, state.core.fonts);
-            SetProgramIcons(window, state.core);
-            NameForScreenReaders(window);
-            Form_Load(window);
-            return 0;
+            return OnCreate(window, state);
         case WM_MEASUREITEM:
             if (MeasureBlankItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam),
-                                 state.blankMenuWidth, state.menuDpi)) {
+                                 state.blankMenuItem)) {
                 return TRUE;
             }
             break;
         case WM_DRAWITEM:
-            if (DrawBlankItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
+            if (DrawBlankItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam),
+                              state.blankMenuItem)) {
                 return TRUE;
             }
             break;
@@ -210,27 +257,14 @@ std::optional<LRESULT> MainMessage(HWND window, MainWindow& state, UINT message,
             // first about window's loop, and ShowAboutWindow opens no other.
             ShowAboutWindow(window);
             return 0;
-        case WM_CONTEXTMENU: {
-            HWND target = reinterpret_cast<HWND>(wParam);
-            if (target == Named(window, "lstValues") || target == Named(window, "lstSweep")) {
-                ShowCopyMenu(
-                    window, target,
-                    POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+        case WM_CONTEXTMENU:
+            if (OnContextMenu(window, state, wParam, lParam)) {
                 return 0;
             }
             break;
-        }
         case WM_SYSCOMMAND:
-            // The window can be minimised but not maximised, whatever offers it.
-            if ((wParam & 0xFFF0) == SC_MAXIMIZE) {
-                return 0;
-            }
-            break;
         case WM_SIZE:
-            if (wParam == SIZE_MAXIMIZED) {
-                PostMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
-            }
-            break;
+            return RefuseMaximise(window, message, wParam);
         case WM_ACTIVATE:
             KeepFocusOnActivate(window, state.core, wParam);
             return 0;
@@ -238,9 +272,7 @@ std::optional<LRESULT> MainMessage(HWND window, MainWindow& state, UINT message,
             OnDpiChanged(window, state, wParam, *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_DESTROY:
-            Form_Unload(window);
-            ForgetScreenReaderNames(window);
-            PostQuitMessage(0);
+            OnDestroy(window, state);
             return 0;
         default:
             break;
@@ -268,13 +300,16 @@ HWND OpenMainWindow(int showCommand) {
     if (window == nullptr) {
         return nullptr;
     }
+    // Creation sized and placed the window for the menu bar as first
+    // measured; fitting the blank item can change the rows the bar takes,
+    // and with them the frame: size and place the window again.
     auto* state = static_cast<MainWindow*>(StateOf(window));
-    FitMenuBar(window, state->blankMenuWidth);
+    FitMenuBar(window, state->blankMenuItem);
     SizeClientToDesign(window, design);
     PlaceWindow(window, design, nullptr);
     ShowWindow(window, showCommand);
     UpdateWindow(window);
-    FocusControl(Named(window, kInputFields.front().name));
+    FocusControl(state->controls.field(kInputFields.front().field));
     return window;
 }
 

@@ -1,4 +1,5 @@
-// Text between the program's UTF-8 strings and the windows' UTF-16 text.
+// The windows' texts: a window's own and a list's lines, and the UTF-8 and
+// UTF-16 conversions between the program's texts and the windows'.
 #pragma once
 
 #include <windows.h>
@@ -6,10 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "utf16.h"
+
 namespace zephyrod::win32 {
 
-std::wstring Widen(std::string_view utf8);
-std::string Narrow(std::wstring_view utf16);
+using utf16::Narrow;
+using utf16::Widen;
 
 // A window's text (a field's contents, a caption).
 std::wstring WindowText(HWND window);

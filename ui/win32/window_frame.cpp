@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "controls.h"
 #include "placement.h"
 #include "win_text.h"
 
@@ -159,6 +160,18 @@ void SetProgramIcons(HWND window, WindowCore& core) {
     SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
     core.bigIcon = std::move(big);
     core.smallIcon = std::move(small);
+}
+
+void CreateContents(HWND window, WindowCore& core) {
+    core.fonts.Rescale(WindowDpi(window));
+    CreateControls(window, core.design, core.fonts);
+    SetProgramIcons(window, core);
+}
+
+void FollowDpi(HWND window, WindowCore& core, int dpi) {
+    core.fonts.Rescale(dpi);
+    PlaceControls(window, core.design, core.fonts);
+    SetProgramIcons(window, core);
 }
 
 void KeepFocusOnActivate(HWND window, WindowCore& core, WPARAM wParam) {

@@ -116,6 +116,13 @@ void PlaceWindow(HWND window, const design::WindowDesign& design, HWND owner);
 // the font set's DPI; the icons of the DPI before are destroyed.
 void SetProgramIcons(HWND window, WindowCore& core);
 
+// WM_CREATE: the design's controls and the icons at the window's DPI.
+void CreateContents(HWND window, WindowCore& core);
+
+// WM_DPICHANGED: the controls moved and re-fonted and the icons replaced
+// for the new DPI.
+void FollowDpi(HWND window, WindowCore& core, int dpi);
+
 // WM_ACTIVATE: remembers the focused control when the window goes inactive
 // and gives it back (or the first control in tab order) when it is active.
 void KeepFocusOnActivate(HWND window, WindowCore& core, WPARAM wParam);

@@ -22,7 +22,7 @@ TEST(CalculateOutcome, DefaultsFillBothListsAndSelectTheCentreRow) {
     EXPECT_EQ(outcome.sweep, testdata::kDefaultSweep);
     EXPECT_EQ(outcome.selectIndex, 12);
     EXPECT_FALSE(outcome.error);
-    EXPECT_EQ(outcome.focus, "");
+    EXPECT_EQ(FocusName(outcome), "");
 }
 
 struct ErrorCase {
@@ -44,7 +44,7 @@ TEST_P(CalculateError, ReportsWhatToFixAndFocusesTheFieldAtFault) {
     EXPECT_EQ(outcome.error->message.substr(0, std::string(c.message).size()), c.message);
     EXPECT_EQ(outcome.error->errorLine, c.errorLine);
     EXPECT_EQ(outcome.error->Text(), outcome.error->message + "\n\n" + c.errorLine);
-    EXPECT_EQ(outcome.focus, c.focus);
+    EXPECT_EQ(FocusName(outcome), c.focus);
     EXPECT_FALSE(outcome.selectIndex);
     EXPECT_EQ(outcome.values.has_value(), c.listsReplaced);
     EXPECT_EQ(outcome.sweep.has_value(), c.listsReplaced);
@@ -87,7 +87,13 @@ INSTANTIATE_TEST_SUITE_P(
                   "In the sweep at 0.00 MHz: The frequency is 0 MHz; it must be above 0 MHz. The "
                   "sweep starts 0.5 MHz below the center frequency, so the center frequency must "
                   "be above 0.5 MHz.",
-                  "Run-time error 11: Division by zero", "cmdGo", true}),
+                  "Run-time error 11: Division by zero", "cmdGo", true},
+        ErrorCase{"SweepPassesTheLimit", With(InputField::Frequency, "106.2"),
+                  "In the sweep at 106.40 MHz: The frequency is too high for a resonator "
+                  "diameter of 25.4 mm: the frequency must be at most 106.3976 MHz. The sweep "
+                  "runs to 0.5 MHz above the center frequency, so the center frequency must "
+                  "stay 0.5 MHz below that.",
+                  "Run-time error 5: Invalid procedure call or argument", "cmdGo", true}),
     [](const testing::TestParamInfo<ErrorCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

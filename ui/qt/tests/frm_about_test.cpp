@@ -190,7 +190,7 @@ class AboutWindowTest : public zephyrod::ui::test::MainWindowTest {
         QVERIFY(Named<zephyrod::ui::LineShape>(&about, "Line1", index) != nullptr);
         const QImage shown = about.grab().toImage();
         const int left = Px(line.rect.left);
-        const int right = Px(line.x2);
+        const int right = Px(line.x2());
         const int top = Px(line.rect.top);
         for (int y = top; y < top + width; ++y) {
             for (int x : {left, (left + right) / 2, right}) {

@@ -15,6 +15,7 @@
 #include <clocale>
 #include <memory>
 
+#include "calculate_outcome.h"
 #include "calculation.h"
 #include "default_design.h"
 #include "frm_main.h"
@@ -63,7 +64,7 @@ class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
     ResultList* values() const { return control<ResultList>("lstValues"); }
     ResultList* sweep() const { return control<ResultList>("lstSweep"); }
     QLineEdit* field(zephyrod::InputField which) const {
-        return control<QLineEdit>(zephyrod::FieldInfo(which).name);
+        return control<QLineEdit>(zephyrod::design::FieldControl(which));
     }
 
     void calculate() { QTest::mouseClick(control<QPushButton>("cmdGo"), Qt::LeftButton); }
@@ -276,75 +277,56 @@ class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
         QVERIFY(main_->isVisible());
     }
 
+    // The words of each report are the design's (its tests check them); the
+    // window must show them whole, what to fix first, and act on them.
     void errorsAreReportedAndTheProgramGoesOn_data() {
-        QTest::addColumn<QString>("field");
+        using zephyrod::InputField;
+        QTest::addColumn<int>("field");  // an InputField
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("report");
-        QTest::addColumn<QString>("detail");
-        QTest::addColumn<bool>("listsReplaced");
-        QTest::addColumn<int>("sweepLines");
-        QTest::newRow("not a number") << "txtFreq"
-                                      << "abc"
-                                      << "Run-time error 13: Type mismatch"
-                                      << "Center Frequency \"abc\" is not a number" << false << 0;
-        QTest::newRow("empty field") << "txtTPI"
-                                     << ""
-                                     << "Run-time error 13: Type mismatch"
-                                     << "Coil Turns Per cm is empty" << false << 0;
-        QTest::newRow("too large")
-            << "txtResDia" << QString(45, '9') << "Run-time error 6: Overflow"
-            << "too large" << false << 0;
-        QTest::newRow("zero frequency") << "txtFreq"
-                                        << "0"
-                                        << "Run-time error 11: Division by zero"
-                                        << "above 0 MHz" << false << 0;
-        QTest::newRow("zero coil diameter")
-            << "txtCoilDia"
-            << "0"
-            << "Run-time error 5: Invalid procedure call or argument"
-            << "coil diameter" << false << 0;
-        QTest::newRow("too high for resonator")
-            << "txtFreq"
-            << "110"
-            << "Run-time error 5: Invalid procedure call or argument"
-            << "at most 106.3976 MHz" << false << 0;
-        QTest::newRow("sweep reaches zero") << "txtFreq"
-                                            << "0.5"
-                                            << "Run-time error 11: Division by zero"
-                                            << "In the sweep at 0.00 MHz" << true << 2;
-        QTest::newRow("sweep passes limit")
-            << "txtFreq"
-            << "106.2"
-            << "Run-time error 5: Invalid procedure call or argument"
-            << "In the sweep at 106.40 MHz" << true << 16;
+        const auto row = [](const char* name, InputField field, const QString& text) {
+            QTest::newRow(name) << static_cast<int>(field) << text;
+        };
+        row("not a number", InputField::Frequency, "abc");
+        row("empty field", InputField::TurnsPerCm, "");
+        row("too large", InputField::ResonatorDiameter, QString(45, '9'));
+        row("zero frequency", InputField::Frequency, "0");
+        row("zero coil diameter", InputField::CoilDiameter, "0");
+        row("too high for resonator", InputField::Frequency, "110");
+        row("sweep reaches zero", InputField::Frequency, "0.5");
+        row("sweep passes limit", InputField::Frequency, "106.2");
     }
 
     void errorsAreReportedAndTheProgramGoesOn() {
-        QFETCH(QString, field);
+        QFETCH(int, field);
         QFETCH(QString, text);
-        QFETCH(QString, report);
-        QFETCH(QString, detail);
-        QFETCH(bool, listsReplaced);
-        QFETCH(int, sweepLines);
+        const auto which = static_cast<zephyrod::InputField>(field);
+        zephyrod::InputTexts texts = zephyrod::DefaultInputTexts();
+        zephyrod::TextOf(texts, which) = text.toStdString();
+        const design::CalculateOutcome expected = design::CalculateInWindow(texts);
+        QVERIFY(expected.error);
+        const bool listsReplaced = expected.sweep.has_value();
 
         calculate();  // the defaults first, so that there is something to keep
         sweep()->setCurrentRow(5);
-        auto* input = control<QLineEdit>(field.toStdString());
+        QLineEdit* input = this->field(which);
         const QString typedBefore = input->text();
         input->setText(text);
         const QString shown = calculateExpectingError();
         QVERIFY2(wholeTextShown_, qPrintable(shown));
         // What to fix first, then the run-time error on a line of its own.
-        QVERIFY2(shown.contains(detail) && !shown.startsWith("Run-time"), qPrintable(shown));
-        QVERIFY2(shown.endsWith("\n\n" + report), qPrintable(shown));
+        QCOMPARE(shown, ToQString(expected.error->Text()));
+        QVERIFY2(
+            shown.startsWith(ToQString(expected.error->message)) && !shown.startsWith("Run-time"),
+            qPrintable(shown));
+        QVERIFY2(shown.endsWith("\n\n" + ToQString(expected.error->errorLine)), qPrintable(shown));
         // A fault of one field puts the user back there; one of the sweep leaves
         // the user on Calculate.
         QWidget* focused = main_->focusWidget();
         QVERIFY(focused != nullptr);
-        QCOMPARE(focused->objectName(), listsReplaced ? QString("cmdGo") : field);
+        QCOMPARE(focused->objectName(), ToQString(design::FocusName(expected)));
         if (listsReplaced) {
             QCOMPARE(values()->count(), 6);
-            QCOMPARE(sweep()->count(), sweepLines);
+            QCOMPARE(sweep()->count(), static_cast<int>(expected.sweep->size()));
             QCOMPARE(sweep()->item(0)->text(), kDefaultSweep[0]);
         } else {
             QCOMPARE(values()->lines(), kDefaultValues);
@@ -372,7 +354,8 @@ class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
     void unreadableFieldGetsTheFocus_data() {
         QTest::addColumn<QString>("field");
         for (const zephyrod::InputFieldInfo& info : zephyrod::kInputFields) {
-            QTest::newRow(info.caption.data()) << ToQString(info.name);
+            QTest::newRow(info.caption.data())
+                << ToQString(zephyrod::design::FieldControl(info.field));
         }
     }
 
@@ -488,7 +471,8 @@ class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10),
                                 values()->mapToGlobal(QPoint(10, 10)));
         QApplication::sendEvent(values()->viewport(), &event);
-        QCOMPARE(items, QStringList({"Copy", "Copy All"}));
+        QCOMPARE(items, QStringList(
+                            {ToQString(design::kCopyCaption), ToQString(design::kCopyAllCaption)}));
         QCOMPARE(QGuiApplication::clipboard()->text(), kDefaultValues.join('\n'));
     }
 
@@ -593,7 +577,10 @@ class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
             modal->close();
         });
         calculate();
-        QVERIFY2(read.contains("Center Frequency \"abc\" is not a number"), qPrintable(read));
+        zephyrod::InputTexts texts = zephyrod::DefaultInputTexts();
+        zephyrod::TextOf(texts, zephyrod::InputField::Frequency) = "abc";
+        const std::string message = design::CalculateInWindow(texts).error->message;
+        QVERIFY2(read.contains(ToQString(message)), qPrintable(read));
         QVERIFY2(textAt >= 0 && textAt < buttonAt,
                  qPrintable(QStringLiteral("text at %1, OK at %2").arg(textAt).arg(buttonAt)));
     }

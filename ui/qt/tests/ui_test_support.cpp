@@ -156,7 +156,7 @@ QString Caption(const QWidget* w) {
 // wide as the line downwards.
 QRect LinePixels(const design::ControlDesign& line) {
     const QPoint from(design::Pixels(line.rect.left), design::Pixels(line.rect.top));
-    const QPoint to(design::Pixels(line.x2), design::Pixels(line.y2));
+    const QPoint to(design::Pixels(line.x2()), design::Pixels(line.y2()));
     return {from, QSize(to.x() - from.x() + 1, line.lineWidth)};
 }
 

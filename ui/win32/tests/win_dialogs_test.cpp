@@ -112,8 +112,8 @@ INSTANTIATE_TEST_SUITE_P(CloseWays, AboutTest, ::testing::ValuesIn(kCloseWays),
 // Chosen twice before the first about window is up: the second request is
 // handled by the first window's own loop and opens none.
 TEST_F(MainWindowTest, AboutChosenTwiceOpensOne) {
-    ChooseMenu(main_, IDM_mnuAbout);
-    ChooseMenu(main_, IDM_mnuAbout);
+    ChooseMenu(main_, MenuCommand("mnuAbout"));
+    ChooseMenu(main_, MenuCommand("mnuAbout"));
     HWND about = nullptr;
     ASSERT_TRUE(WaitFor([&about] { return (about = WindowOfClass(kAboutClass)) != nullptr; }));
     Ui().Flush();
@@ -148,7 +148,14 @@ TEST_F(MainWindowTest, AboutShowsBlackTextsOnItsOwnFace) {
         RECT shown{};
         const RECT label = ClientRectOf(AboutControl(about, control.name));
         IntersectRect(&shown, &label, &client);
-        const std::vector<COLORREF> pixels = PixelsOf(about, shown);
+        // The label paints after the face: wait until its text is there.
+        std::vector<COLORREF> pixels;
+        WaitFor(
+            [&] {
+                pixels = PixelsOf(about, shown);
+                return std::find(pixels.begin(), pixels.end(), black) != pixels.end();
+            },
+            std::chrono::seconds(5));
         EXPECT_TRUE(std::all_of(pixels.begin(), pixels.end(), [&](COLORREF pixel) {
             return pixel == face || pixel == black;
         })) << control.name;
@@ -210,7 +217,7 @@ TEST_F(MainWindowTest, AboutDrawsItsLines) {
     for (int index : {1, 0}) {
         const design::ControlDesign& line = design::Control(design, "Line1", index);
         const design::Rgb& rgb = line.color;
-        const int x = design::Pixels((line.rect.left + line.x2) / 2);
+        const int x = design::Pixels((line.rect.left + line.x2()) / 2);
         const int y = design::Pixels(line.rect.top);
         EXPECT_TRUE(WaitFor(
             [&] {

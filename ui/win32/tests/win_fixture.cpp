@@ -46,7 +46,7 @@ void MainWindowTest::Calculate() {
 }
 
 HWND MainWindowTest::OpenHelp() {
-    ChooseMenu(main_, IDM_mnuZRHelp);
+    ChooseMenu(main_, MenuCommand("mnuZRHelp"));
     HWND help = nullptr;
     WaitFor([&help] { return (help = WindowOfClass(kHelpClass)) != nullptr; });
     Ui().Flush();
@@ -56,8 +56,8 @@ HWND MainWindowTest::OpenHelp() {
 HWND MainWindowTest::OpenAbout() {
     // The menu command returns at once; the modal window opens after it.
     DWORD_PTR result = 0;
-    EXPECT_NE(SendMessageTimeoutW(main_, WM_COMMAND, MAKEWPARAM(IDM_mnuAbout, 0), 0, SMTO_BLOCK,
-                                  5000, &result),
+    EXPECT_NE(SendMessageTimeoutW(main_, WM_COMMAND, MAKEWPARAM(MenuCommand("mnuAbout"), 0), 0,
+                                  SMTO_BLOCK, 5000, &result),
               0)
         << "choosing About waits for the about window";
     HWND about = nullptr;

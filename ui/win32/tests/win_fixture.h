@@ -24,6 +24,10 @@ class MainWindowTest : public ::testing::Test {
     HWND Main(std::string_view name, std::optional<int> index = std::nullopt) const {
         return FindControl(main_, design::MainWindowDesign(), name, index);
     }
+    // The command of frmMain's menu item of that name.
+    static int MenuCommand(std::string_view name) {
+        return static_cast<int>(MenuItemId(design::MainWindowDesign(), name));
+    }
     // Presses Calculate and waits until it has run (up to its message box).
     void Calculate();
     // Chooses a menu item and waits for the window it opens.

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "controls.h"
 #include "dpi.h"
 #include "number_text.h"
 #include "win_fixture.h"
@@ -14,24 +15,6 @@ namespace zephyrod::win32::test {
 namespace {
 
 using design::ControlKind;
-
-const wchar_t* ExpectedClass(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Frame:
-        case ControlKind::CommandButton:
-            return L"Button";
-        case ControlKind::Label:
-        case ControlKind::PictureBox:
-            return L"Static";
-        case ControlKind::TextBox:
-            return L"Edit";
-        case ControlKind::ListBox:
-            return L"ListBox";
-        case ControlKind::Line:
-            break;
-    }
-    return L"";
-}
 
 std::wstring ClassOf(HWND window) {
     wchar_t name[64] = {};
@@ -116,7 +99,7 @@ TEST_P(WindowLayoutTest, ControlsStandWhereTheDesignPutsThem) {
         SCOPED_TRACE(label);
         HWND child = FindControl(window, design, control.name, control.index);
         ASSERT_NE(child, nullptr);
-        EXPECT_EQ(ClassOf(child), ExpectedClass(control.kind));
+        EXPECT_EQ(ClassOf(child), ControlClass(control.kind));
         const RECT expected = PixelRect(design::WindowRect(design, control), dpi);
         const RECT actual = ClientRectOf(child);
         EXPECT_EQ(actual.left, expected.left);

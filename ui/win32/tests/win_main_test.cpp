@@ -32,7 +32,8 @@ bool WholeTextSelected(HWND field) {
 TEST_F(MainWindowTest, StartsWithTheDefaultsAndTheFirstFieldSelected) {
     const InputTexts defaults = DefaultInputTexts();
     for (const InputFieldInfo& info : kInputFields) {
-        EXPECT_EQ(Text(Main(info.name)), Wide(TextOf(defaults, info.field))) << info.name;
+        EXPECT_EQ(Text(Main(design::FieldControl(info.field))), Wide(TextOf(defaults, info.field)))
+            << design::FieldControl(info.field);
     }
     for (const char* list : {"lstValues", "lstSweep"}) {
         EXPECT_TRUE(Lines(Main(list)).empty()) << list;
@@ -55,7 +56,8 @@ TEST_F(MainWindowTest, StartsWithTheDefaultsAndTheFirstFieldSelected) {
 // A screen reader names a field by its caption, the label just before it.
 TEST_F(MainWindowTest, FieldsAreNamedByTheirCaptions) {
     for (const InputFieldInfo& info : kInputFields) {
-        EXPECT_EQ(AccessibleName(Main(info.name)), Wide(info.caption)) << info.name;
+        EXPECT_EQ(AccessibleName(Main(design::FieldControl(info.field))), Wide(info.caption))
+            << design::FieldControl(info.field);
     }
 }
 
@@ -63,7 +65,7 @@ TEST_F(MainWindowTest, MenuBarKeepsHelpOnTheFirstRow) {
     HMENU bar = GetMenu(main_);
     ASSERT_NE(bar, nullptr);
     for (const design::MenuItemDesign& item : design::MainWindowDesign().menu) {
-        if (const int id = MenuItemId(item.name)) {
+        if (const int id = MenuCommand(item.name)) {
             wchar_t caption[256] = {};
             GetMenuStringW(bar, static_cast<UINT>(id), caption, 256, MF_BYCOMMAND);
             EXPECT_EQ(std::wstring(caption), Wide(item.caption)) << item.name;
@@ -82,7 +84,7 @@ TEST_F(MainWindowTest, MenuBarKeepsHelpOnTheFirstRow) {
     EXPECT_STREQ(caption, L"&Help");
 
     // The blank item does nothing.
-    ChooseMenu(main_, IDM_mnuEMPTY);
+    ChooseMenu(main_, MenuCommand("mnuEMPTY"));
     Ui().Flush();
     EXPECT_TRUE(IsWindowEnabled(main_));
     EXPECT_EQ(WindowOfClass(kHelpClass), nullptr);
@@ -118,30 +120,22 @@ TEST_F(MainWindowTest, EnterOrSpaceOnTheFocusedButtonCalculates) {
     }
 }
 
+// The words of each report are the design's (its tests check them); the
+// window must show them, what to fix first, and act on them.
 struct ErrorCase {
     const char* name;
     InputField field;
     const char* text;
-    const char* words;      // part of the sentence that says what to fix
-    const char* errorLine;  // the run-time error, on the box's last line
-    int sweepLines;         // the sweep's lines after it; 0: the lists keep theirs
 };
 
 const ErrorCase kErrors[] = {
-    {"NotANumber", InputField::Frequency, "abc", "\"abc\" is not a number",
-     "Run-time error 13: Type mismatch", 0},
-    {"Empty", InputField::TurnsPerCm, "", "Coil Turns Per cm is empty",
-     "Run-time error 13: Type mismatch", 0},
-    {"TooLarge", InputField::ResonatorDiameter, "999999999999999999999999999999999999999999999",
-     "too large", "Run-time error 6: Overflow", 0},
-    {"ZeroFrequency", InputField::Frequency, "0", "above 0 MHz",
-     "Run-time error 11: Division by zero", 0},
-    {"ZeroCoilDiameter", InputField::CoilDiameter, "0", "coil diameter must be above 0 mm",
-     "Run-time error 5: Invalid procedure call or argument", 0},
-    {"TooHighForTheResonator", InputField::Frequency, "110", "at most 106.3976 MHz",
-     "Run-time error 5: Invalid procedure call or argument", 0},
-    {"SweepReachesZero", InputField::Frequency, "0.5", "In the sweep at 0.00 MHz",
-     "Run-time error 11: Division by zero", 2},
+    {"NotANumber", InputField::Frequency, "abc"},
+    {"Empty", InputField::TurnsPerCm, ""},
+    {"TooLarge", InputField::ResonatorDiameter, "999999999999999999999999999999999999999999999"},
+    {"ZeroFrequency", InputField::Frequency, "0"},
+    {"ZeroCoilDiameter", InputField::CoilDiameter, "0"},
+    {"TooHighForTheResonator", InputField::Frequency, "110"},
+    {"SweepReachesZero", InputField::Frequency, "0.5"},
 };
 
 void PrintTo(const ErrorCase& error, std::ostream* out) {
@@ -152,30 +146,30 @@ class ErrorTest : public MainWindowTest, public ::testing::WithParamInterface<Er
 
 TEST_P(ErrorTest, ReportedInABoxThenTheProgramGoesOn) {
     const ErrorCase& error = GetParam();
-    Calculate();  // the defaults first: there is something to keep
-    HWND field = Main(FieldInfo(error.field).name);
-    SetWindowTextW(field, Wide(error.text).c_str());
-    Calculate();
-    HWND box = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (box = MessageBoxOf(main_)) != nullptr; }));
-    EXPECT_EQ(Text(box), L"Zephyrod Metric Calculator");
-    const std::wstring shown = MessageBoxText(box);
-    EXPECT_NE(shown.find(Wide(error.words)), std::wstring::npos) << Narrow(shown);
-    // The run-time error on a line of its own, after an empty line.
-    EXPECT_TRUE(shown.ends_with(Wide(error.errorLine)) &&
-                shown.find(L"\n\n" + Wide(error.errorLine)) != std::wstring::npos)
-        << Narrow(shown);
-    EXPECT_FALSE(shown.starts_with(L"Run-time"));
     InputTexts texts = DefaultInputTexts();
     TextOf(texts, error.field) = error.text;
     const design::CalculateOutcome outcome = design::CalculateInWindow(texts);
     ASSERT_TRUE(outcome.error);
+    const std::wstring errorLine = Wide(outcome.error->errorLine);
+    Calculate();  // the defaults first: there is something to keep
+    HWND field = Main(design::FieldControl(error.field));
+    SetWindowTextW(field, Wide(error.text).c_str());
+    Calculate();
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = MessageBoxOf(main_)) != nullptr; }));
+    EXPECT_EQ(Text(box), Wide(outcome.error->title));
+    const std::wstring shown = MessageBoxText(box);
+    EXPECT_TRUE(shown.starts_with(Wide(outcome.error->message))) << Narrow(shown);
+    // The run-time error on a line of its own, after an empty line.
+    EXPECT_TRUE(shown.ends_with(errorLine) && shown.find(L"\n\n" + errorLine) != std::wstring::npos)
+        << Narrow(shown);
+    EXPECT_FALSE(shown.starts_with(L"Run-time"));
     EXPECT_EQ(shown, Wide(outcome.error->Text()));
     PressOk(box);
     ASSERT_TRUE(WaitFor([box] { return !IsWindow(box); }));
     Ui().Flush();
 
-    if (error.sweepLines == 0) {
+    if (!outcome.sweep) {
         EXPECT_EQ(Lines(Main("lstValues")), kValues);
         EXPECT_EQ(Lines(Main("lstSweep")), kSweep);
         // The field at fault, its text selected for typing over.
@@ -183,7 +177,7 @@ TEST_P(ErrorTest, ReportedInABoxThenTheProgramGoesOn) {
         EXPECT_TRUE(WholeTextSelected(field));
     } else {
         EXPECT_EQ(Lines(Main("lstValues")).size(), 6U);
-        EXPECT_EQ(Lines(Main("lstSweep")).size(), static_cast<std::size_t>(error.sweepLines));
+        EXPECT_EQ(Lines(Main("lstSweep")).size(), outcome.sweep->size());
         EXPECT_EQ(Focused(), Main("cmdGo"));
     }
     // Fixed, Calculate works again.

@@ -136,13 +136,8 @@ HWND Focused() {
 }
 
 std::string NameOf(HWND control, const design::WindowDesign& design) {
-    const int id = GetDlgCtrlID(control);
-    for (const NamedId& entry : ControlIds(design)) {
-        if (entry.id == id) {
-            return std::string(entry.name);
-        }
-    }
-    return {};
+    const design::ControlDesign* row = ControlWithId(design, GetDlgCtrlID(control));
+    return row != nullptr ? std::string(row->name) : std::string();
 }
 
 std::vector<HWND> WindowsOfClass(std::wstring_view className) {

@@ -1,20 +1,15 @@
-// Finding a window's controls by the names its design gives them.
+// Finding a window's controls by the names its design gives them, as the
+// tests (and a screen reader) see the windows from outside.
 #pragma once
 
 #include <QObject>
-#include <QString>
 #include <QVariant>
 #include <optional>
 #include <string_view>
 
+#include "qt_text.h"
+
 namespace zephyrod::ui {
-
-// The property that tells the members of a control array apart.
-inline constexpr char kIndexProperty[] = "index";
-
-inline QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The control (or menu item) of that name inside `window`, and of that index
 // for a member of a control array; null when there is none of that type.
