@@ -19,6 +19,7 @@ CalculateOutcome CalculateInWindow(const InputTexts& texts) {
     }
     const CalcError& error = *result.error;
     ErrorReport report;
+    report.number = error.number();
     report.title = kMainWindowCaption;
     report.message = error.detail();
     report.errorLine = ErrorNumberLine(error);

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc_error.h"
 #include "input_fields.h"
 
 namespace zephyrod::design {
@@ -16,6 +17,7 @@ namespace zephyrod::design {
 // plain sentence that says what to fix, then the run-time error's number and
 // description on a line of their own.
 struct ErrorReport {
+    ErrorNumber number = ErrorNumber::TypeMismatch;
     std::string title;      // the main window's caption
     std::string message;    // e.g. "Center Frequency is empty: type a number, such as 7.07."
     std::string errorLine;  // e.g. "Run-time error 13: Type mismatch"

@@ -40,6 +40,14 @@ inline constexpr std::string_view kHelpTextAccessibleName = "Help";
 inline constexpr std::string_view kCopyCaption = "Copy";
 inline constexpr std::string_view kCopyAllCaption = "Copy All";
 
+// The web page's own additions: copying the sweep as CSV, and the words that
+// join the numbers in the text that tells a screen reader what the sweep's
+// chart shows ("Resonator 715.37 mm at 6.57 MHz to ...; center 7.07 MHz: ...").
+inline constexpr std::string_view kCopyCsvCaption = "Copy CSV";
+inline constexpr std::string_view kChartCentreWord = "center";
+inline constexpr std::string_view kChartAtWord = "at";
+inline constexpr std::string_view kChartToWord = "to";
+
 // The two lists' names for a screen reader (they have no caption of their own).
 inline constexpr std::string_view kValuesAccessibleName = "Results";
 inline constexpr std::string_view kSweepAccessibleName = "Sweep Data";

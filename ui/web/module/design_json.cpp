@@ -81,17 +81,17 @@ std::string OptionalNumber(const std::optional<int>& value) {
 // otherwise its caption (the field's caption for a text box).
 std::string_view AccessibleName(const ControlDesign& control) {
     for (const InputFieldInfo& field : kInputFields) {
-        if (control.name == field.name) {
+        if (control.name == design::FieldControl(field.field)) {
             return field.caption;
         }
     }
-    if (control.name == "lstValues") {
+    if (control.name == design::names::lstValues) {
         return design::kValuesAccessibleName;
     }
-    if (control.name == "lstSweep") {
+    if (control.name == design::names::lstSweep) {
         return design::kSweepAccessibleName;
     }
-    if (control.name == "txtHelp") {
+    if (control.name == design::names::txtHelp) {
         return design::kHelpTextAccessibleName;
     }
     return control.caption;
@@ -181,9 +181,10 @@ std::string FieldsJson() {
     std::vector<std::string> fields;
     for (std::size_t i = 0; i < kInputFields.size(); ++i) {
         const InputFieldInfo& info = kInputFields[i];
-        const ControlDesign& field = design::Control(window, info.name);
+        const std::string_view control = design::FieldControl(info.field);
+        const ControlDesign& field = design::Control(window, control);
         fields.push_back(JsonObject()
-                             .AddText("control", info.name)
+                             .AddText("control", control)
                              .AddText("caption", info.caption)
                              .AddText("unit", info.unit)
                              .AddText("unitLabel", UnitLabel(window, field))
@@ -224,7 +225,13 @@ std::string DesignJson() {
     const std::string copyMenu = JsonObject()
                                      .AddText("copy", design::kCopyCaption)
                                      .AddText("copyAll", design::kCopyAllCaption)
+                                     .AddText("copyCsv", design::kCopyCsvCaption)
                                      .Text();
+    const std::string chartWords = JsonObject()
+                                       .AddText("centre", design::kChartCentreWord)
+                                       .AddText("at", design::kChartAtWord)
+                                       .AddText("to", design::kChartToWord)
+                                       .Text();
     return JsonObject()
         .AddText("title", design::kMainWindowCaption)
         .AddText("version", identity::kVersion)
@@ -237,6 +244,7 @@ std::string DesignJson() {
         .Add("help", help)
         .Add("about", about)
         .Add("copyMenu", copyMenu)
+        .Add("chartWords", chartWords)
         .Text();
 }
 

@@ -11,24 +11,18 @@
 namespace zephyrod::web {
 namespace {
 
-// The error number whose run-time error line the report shows.
 std::string ErrorJson(const design::CalculateOutcome& outcome) {
     if (!outcome.error) {
         return "null";
     }
-    for (const ErrorNumber number : {ErrorNumber::InvalidArgument, ErrorNumber::Overflow,
-                                     ErrorNumber::DivisionByZero, ErrorNumber::TypeMismatch}) {
-        if (ErrorNumberLine(CalcError(number, "")) == outcome.error->errorLine) {
-            return JsonObject()
-                .Add("number", JsonNumber(static_cast<int>(number)))
-                .AddText("description", ErrorDescription(number))
-                .AddText("message", outcome.error->Text())
-                .AddText("title", outcome.error->title)
-                .AddText("focus", outcome.focus)
-                .Text();
-        }
-    }
-    return "null";
+    const design::ErrorReport& report = *outcome.error;
+    return JsonObject()
+        .Add("number", JsonNumber(static_cast<int>(report.number)))
+        .AddText("description", ErrorDescription(report.number))
+        .AddText("message", report.Text())
+        .AddText("title", report.title)
+        .AddText("focus", design::FocusName(outcome))
+        .Text();
 }
 
 }  // namespace

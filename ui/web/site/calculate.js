@@ -25,7 +25,7 @@ export function makeCalculate(core, page) {
     chartPending = true;
     requestAnimationFrame(() => {
       chartPending = false;
-      drawSweepChart(page.chart, lastSweep.lines, lastSweep.select, units, chartWidth);
+      drawSweepChart(page.chart, lastSweep.lines, lastSweep.select, units, core.design.chartWords, chartWidth);
     });
   };
   new ResizeObserver(([entry]) => {

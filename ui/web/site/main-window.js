@@ -3,7 +3,6 @@
 // Sweep Data box with its chart. Returns the parts the behaviour needs.
 
 import { control, el } from "./dom.js";
-import { copyCsvCaption } from "./extra-texts.js";
 import { ListBox } from "./listbox.js";
 
 const overlaps = (a, b) => a.top < b.top + b.height && b.top < a.top + a.height;
@@ -104,7 +103,7 @@ export function buildMainWindow(design, onCalculate) {
   const sweepTools = [
     copy("lstSweep-copy", design.copyMenu.copy),
     copy("lstSweep-copyAll", design.copyMenu.copyAll),
-    copy("lstSweep-copyCsv", copyCsvCaption),
+    copy("lstSweep-copyCsv", design.copyMenu.copyCsv),
   ];
   const values = listFrame(window, "Frame3", "lstValues", valuesTools);
   const sweep = listFrame(window, "Frame1", "lstSweep", sweepTools);

@@ -3,7 +3,6 @@
 // the frequency, the centre frequency marked. Its text alternative gives the
 // ends of both curves and the centre values.
 
-import { chartWords } from "./extra-texts.js";
 
 const SVG = "http://www.w3.org/2000/svg";
 const HEIGHT = 190;
@@ -51,7 +50,7 @@ function path(rows, x, y, key) {
 // Draws the chart into `figure` (hiding it when there are fewer than two
 // rows), `width` px wide so that its texts keep their size. `centreIndex` is
 // the list index of the centre row, or -1.
-export function drawSweepChart(figure, lines, centreIndex, units, width) {
+export function drawSweepChart(figure, lines, centreIndex, units, words, width) {
   const rows = parseRows(lines);
   figure.replaceChildren();
   figure.hidden = rows.length < 2;
@@ -66,7 +65,7 @@ export function drawSweepChart(figure, lines, centreIndex, units, width) {
   const yTurns = scale(rows.map((r) => r.turns), HEIGHT - PAD.bottom, PAD.top + band);
   const first = rows[0];
   const last = rows.at(-1);
-  const w = chartWords;
+  const w = words;
   const summary = [
     `${lengthWord} ${first.lengthText} ${units.length} ${w.at} ${first.freqText} ${units.freq} ${w.to} ${last.lengthText} ${units.length} ${w.at} ${last.freqText} ${units.freq}`,
     `${turnsWord} ${first.turnsText} ${w.at} ${first.freqText} ${units.freq} ${w.to} ${last.turnsText} ${w.at} ${last.freqText} ${units.freq}`,
