@@ -11,8 +11,10 @@ ZEPHYROD_RUN_PACKAGES=(
 
 # What the tests need besides: GoogleTest and Google Benchmark, clang's
 # libFuzzer and sanitizers, a German locale, an X server for the window tests,
-# the package checks, the accessibility bus, and for the Windows edition the
-# mingw-w64 cross compilers, GoogleTest's sources, Wine, NSIS and zip.
+# the package checks, the accessibility bus, for the Windows edition the
+# mingw-w64 cross compilers, GoogleTest's sources, Wine, NSIS and zip, and
+# for the trusted-build checks git (a second clone), hardening-check
+# (devscripts) and diffoscope.
 ZEPHYROD_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev googletest
     clang libclang-rt-14-dev
@@ -21,6 +23,7 @@ ZEPHYROD_TEST_PACKAGES=(
     at-spi2-core python3-pyatspi dbus qt6-gtk-platformtheme
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64 fonts-wine nsis zip unzip
+    git devscripts diffoscope-minimal
 )
 
 missing_packages() {

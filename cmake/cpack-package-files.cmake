@@ -1,0 +1,43 @@
+# Run by cpack after it has made a package (CPACK_POST_BUILD_SCRIPTS): takes
+# out of the package what would differ between two builds of the same
+# sources by different people.
+# - A .deb's members get mode 644, as dpkg-deb gives them, instead of the
+#   mode cpack's umask gave the files it packed. A .deb is an ar archive:
+#   "!<arch>\n", then for each member a 60-byte header (name 16 bytes, time
+#   12, owner 6, group 6, mode 8, size 10, "`\n") and its data, padded to an
+#   even length.
+# - A .zip is made again with Info-ZIP's zip: its files in the order of their
+#   names (cpack takes them in the folder's order), without the owner's user
+#   and group ids (-X), and with times in UTC (a zip holds local times).
+foreach(_package IN LISTS CPACK_PACKAGE_FILES)
+    if(_package MATCHES "\\.deb$")
+        set(_mode "${_package}.mode")
+        file(WRITE "${_mode}" "100644  ")
+        file(SIZE "${_package}" _end)
+        set(_at 8)
+        while(_at LESS _end)
+            file(READ "${_package}" _header OFFSET ${_at} LIMIT 60)
+            string(SUBSTRING "${_header}" 58 2 _magic)
+            string(SUBSTRING "${_header}" 48 10 _length)
+            string(STRIP "${_length}" _length)
+            if(NOT _magic STREQUAL "`\n" OR NOT _length MATCHES "^[0-9]+$")
+                message(FATAL_ERROR "${_package}: no ar member header at byte ${_at}")
+            endif()
+            math(EXPR _mode_at "${_at} + 40")
+            execute_process(COMMAND dd "if=${_mode}" "of=${_package}" bs=1 "seek=${_mode_at}" count=8
+                conv=notrunc status=none COMMAND_ERROR_IS_FATAL ANY)
+            math(EXPR _at "${_at} + 60 + ${_length} + ${_length} % 2")
+        endwhile()
+        file(REMOVE "${_mode}")
+    elseif(_package MATCHES "\\.zip$")
+        set(_top "${CPACK_TEMPORARY_INSTALL_DIRECTORY}")
+        file(GLOB_RECURSE _files LIST_DIRECTORIES false RELATIVE "${_top}" "${_top}/*")
+        if(NOT _files)
+            message(FATAL_ERROR "${_package}: no staged files in ${_top}")
+        endif()
+        list(SORT _files)
+        file(REMOVE "${_package}")
+        execute_process(COMMAND "${CMAKE_COMMAND}" -E env TZ=UTC0 zip -X -D -q -9 "${_package}" ${_files}
+            WORKING_DIRECTORY "${_top}" COMMAND_ERROR_IS_FATAL ANY)
+    endif()
+endforeach()
