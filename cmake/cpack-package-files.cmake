@@ -6,9 +6,8 @@
 #   "!<arch>\n", then for each member a 60-byte header (name 16 bytes, time
 #   12, owner 6, group 6, mode 8, size 10, "`\n") and its data, padded to an
 #   even length.
-# - A .zip is made again with Info-ZIP's zip: its files in the order of their
-#   names (cpack takes them in the folder's order), without the owner's user
-#   and group ids (-X), and with times in UTC (a zip holds local times).
+# - A .zip is made again by reproducible-zip.cmake: cpack's own takes its
+#   files in the folder's order, with the owner's ids and local times.
 foreach(_package IN LISTS CPACK_PACKAGE_FILES)
     if(_package MATCHES "\\.deb$")
         set(_mode "${_package}.mode")
@@ -30,14 +29,9 @@ foreach(_package IN LISTS CPACK_PACKAGE_FILES)
         endwhile()
         file(REMOVE "${_mode}")
     elseif(_package MATCHES "\\.zip$")
-        set(_top "${CPACK_TEMPORARY_INSTALL_DIRECTORY}")
-        file(GLOB_RECURSE _files LIST_DIRECTORIES false RELATIVE "${_top}" "${_top}/*")
-        if(NOT _files)
-            message(FATAL_ERROR "${_package}: no staged files in ${_top}")
-        endif()
-        list(SORT _files)
-        file(REMOVE "${_package}")
-        execute_process(COMMAND "${CMAKE_COMMAND}" -E env TZ=UTC0 zip -X -D -q -9 "${_package}" ${_files}
-            WORKING_DIRECTORY "${_top}" COMMAND_ERROR_IS_FATAL ANY)
+        set(FOLDER "${CPACK_TEMPORARY_INSTALL_DIRECTORY}")
+        set(ZIP "${_package}")
+        set(SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
+        include("${CMAKE_CURRENT_LIST_DIR}/reproducible-zip.cmake")
     endif()
 endforeach()
