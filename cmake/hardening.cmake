@@ -4,9 +4,11 @@
 # full RELRO), and on Windows what mingw-w64 offers: the stack protector and
 # _FORTIFY_SOURCE (both from its libssp, linked in), with ASLR (high-entropy,
 # relocatable) and DEP kept on explicitly.
-# Off in the sanitizer builds, whose own checks these would get in the way of.
+# Off in the sanitizer builds, whose own checks these would get in the way
+# of, and in WebAssembly, where these flags do not apply (its return
+# addresses live outside the memory a program can write).
 option(ZEPHYROD_HARDENING "Build with the platform's usual hardening" ON)
-if(NOT ZEPHYROD_HARDENING OR MSVC)
+if(NOT ZEPHYROD_HARDENING OR MSVC OR EMSCRIPTEN)
     return()
 endif()
 
