@@ -1,10 +1,12 @@
 cmake_minimum_required(VERSION 3.25)
 
 # Checks one Windows executable of the build:
-#   cmake -DEXE=path -DOBJDUMP=x86_64-w64-mingw32-objdump [-DMAX_BYTES=n] -P check-windows-exe.cmake
+#   cmake -DEXE=path -DOBJDUMP=x86_64-w64-mingw32-objdump [-DSOURCE_DATE_EPOCH=s] [-DMAX_BYTES=n]
+#         -P check-windows-exe.cmake
 # It must import no DLL but Windows' own (the C and C++ runtimes are linked in,
-# so it runs from any folder without companions), and be no larger than
-# MAX_BYTES when given.
+# so it runs from any folder without companions), be hardened, carry the
+# source date SOURCE_DATE_EPOCH as its link time when given, and be no larger
+# than MAX_BYTES when given.
 
 # Windows' own DLLs the programs may use; anything else (libstdc++-6.dll,
 # libgcc_s_seh-1.dll, libwinpthread-1.dll, a Qt DLL...) is a packaging fault.
@@ -63,6 +65,39 @@ if(DEFINED WINDRES)
         endif()
         message(STATUS "${EXE}: ${value}")
     endforeach()
+endif()
+
+# Hardened as mingw-w64 allows: ASLR with high-entropy addresses (and the
+# relocations that let Windows move the program), DEP, and the stack
+# protector, whose failure report comes with it from libssp.
+foreach(flag IN ITEMS HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT)
+    if(NOT dump MATCHES "\n[ \t]+${flag}\n")
+        message(FATAL_ERROR "${EXE}: DllCharacteristics lack ${flag}")
+    endif()
+endforeach()
+if(NOT dump MATCHES "\nEntry 5 [0-9a-f]+ ([0-9a-f]+) Base Relocation Directory" OR CMAKE_MATCH_1 MATCHES "^0+$")
+    message(FATAL_ERROR "${EXE} has no relocations: Windows cannot move it to a random address")
+endif()
+file(STRINGS "${EXE}" canary LIMIT_COUNT 1 REGEX "stack smashing detected")
+if(NOT canary)
+    message(FATAL_ERROR "${EXE} was built without the stack protector (no libssp)")
+endif()
+message(STATUS "${EXE}: ASLR (high entropy), DEP and the stack protector")
+
+# The link time stamp in the PE header is the source date, so that the same
+# sources give the same bytes: the header's offset at 0x3c, then "PE\0\0",
+# the machine (2 bytes), the number of sections (2) and the time (4, little-endian).
+if(DEFINED SOURCE_DATE_EPOCH)
+    file(READ "${EXE}" pe_offset OFFSET 60 LIMIT 4 HEX)
+    string(REGEX REPLACE "(..)(..)(..)(..)" "\\4\\3\\2\\1" pe_offset "${pe_offset}")
+    math(EXPR stamp_offset "0x${pe_offset} + 8")
+    file(READ "${EXE}" stamp OFFSET ${stamp_offset} LIMIT 4 HEX)
+    string(REGEX REPLACE "(..)(..)(..)(..)" "\\4\\3\\2\\1" stamp "${stamp}")
+    math(EXPR stamp "0x${stamp}")
+    if(NOT stamp EQUAL SOURCE_DATE_EPOCH)
+        message(FATAL_ERROR "${EXE}: link time stamp ${stamp}, not the source date ${SOURCE_DATE_EPOCH}")
+    endif()
+    message(STATUS "${EXE}: link time stamp ${stamp}, the source date")
 endif()
 
 if(DEFINED MAX_BYTES)

@@ -1,9 +1,9 @@
 #!/bin/bash
-# Builds the Windows installer and zip with cpack, then tries the installer
-# under Wine as a user would, in a fresh prefix: a silent install into a
-# folder of the build, the files, the Start menu shortcut and the
-# installed-programs entry, the installed programs started, a silent
-# uninstall, and nothing left behind.
+# Builds the Windows installer and zip with cpack, checks their lines in
+# SHA256SUMS, then tries the installer under Wine as a user would, in a fresh
+# prefix: a silent install into a folder of the build, the files, the Start
+# menu shortcut and the installed-programs entry, the installed programs
+# started, a silent uninstall, and nothing left behind.
 #   check-windows-installer.sh BUILD_DIR VERSION CPACK GUI
 # GUI is 1 when the build has the window's program ZephyrodMetric.exe.
 # Run by ctest (test windows_installer).
@@ -45,6 +45,11 @@ check "cpack: $name.exe and $name.zip"
 rm -f "$name.exe" "$name.zip"
 "$cpack" --config CPackConfig.cmake >cpack.log 2>&1 || { cat cpack.log; fail "cpack"; }
 [[ -f $name.exe && -f $name.zip ]] || fail "cpack made no $name.exe or $name.zip"
+for file in "$name.exe" "$name.zip"; do
+    grep -qE "^[0-9a-f]{64}  $file\$" SHA256SUMS || fail "SHA256SUMS does not list $file"
+done
+sha256sum --check --strict --quiet SHA256SUMS || fail "a sum in SHA256SUMS is wrong"
+check "SHA256SUMS lists both with their sums"
 size=$(stat -c %s "$name.exe")
 check "installer size: $size bytes (limit 3000000)"
 ((size < 3000000)) || fail "the installer is $size bytes"

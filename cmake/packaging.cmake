@@ -51,13 +51,6 @@ if(UNIX AND NOT APPLE)
     add_custom_target(debian-changelog ALL DEPENDS "${_changelog}.gz")
     install(FILES "${_changelog}.gz" DESTINATION "${ZEPHYROD_DOC_DIR}")
 
-    # The programs link with immediate binding, as Debian's hardened builds do.
-    foreach(_program IN ITEMS ZephyrodMetric zephyrod-cli)
-        if(TARGET ${_program})
-            target_link_options(${_program} PRIVATE "LINKER:-z,now")
-        endif()
-    endforeach()
-
     # CPack strips the programs with plain strip; like dh_strip, also drop the
     # compiler's .comment and .note sections, which a package does not need.
     find_program(ZEPHYROD_OBJCOPY NAMES "${CMAKE_OBJCOPY}" objcopy)
@@ -73,4 +66,5 @@ endforeach()
         set(CPACK_PRE_BUILD_SCRIPTS "${_strip_script}")
     endif()
 endif()
+include("${CMAKE_CURRENT_LIST_DIR}/reproducible-packages.cmake")
 include(CPack)

@@ -1,4 +1,5 @@
 # Tests of the Windows executables themselves: only Windows' own DLLs imported;
+# hardened (ASLR, DEP, stack protector) and stamped with the source date;
 # the window's program a GUI program (no console window) with its version
 # record and icon, and small (under 2 MB: 2,000,000 bytes); the headless
 # calculator a console program. Included after every target.
@@ -11,7 +12,7 @@ foreach(_target IN ITEMS zephyrod-cli ZephyrodMetric)
         endif()
         add_test(NAME windows_exe_${_target}
             COMMAND "${CMAKE_COMMAND}" -DEXE=$<TARGET_FILE:${_target}> -DOBJDUMP=${CMAKE_OBJDUMP}
-                    ${_limit} -P "${CMAKE_CURRENT_LIST_DIR}/check-windows-exe.cmake")
+                    -DSOURCE_DATE_EPOCH=${ZEPHYROD_SOURCE_DATE_EPOCH} ${_limit} -P "${CMAKE_CURRENT_LIST_DIR}/check-windows-exe.cmake")
         set_tests_properties(windows_exe_${_target} PROPERTIES LABELS windows)
     endif()
 endforeach()

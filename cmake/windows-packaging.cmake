@@ -9,6 +9,12 @@
 if(TARGET ZephyrodMetric)
     install(TARGETS ZephyrodMetric RUNTIME DESTINATION .)
 endif()
+# The programs it packs carry the source date, not the time they were linked.
+foreach(_program IN ITEMS ZephyrodMetric zephyrod-cli)
+    if(TARGET ${_program})
+        zephyrod_link_at_source_date(${_program})
+    endif()
+endforeach()
 configure_file("${CMAKE_CURRENT_LIST_DIR}/windows-readme.txt.in"
     "${PROJECT_BINARY_DIR}/windows/README.txt" @ONLY NEWLINE_STYLE WIN32)
 configure_file("${PROJECT_SOURCE_DIR}/LICENSE"
@@ -29,8 +35,10 @@ set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_BINARY_DIR}/windows/LICENSE.txt")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 
-# A 64-bit Unicode installer, as the program it installs.
-set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+# A 64-bit Unicode installer, as the program it installs. It keeps no file
+# times: cpack writes some of the files it packs (its page settings) while it
+# packs them, and their times would make every build's installer different.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode\nSetDateSave off")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_PACKAGE_NAME "${ZEPHYROD_DISPLAY_NAME}")
 set(CPACK_NSIS_DISPLAY_NAME "${ZEPHYROD_DISPLAY_NAME}")
@@ -45,4 +53,5 @@ if(TARGET ZephyrodMetric)
     set(CPACK_NSIS_INSTALLED_ICON_NAME "ZephyrodMetric.exe")
     set(CPACK_PACKAGE_EXECUTABLES "ZephyrodMetric" "${ZEPHYROD_DISPLAY_NAME}")
 endif()
+include("${CMAKE_CURRENT_LIST_DIR}/reproducible-packages.cmake")
 include(CPack)

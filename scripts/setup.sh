@@ -12,10 +12,12 @@ ZEPHYROD_RUN_PACKAGES=(
 
 # What the tests need besides: GoogleTest and Google Benchmark, clang's
 # libFuzzer and sanitizers, a German locale, an X server for the window tests,
-# the package checks, the accessibility bus, and for the Windows edition the
-# mingw-w64 cross compilers, GoogleTest's sources, Wine, NSIS and zip, and for
-# the web edition Emscripten (its tests run under Node) and, for the page's
-# tests, Chromium with its WebDriver and Selenium (npm installs axe-core).
+# the package checks, the accessibility bus, for the Windows edition the
+# mingw-w64 cross compilers, GoogleTest's sources, Wine, NSIS and zip, for the
+# web edition Emscripten (its tests run under Node) and, for the page's tests,
+# Chromium with its WebDriver and Selenium (npm installs axe-core), and for the
+# trusted-build checks git (a second clone), hardening-check (devscripts) and
+# diffoscope.
 ZEPHYROD_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev googletest
     clang libclang-rt-14-dev
@@ -25,6 +27,7 @@ ZEPHYROD_TEST_PACKAGES=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64 fonts-wine nsis zip unzip
     emscripten chromium chromium-driver python3-selenium
+    git devscripts diffoscope-minimal
 )
 # npm comes with some builds of Node; Debian's own is a package of its own.
 command -v npm >/dev/null 2>&1 || ZEPHYROD_TEST_PACKAGES+=(npm)
