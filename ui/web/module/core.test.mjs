@@ -30,7 +30,7 @@ test('the design names the fields in reading order with their defaults', () => {
         ]);
     assert.equal(core.design.versionText, 'Version 1.0.0');
     assert.equal(core.design.aboutCaption, 'About Zephyrod');
-    assert.deepEqual(core.design.copyMenu, { copy: 'Copy', copyAll: 'Copy All' });
+    assert.deepEqual(core.design.copyMenu, { copy: 'Copy', copyAll: 'Copy All', copyCsv: 'Copy CSV' });
     assert.equal(core.design.windows.frmAbout.faceColor, '#efefef');
     assert.match(core.design.help.text, /^Enter the desired center frequency.*\r\n\r\nTo /);
     assert.deepEqual(core.design.menu.map((m) => [m.name, m.children.map((c) => c.caption)]),

@@ -122,8 +122,8 @@ std::string ControlJson(const ControlDesign& control) {
         .Add("cancelButton", control.cancelButton ? "true" : "false")
         .Add("textColor", control.textColor ? JsonString(ColorText(*control.textColor)) : "null");
     if (control.kind == ControlKind::Line) {
-        json.Add("x2", JsonNumber(control.x2))
-            .Add("y2", JsonNumber(control.y2))
+        json.Add("x2", JsonNumber(control.x2()))
+            .Add("y2", JsonNumber(control.y2()))
             .AddText("color", ColorText(control.color))
             .Add("lineWidth", JsonNumber(control.lineWidth));
     }
