@@ -21,6 +21,16 @@ char* Handover(const std::string& text) {
     return copy;
 }
 
+// An answer made by `answer`, handed over; null where making it ran out of memory.
+template <class Make>
+char* Answer(Make answer) {
+    try {
+        return Handover(answer());
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+}
+
 // The four fields' texts, in reading order, each given by its UTF-8 bytes and
 // their count (zero bytes included).
 zephyrod::InputTexts Texts(const char* text0, std::size_t size0, const char* text1,
@@ -36,11 +46,7 @@ extern "C" {
 
 // The shared design.
 EMSCRIPTEN_KEEPALIVE char* zephyrod_design_json() {
-    try {
-        return Handover(zephyrod::web::DesignJson());
-    } catch (const std::exception&) {
-        return nullptr;
-    }
+    return Answer([] { return zephyrod::web::DesignJson(); });
 }
 
 // What Calculate leaves in the page for the fields' texts.
@@ -48,12 +54,10 @@ EMSCRIPTEN_KEEPALIVE char* zephyrod_calculate(const char* text0, std::size_t siz
                                               const char* text1, std::size_t size1,
                                               const char* text2, std::size_t size2,
                                               const char* text3, std::size_t size3) {
-    try {
-        return Handover(zephyrod::web::CalculateJson(
-            Texts(text0, size0, text1, size1, text2, size2, text3, size3)));
-    } catch (const std::exception&) {
-        return nullptr;
-    }
+    return Answer([&] {
+        return zephyrod::web::CalculateJson(
+            Texts(text0, size0, text1, size1, text2, size2, text3, size3));
+    });
 }
 
 // The sweep as CSV for the fields' texts: a JSON string, or null.
@@ -61,12 +65,10 @@ EMSCRIPTEN_KEEPALIVE char* zephyrod_sweep_csv(const char* text0, std::size_t siz
                                               const char* text1, std::size_t size1,
                                               const char* text2, std::size_t size2,
                                               const char* text3, std::size_t size3) {
-    try {
-        return Handover(zephyrod::web::SweepCsvJson(
-            Texts(text0, size0, text1, size1, text2, size2, text3, size3)));
-    } catch (const std::exception&) {
-        return nullptr;
-    }
+    return Answer([&] {
+        return zephyrod::web::SweepCsvJson(
+            Texts(text0, size0, text1, size1, text2, size2, text3, size3));
+    });
 }
 
 }  // extern "C"
