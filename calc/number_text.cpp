@@ -31,9 +31,11 @@ struct SignificantDecimal {
 // floating-point to_chars).
 template <class T>
 SignificantDecimal ScientificDigits(T value, int precision) {
-    const std::string text = fmt::format("{:.{}e}", value, precision);
-    const char* const end = text.data() + text.size();
+    std::array<char, 800> text;  // a double's exact digits, its sign and its exponent
+    const char* const end =
+        fmt::format_to_n(text.data(), text.size(), "{:.{}e}", value, precision).out;
     SignificantDecimal decimal;
+    decimal.digits.reserve(static_cast<std::size_t>(precision) + 1);
     const char* p = text.data();
     if (*p == '-') {
         decimal.negative = true;
