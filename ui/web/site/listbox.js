@@ -46,9 +46,12 @@ export class ListBox {
     return this.selected >= 0 ? this.lines[this.selected] : null;
   }
 
-  // Selects the row and scrolls the list (only the list, never the page) so
-  // that it shows; `centre` puts it in the middle of the list's view.
-  select(index, centre = false) {
+  // Selects the row and scrolls the list (only the list, never the page) as
+  // little as makes the row show. `fromStart` first brings the list back to
+  // its top left edge, as a list freshly filled shows itself: after a
+  // Calculate the header lines stay in view where the centre row allows, and
+  // no column is left half scrolled away.
+  select(index, fromStart = false) {
     if (index < 0 || index >= this.lines.length) return;
     const rows = this.element.children;
     if (this.selected >= 0) rows[this.selected].setAttribute("aria-selected", "false");
@@ -56,16 +59,18 @@ export class ListBox {
     const row = rows[index];
     row.setAttribute("aria-selected", "true");
     this.element.setAttribute("aria-activedescendant", row.id);
-    this.scrollToRow(row, centre);
+    if (fromStart) {
+      this.element.scrollTop = 0;
+      this.element.scrollLeft = 0;
+    }
+    this.scrollToRow(row);
   }
 
-  scrollToRow(row, centre) {
+  scrollToRow(row) {
     const list = this.element;
     const top = row.offsetTop - list.clientTop;
     const bottom = top + row.offsetHeight;
-    if (centre) {
-      list.scrollTop = top - (list.clientHeight - row.offsetHeight) / 2;
-    } else if (top < list.scrollTop) {
+    if (top < list.scrollTop) {
       list.scrollTop = top;
     } else if (bottom > list.scrollTop + list.clientHeight) {
       list.scrollTop = bottom - list.clientHeight;

@@ -27,6 +27,12 @@ class Phone(PageTest):
         self.assertLessEqual(widths[0], widths[1])
         self.assertEqual(widths[1], 360)
         self.assertGreater(widths[2], widths[3])
+        # Scrolled sideways, the sweep comes back to its left edge with the
+        # next Calculate, so that no column shows cut in half.
+        self.js("document.getElementById('lstSweep').scrollLeft = 80")
+        self.assertGreater(self.js("return document.getElementById('lstSweep').scrollLeft"), 0)
+        self.calculate()
+        self.assertEqual(self.js("return document.getElementById('lstSweep').scrollLeft"), 0)
 
     def test_fields_and_buttons_are_44_px_tall_with_16_px_text(self):
         self.element("mnuHelp").click()
