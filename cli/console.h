@@ -1,5 +1,5 @@
-// The headless calculator's arguments and output, the same on every system:
-// arguments as UTF-8 texts, output as UTF-8 bytes.
+// The headless calculator's arguments and output on every system: arguments as
+// UTF-8 texts, output as UTF-8 with the system's line ends.
 #pragma once
 
 #include <string>
@@ -16,9 +16,11 @@ std::vector<std::string> ProgramArguments(int argc, char** argv);
 
 enum class Stream { Out, Err };
 
-// Writes UTF-8 text as it is: the bytes to a file or pipe (on Windows too, no
-// line ends added, so redirected output is byte for byte the Linux output),
-// the characters to a Windows console. Returns false if writing failed.
+// Writes UTF-8 text: on Linux the bytes as they are; on Windows with every
+// line ending in CR LF, as Windows programs and editors expect, the bytes to a
+// file or pipe and the characters to a console. Run() gives the same text on
+// every system; only here do Windows line ends come in. Returns false if
+// writing failed.
 bool WriteText(Stream stream, std::string_view text);
 
 }  // namespace zephyrod::cli

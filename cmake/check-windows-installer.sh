@@ -72,7 +72,7 @@ for file in zephyrod-cli.exe Uninstall.exe LICENSE.txt README.txt; do
 done
 ((gui)) && { [[ -f $dest/ZephyrodMetric.exe ]] || fail "ZephyrodMetric.exe was not installed"; }
 
-cli_version=$("$wine_run" "$dest/zephyrod-cli.exe" --version)
+cli_version=$("$wine_run" "$dest/zephyrod-cli.exe" --version | tr -d '\r')
 check "installed zephyrod-cli --version: $cli_version"
 [[ $cli_version == "zephyrod-cli $version" ]] || fail "unexpected version"
 

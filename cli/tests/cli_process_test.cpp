@@ -1,13 +1,16 @@
 // Runs the built zephyrod-cli as a process: what only the executable does,
-// beyond Run() — the exit status, the exact bytes on standard output (no line
-// ends changed on Windows) and arguments read as Unicode on Windows.
+// beyond Run() — the exit status, the exact bytes it writes (Run()'s text on
+// Linux, with CR LF ending every line on Windows) and arguments read as
+// Unicode on Windows.
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "cli.h"
 #include "default_design.h"
 
 #ifdef _WIN32
@@ -109,19 +112,52 @@ ProcessRun RunCliProcess(const std::vector<std::string>& args) {
     return run;
 }
 
+#ifdef _WIN32
+const std::string kLineEnd = "\r\n";
+#else
+const std::string kLineEnd = "\n";
+#endif
+
 TEST(CliProcess, DefaultsExactBytesAndStatusZero) {
     std::string expected;
     for (const auto& line : zephyrod::testdata::kDefaultResults) {
-        expected += line + "\n";
+        expected += line + kLineEnd;
     }
-    expected += "\n";
+    expected += kLineEnd;
     for (const auto& line : zephyrod::testdata::kDefaultSweep) {
-        expected += line + "\n";
+        expected += line + kLineEnd;
     }
     const ProcessRun run = RunCliProcess({});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, expected);
     EXPECT_EQ(run.err, "");
+}
+
+// Every line written ends as the system's lines do: on Windows in CR LF (the
+// report's, the CSV's and an error's alike); on Linux as Run() gives it (LF,
+// CR LF in the CSV as RFC 4180 has it).
+TEST(CliProcess, EveryLineEndsAsTheSystemsLinesDo) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"0.5"}, {"--csv", "0.5"}, {"--csv"}, {"--bad"}}) {
+        const std::vector<std::string_view> views(args.begin(), args.end());
+        const zephyrod::cli::Outcome expected = zephyrod::cli::Run(views);
+        const ProcessRun run = RunCliProcess(args);
+        EXPECT_EQ(run.status, expected.status) << args[0];
+#ifdef _WIN32
+        for (const std::string* text : {&run.out, &run.err}) {
+            std::size_t lines = 0;
+            std::size_t crlf = 0;
+            for (std::size_t i = 0; i < text->size(); ++i) {
+                lines += (*text)[i] == '\n';
+                crlf += (*text)[i] == '\n' && i > 0 && (*text)[i - 1] == '\r';
+            }
+            EXPECT_EQ(crlf, lines) << args[0] << ": " << *text;
+        }
+#else
+        EXPECT_EQ(run.out, expected.out) << args[0];
+        EXPECT_EQ(run.err, expected.err) << args[0];
+#endif
+    }
 }
 
 // Full-width digits, as an East Asian input method types them: not a number,
