@@ -7,25 +7,26 @@
 namespace zephyrod::cli {
 namespace {
 
-constexpr std::string_view kUsage = "usage: zephyrod-cli [--csv] [FREQ [RESDIA [COILDIA [TPI]]]]\n";
+constexpr std::string_view kUsage =
+    "usage: zephyrod-cli [--csv] [FREQ [RESDIA [COILDIA [TURNS_PER_CM]]]]\n";
 
 constexpr std::string_view kHelp =
     "Designs a Zephyrod antenna: resonator and counterpoise lengths, the loading\n"
     "coil's turns and length, and a sweep from 0.5 MHz below to 0.5 MHz above\n"
     "the center frequency in 0.05 MHz steps.\n"
     "\n"
-    "  FREQ     center frequency in MHz       (default 7.07)\n"
-    "  RESDIA   resonator diameter in mm      (default 25.4)\n"
-    "  COILDIA  coil form diameter in mm      (default 34.925)\n"
-    "  TPI      coil turns per cm of the wire (default 8.66)\n"
+    "  FREQ          center frequency in MHz       (default 7.07)\n"
+    "  RESDIA        resonator diameter in mm      (default 25.4)\n"
+    "  COILDIA       coil form diameter in mm      (default 34.925)\n"
+    "  TURNS_PER_CM  coil turns per cm of the wire (default 8.66)\n"
     "\n"
     "Numbers use a point for decimals, as in 7.07. A missing value takes its\n"
     "default; an empty one (\"\") is an empty field.\n"
     "\n"
-    "  --csv      print the sweep as CSV for a spreadsheet\n"
-    "  -h, --help print this help\n"
-    "  --version  print the version\n"
-    "  --         end of options: every later argument is a value\n"
+    "  --csv           print the sweep as CSV for a spreadsheet\n"
+    "  -h, --help, /?  print this help\n"
+    "  --version       print the version\n"
+    "  --              end of options: every later argument is a value\n"
     "\n"
     "A value may begin with '-' followed by a digit or a point, as in -7; any\n"
     "other argument that begins with '-' is an option.\n"
@@ -88,7 +89,8 @@ Outcome Run(const std::vector<std::string_view>& args) {
     bool optionsEnded = false;
     std::vector<std::string_view> values;
     for (std::string_view arg : args) {
-        if (!optionsEnded && arg == "-h") {
+        // "/?" is how Windows programs are asked for help; no value begins with '/'.
+        if (!optionsEnded && (arg == "-h" || arg == "/?")) {
             arg = "--help";
         }
         if (!optionsEnded && arg.starts_with('-') && !ValueWithSign(arg)) {

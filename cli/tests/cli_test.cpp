@@ -32,6 +32,8 @@ std::string DefaultOutput() {
 
 const std::string kDefaultOutput = DefaultOutput();
 
+const std::string kUsage = "usage: zephyrod-cli [--csv] [FREQ [RESDIA [COILDIA [TURNS_PER_CM]]]]\n";
+
 const char* const kResultsAtHalfMegahertz =
     "Resonator Length = 9400.00 mm\n"
     "Counterpoise Length = 116.00 M\n"
@@ -105,30 +107,31 @@ INSTANTIATE_TEST_SUITE_P(
                 1,
                 "",
                 "zephyrod-cli: Run-time error 13: Type mismatch. Center Frequency \"-h\" is *"},
+        CliCase{"SlashQuestionMarkAfterDoubleDashIsAValue",
+                {"--", "/?"},
+                1,
+                "",
+                "zephyrod-cli: Run-time error 13: Type mismatch. Center Frequency \"/?\" is *"},
         CliCase{"UnknownOption",
                 {"--frequency"},
                 2,
                 "",
-                "zephyrod-cli: unknown option '--frequency'\n"
-                "usage: zephyrod-cli [--csv] [FREQ [RESDIA [COILDIA [TPI]]]]\n"},
+                "zephyrod-cli: unknown option '--frequency'\n" + kUsage},
         CliCase{"DashLetterIsUnknownOption",
                 {"-x"},
                 2,
                 "",
-                "zephyrod-cli: unknown option '-x'\n"
-                "usage: zephyrod-cli [--csv] [FREQ [RESDIA [COILDIA [TPI]]]]\n"},
+                "zephyrod-cli: unknown option '-x'\n" + kUsage},
         CliCase{"LoneDashIsUnknownOption",
                 {"7.07", "-"},
                 2,
                 "",
-                "zephyrod-cli: unknown option '-'\n"
-                "usage: zephyrod-cli [--csv] [FREQ [RESDIA [COILDIA [TPI]]]]\n"},
+                "zephyrod-cli: unknown option '-'\n" + kUsage},
         CliCase{"TooManyValues",
                 {"1", "2", "3", "4", "5"},
                 2,
                 "",
-                "zephyrod-cli: at most four values\n"
-                "usage: zephyrod-cli [--csv] [FREQ [RESDIA [COILDIA [TPI]]]]\n"}),
+                "zephyrod-cli: at most four values\n" + kUsage}),
     [](const testing::TestParamInfo<CliCase>& info) { return std::string(info.param.name); });
 
 TEST(CliCsv, SweepRowsForASpreadsheet) {
@@ -157,8 +160,27 @@ TEST(CliCsv, SweepFaultKeepsRowsSoFar) {
 TEST(CliHelp, DescribesUsage) {
     const Outcome run = RunCli({"-h"});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out.rfind("usage: zephyrod-cli [--csv]", 0), 0u);
+    EXPECT_EQ(run.out.rfind(kUsage, 0), 0u);
     EXPECT_NE(run.out.find("--csv"), std::string::npos);
+}
+
+// "/?" asks for help as Windows programs are asked, on every system.
+TEST(CliHelp, SameHelpForEveryWayOfAsking) {
+    const Outcome help = RunCli({"--help"});
+    for (const char* ask : {"-h", "/?"}) {
+        const Outcome run = RunCli({"7.07", ask});
+        EXPECT_EQ(run.status, 0) << ask;
+        EXPECT_EQ(run.out, help.out) << ask;
+        EXPECT_EQ(run.err, "") << ask;
+    }
+}
+
+// The fourth value counts turns per centimetre: its name must not read as
+// turns per inch.
+TEST(CliHelp, NamesTheFourthValueTurnsPerCm) {
+    const std::string help = RunCli({"--help"}).out;
+    EXPECT_NE(help.find("  TURNS_PER_CM  coil turns per cm"), std::string::npos) << help;
+    EXPECT_EQ(help.find("TPI"), std::string::npos) << help;
 }
 
 }  // namespace
