@@ -86,7 +86,7 @@ WindowDesign BuildMain() {
     w.menu = {
         {"mnuEMPTY", kBlankMenuCaption, ""},
         {"mnuHelp", "&Help", ""},
-        {names::mnuZRHelp, "Zephyrod Calculator &Help", "mnuHelp"},
+        {names::mnuZRHelp, "Zephyrod Calculator &Help", "mnuHelp", "F1"},
         {names::mnuAbout, "&About", "mnuHelp"},
     };
     return w;

@@ -107,6 +107,9 @@ struct MenuItemDesign {
     std::string_view name;
     std::string_view caption;  // "&" marks the access key
     std::string_view parent;   // empty: on the menu bar
+    // The key that gives the same command from anywhere in the window, as
+    // the menu shows it beside the caption ("F1"); empty: none.
+    std::string_view shortcut{};
 };
 
 struct WindowDesign {

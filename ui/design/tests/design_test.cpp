@@ -53,6 +53,9 @@ TEST(WindowDesign, MenuPlacesHelpAfterTheBlankItem) {
     EXPECT_EQ(menu[1].caption, "&Help");
     EXPECT_EQ(menu[2].parent, "mnuHelp");
     EXPECT_EQ(menu[3].caption, "&About");
+    // F1 opens the help from anywhere in the window; About has no key.
+    EXPECT_EQ(menu[2].shortcut, "F1");
+    EXPECT_EQ(menu[3].shortcut, "");
 }
 
 TEST(HelpText, IsSixParagraphsAsWritten) {
