@@ -1,6 +1,7 @@
 #include "control_factory.h"
 
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -217,6 +218,10 @@ BuiltControls BuildMenu(QMenuBar* bar, const design::WindowDesign& window) {
         // It stays where the design puts it: no platform moves it to an
         // application menu.
         action->setMenuRole(QAction::NoRole);
+        // The item's key works anywhere in the window, and the menu shows it.
+        if (!item.shortcut.empty()) {
+            action->setShortcut(QKeySequence(ToQString(item.shortcut)));
+        }
         built.add(item.name, std::nullopt, action);
     }
     return built;

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 
 #include "calculate_outcome.h"
@@ -107,8 +108,11 @@ void frmMain::Calculate() {
         sweep->setLines(ToQt(*outcome.sweep));
     }
     if (outcome.selectIndex && *outcome.selectIndex < sweep->count()) {
+        // Back to the left edge, so that the Freq column shows whole
+        // numbers, with the selected row in view.
         sweep->setCurrentRow(*outcome.selectIndex);
         sweep->scrollToItem(sweep->item(*outcome.selectIndex));
+        sweep->horizontalScrollBar()->setValue(sweep->horizontalScrollBar()->minimum());
     }
     if (outcome.error) {
         ReportError(this, *outcome.error);

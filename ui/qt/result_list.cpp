@@ -57,6 +57,14 @@ void ResultList::keyPressEvent(QKeyEvent* event) {
 }
 
 void ResultList::contextMenuEvent(QContextMenuEvent* event) {
+    // A right click selects the line under the pointer first, so that Copy
+    // copies the line the user pointed at; the Menu key keeps the selection.
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        if (QListWidgetItem* pointed = itemAt(viewport()->mapFromGlobal(event->globalPos()));
+            pointed != nullptr) {
+            setCurrentItem(pointed);
+        }
+    }
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("copyMenu"));
     QAction* copy =

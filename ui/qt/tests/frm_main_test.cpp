@@ -476,6 +476,53 @@ class MainWindowTests : public zephyrod::ui::test::MainWindowTest {
         QCOMPARE(QGuiApplication::clipboard()->text(), kDefaultValues.join('\n'));
     }
 
+    // A right click copies the line under the pointer, not the one selected
+    // before; the Menu key copies the selected one.
+    void rightClickCopiesThePointedLine() {
+        calculate();
+        const int pointed = sweep()->currentRow() - 1;
+        QGuiApplication::clipboard()->clear();
+        watchdog_->expect([](QWidget* popup) {
+            if (auto* menu = qobject_cast<QMenu*>(popup)) {
+                menu->actions().first()->trigger();
+            }
+            popup->close();
+        });
+        const QPoint at = sweep()->visualItemRect(sweep()->item(pointed)).center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, sweep()->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(sweep()->viewport(), &event);
+        QCOMPARE(sweep()->currentRow(), pointed);
+        QCOMPARE(QGuiApplication::clipboard()->text(), kDefaultSweep[pointed]);
+    }
+
+    // After a sideways scroll, Calculate shows the sweep from its left edge
+    // again, with the centre row in view.
+    void calculateBringsTheSweepBackToItsLeftEdge() {
+        field(zephyrod::InputField::Frequency)->setText("1.8");
+        calculate();
+        QScrollBar* sideways = sweep()->horizontalScrollBar();
+        QTRY_VERIFY(sideways->maximum() > 0);
+        sideways->setValue(sideways->maximum());
+        calculate();
+        QTRY_COMPARE(sideways->value(), 0);
+        const QRect centre = sweep()->visualItemRect(sweep()->currentItem());
+        QVERIFY(sweep()->viewport()->rect().contains(centre.topLeft()));
+    }
+
+    void f1OpensTheHelp() {
+        QCOMPARE(control<QAction>("mnuZRHelp")->shortcut().toString(), QStringLiteral("F1"));
+        for (QWidget* from : {static_cast<QWidget*>(field(zephyrod::InputField::Frequency)),
+                              static_cast<QWidget*>(sweep())}) {
+            from->setFocus();
+            QTest::keyClick(from, Qt::Key_F1);
+            QTRY_VERIFY(helpWindow() != nullptr);
+            helpWindow()->close();
+            QTRY_VERIFY(helpWindow() == nullptr);
+            main_->activateWindow();
+            QTRY_VERIFY(main_->isActiveWindow());
+        }
+    }
+
     // Tab into a list without a selection frames its first line: Ctrl+C copies
     // that line, and Shift+F10 opens the context menu as the Menu key does.
     void copyTheFramedLineAndShiftF10() {
