@@ -138,6 +138,7 @@ std::string MenuJson(const WindowDesign& window, std::string_view parent) {
             items.push_back(JsonObject()
                                 .AddText("name", item.name)
                                 .AddText("caption", item.caption)
+                                .AddText("shortcut", item.shortcut)
                                 .Add("children", MenuJson(window, item.name))
                                 .Text());
         }

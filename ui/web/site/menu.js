@@ -1,7 +1,8 @@
 // The main window's menu bar as a web menu button: a top item that opens its
 // items (Enter, Space, the arrow keys or a click; Alt and its access key from
 // anywhere), the arrow keys, Home and End to move among the items, an item's
-// access key to choose it, Esc or Tab to close.
+// access key to choose it, Esc or Tab to close. An item with a key of its own
+// (F1 for the help) shows it and answers it from anywhere on the page.
 
 import { accessKey, captionNodes, el } from "./dom.js";
 
@@ -13,6 +14,7 @@ function openableItems(menu) {
 export function buildMenuBar(design, handlers) {
   const bar = el("nav", { className: "menu-bar", "aria-label": design.title });
   const menus = [];
+  const shortcuts = new Map(); // key name ("F1") -> the item's name
   for (const top of openableItems(design.menu)) {
     const topKey = accessKey(top.caption).key;
     const button = el("button", {
@@ -32,8 +34,13 @@ export function buildMenuBar(design, handlers) {
         tabindex: -1,
         className: "menu-item",
         "data-key": accessKey(child.caption).key,
-      }, captionNodes(child.caption)),
+        "aria-keyshortcuts": child.shortcut || null,
+      }, el("span", { className: "menu-caption" }, captionNodes(child.caption)),
+      child.shortcut ? el("span", { className: "menu-shortcut", "aria-hidden": "true" }, child.shortcut) : null),
     );
+    for (const child of top.children) {
+      if (child.shortcut) shortcuts.set(child.shortcut, child.name);
+    }
     const popup = el("div", {
       id: `${top.name}-items`,
       role: "menu",
@@ -59,6 +66,7 @@ export function buildMenuBar(design, handlers) {
       handlers[item.id]?.();
     };
     menu.open = open;
+    menu.close = close;
 
     button.addEventListener("click", () => (popup.hidden ? open(0) : close(false)));
     button.addEventListener("keydown", (event) => {
@@ -100,6 +108,15 @@ export function buildMenuBar(design, handlers) {
     bar.append(el("div", { className: "menu" }, button, popup));
   }
 
+  document.addEventListener("keydown", (event) => {
+    const item = shortcuts.get(event.key);
+    if (!item || event.altKey || event.ctrlKey || event.metaKey || event.shiftKey) return;
+    // Not behind a modal box; and not the browser's own help.
+    event.preventDefault();
+    if (document.querySelector("dialog[open]")) return;
+    for (const menu of menus) if (!menu.popup.hidden) menu.close(false);
+    handlers[item]?.();
+  });
   document.addEventListener("keydown", (event) => {
     if (!event.altKey || event.ctrlKey || event.metaKey || event.repeat) return;
     // By the key's letter, or by its place on the keyboard where Alt (Option

@@ -28,8 +28,10 @@ class HelpAndAbout(PageTest):
     def test_help_menu_shows_its_two_items_and_closes_with_escape(self):
         self.element("mnuHelp").click()
         self.assertEqual(self.element("mnuHelp").get_attribute("aria-expanded"), "true")
-        self.assertEqual([self.element(i).text for i in ("mnuZRHelp", "mnuAbout")],
-                         ["Zephyrod Calculator Help", "About"])
+        captions = [self.driver.find_element("css selector", f"#{i} .menu-caption").text for i in ("mnuZRHelp", "mnuAbout")]
+        self.assertEqual(captions, ["Zephyrod Calculator Help", "About"])
+        self.assertEqual(self.driver.find_element("css selector", "#mnuZRHelp .menu-shortcut").text, "F1")
+        self.assertEqual(self.element("mnuZRHelp").get_attribute("aria-keyshortcuts"), "F1")
         self.assertEqual(self.focused_id(), "mnuZRHelp")
         self.driver.switch_to.active_element.send_keys(Keys.ARROW_DOWN)
         self.assertEqual(self.focused_id(), "mnuAbout")
@@ -75,6 +77,16 @@ class HelpAndAbout(PageTest):
         self.alt("h")
         self.driver.switch_to.active_element.send_keys("a")
         self.assertTrue(self.dialog_open("frmAbout"))
+
+    def test_f1_opens_the_help_from_a_field_and_from_a_list_but_not_behind_the_about_box(self):
+        for start in ("txtFreq", "lstSweep"):
+            self.element(start).click()
+            self.driver.switch_to.active_element.send_keys(Keys.F1)
+            self.assertTrue(self.element("frmHelp").is_displayed(), start)
+            self.element("frmHelp-cmdOK").click()
+        self.choose("mnuAbout")
+        self.driver.switch_to.active_element.send_keys(Keys.F1)
+        self.assertFalse(self.element("frmHelp").is_displayed())
 
     def test_about_box_is_modal_with_its_texts_and_closes_by_ok_enter_and_escape(self):
         for close in ("click", Keys.ENTER, Keys.ESCAPE):
