@@ -1,0 +1,78 @@
+"""bench/window-start-and-sizes, run once (one start of each window) on this
+build's edition, writing into a copy of the README's marked block:
+
+    window_start_and_sizes_test.py EDITION BUILD
+"""
+
+import re
+import subprocess
+import sys
+import tempfile
+import unittest
+from pathlib import Path
+
+SCRIPT = Path(__file__).resolve().parent.parent / "window-start-and-sizes"
+EDITION, BUILD = sys.argv[1], sys.argv[2]
+BEFORE = "## Windows\n\nThe table:\n\n<!-- bench:start -->\n"
+AFTER = "<!-- bench:end -->\n\n## Web\n"
+BYTES = r"`[^`]+`: \d{1,3}(,\d{3})* bytes"
+SIZE_CELLS = {  # what the build's tests need is built; cpack's packages may not be
+    "Window's program": BYTES + ", (statically linked|using Debian's Qt 6 libraries)",
+    "Headless calculator": BYTES,
+    "Installer / package": f"({BYTES}|`[^`]+`: not built)",
+}
+START_CELLS = {
+    "linux": r"\d+ ms \(`xcalc`: \d+ ms\)",
+    "windows": r"\d+ ms \(Wine's `notepad.exe`: \d+ ms; "
+               r"Wine's first start, its desktop included: \d+(\.\d)? m?s\)",
+}
+COLUMN = {"windows": 0, "linux": 1}
+
+
+def run(readme):
+    return subprocess.run(
+        [str(SCRIPT), "--runs", "1", "--check", "--readme", str(readme), "--edition", EDITION,
+         f"--{EDITION}-build", BUILD], capture_output=True, text=True, timeout=240)
+
+
+class WindowStartAndSizes(unittest.TestCase):
+    def setUp(self):
+        self.folder = tempfile.TemporaryDirectory()
+        self.readme = Path(self.folder.name) / "README.md"
+
+    def tearDown(self):
+        self.folder.cleanup()
+
+    def test_table_replaces_the_marked_block_only(self):
+        self.readme.write_text(BEFORE + "the old table\n" + AFTER)
+        result = run(self.readme)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        text = self.readme.read_text()
+        self.assertTrue(text.startswith(BEFORE) and text.endswith(AFTER), text)
+        lines = text[len(BEFORE):-len(AFTER)].split("\n")
+        self.assertRegex(lines[0], r"^Sizes and start times, written by "
+                         r"`bench/window-start-and-sizes` .* on \d{4}-\d\d-\d\d at commit "
+                         r"`[0-9a-f]{12}`.*, on \d+ cores, .*:$")
+        self.assertEqual(lines[2], "| | Windows edition (under Wine) | Linux edition | Web edition |")
+        rows = {cells[0]: cells[1:] for cells in
+                (line.strip("| ").split(" | ") for line in lines[4:] if line.startswith("| "))}
+        self.assertEqual(list(rows), ["Window's program", "Headless calculator",
+                                      "Installer / package", "Zip",
+                                      "Start: launch to first window mapped, median of 1 "
+                                      "(a reference window beside it)"])
+        for title, pattern in SIZE_CELLS.items():
+            self.assertRegex(rows[title][COLUMN[EDITION]], f"^{pattern}$", title)
+        self.assertRegex(list(rows.values())[-1][COLUMN[EDITION]], f"^{START_CELLS[EDITION]}$")
+        self.assertTrue(all(len(cells) == 3 for cells in rows.values()), rows)
+
+    def test_file_without_markers_is_left_as_it_was(self):
+        self.readme.write_text(BEFORE + AFTER.replace("end", "stop"))
+        result = run(self.readme)
+        self.assertEqual(result.returncode, 1)
+        self.assertIn("needs one line <!-- bench:start --> and, after it, one line "
+                      "<!-- bench:end -->", result.stderr)
+        self.assertEqual(self.readme.read_text(), BEFORE + AFTER.replace("end", "stop"))
+
+
+if __name__ == "__main__":
+    unittest.main(argv=sys.argv[:1], verbosity=2)
