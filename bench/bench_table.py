@@ -46,8 +46,10 @@ def replace_block(path, block):
     os.replace(temporary, path)
 
 
-def _bytes(label, size):
-    return f"`{label}`: not built" if size is None else f"`{label}`: {size:,} bytes"
+def _bytes(label, size, installed):
+    if size is None:
+        return f"`{label}`: not built"
+    return f"`{label}`: {size:,} bytes" + ("" if installed is None else f" ({installed:,} installed)")
 
 
 def _ms(times):
@@ -60,8 +62,8 @@ def _size_cell(edition, row, sizes):
         return "—"
     if (edition, row) not in sizes:
         return "not measured"
-    path, size = sizes[(edition, row)]
-    cell = _bytes("site/" if (edition, row) == ("web", "program") else path.name, size)
+    path, size, installed = sizes[(edition, row)]
+    cell = _bytes("site/" if (edition, row) == ("web", "program") else path.name, size, installed)
     if size is not None and row == "program":
         if edition in PROGRAM_NOTES:
             cell += f", {PROGRAM_NOTES[edition]}"

@@ -1,6 +1,11 @@
-"""The artefacts each edition's build makes, and their sizes in bytes."""
+"""The artefacts each edition's build makes, and their sizes in bytes: as
+built and, for the programs, as their package installs them (stripped)."""
 
+import io
 import re
+import subprocess
+import tarfile
+import zipfile
 from pathlib import Path
 
 
@@ -39,10 +44,28 @@ def size_of(path):
     return None
 
 
+def packed_sizes(edition, paths):
+    """{row: bytes} of the programs as the edition's package holds them: the
+    .deb's files under /usr/bin, the Windows zip's at its top."""
+    if edition == "linux" and paths["package"].is_file():
+        tar = subprocess.run(["dpkg-deb", "--fsys-tarfile", str(paths["package"])],
+                             capture_output=True, check=True).stdout
+        with tarfile.open(fileobj=io.BytesIO(tar)) as files:
+            return {row: files.getmember(f"./usr/bin/{paths[row].name}").size
+                    for row in ("program", "cli")}
+    if edition == "windows" and paths["zip"].is_file():
+        with zipfile.ZipFile(paths["zip"]) as files:
+            return {row: files.getinfo(paths[row].name).file_size for row in ("program", "cli")}
+    return {}
+
+
 def artefact_sizes(builds, editions):
-    """{(edition, row): (path, bytes or None)} for every artefact of EDITIONS."""
+    """{(edition, row): (path, bytes or None, bytes installed or None)} for
+    every artefact of EDITIONS."""
     sizes = {}
     for edition in editions:
-        for row, path in artefacts(edition, builds[edition]).items():
-            sizes[(edition, row)] = (path, size_of(path))
+        paths = artefacts(edition, builds[edition])
+        installed = packed_sizes(edition, paths)
+        for row, path in paths.items():
+            sizes[(edition, row)] = (path, size_of(path), installed.get(row))
     return sizes

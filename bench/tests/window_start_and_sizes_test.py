@@ -15,7 +15,8 @@ SCRIPT = Path(__file__).resolve().parent.parent / "window-start-and-sizes"
 EDITION, BUILD = sys.argv[1], sys.argv[2]
 BEFORE = "## Windows\n\nThe table:\n\n<!-- bench:start -->\n"
 AFTER = "<!-- bench:end -->\n\n## Web\n"
-BYTES = r"`[^`]+`: \d{1,3}(,\d{3})* bytes"
+NUMBER = r"\d{1,3}(,\d{3})*"
+BYTES = rf"`[^`]+`: {NUMBER} bytes( \({NUMBER} installed\))?"
 SIZE_CELLS = {  # what the build's tests need is built; cpack's packages may not be
     "Window's program": BYTES + ", (statically linked|using Debian's Qt 6 libraries)",
     "Headless calculator": BYTES,
