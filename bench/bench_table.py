@@ -49,7 +49,8 @@ def replace_block(path, block):
 def _bytes(label, size, installed):
     if size is None:
         return f"`{label}`: not built"
-    return f"`{label}`: {size:,} bytes" + ("" if installed is None else f" ({installed:,} installed)")
+    packed = "" if installed is None else f" ({installed:,} installed)"
+    return f"`{label}`: {size:,} bytes{packed}"
 
 
 def _ms(times):

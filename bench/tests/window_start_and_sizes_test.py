@@ -4,7 +4,6 @@ build's edition, writing into a copy of the README's marked block:
     window_start_and_sizes_test.py EDITION BUILD
 """
 
-import re
 import subprocess
 import sys
 import tempfile
@@ -54,7 +53,8 @@ class WindowStartAndSizes(unittest.TestCase):
         self.assertRegex(lines[0], r"^Sizes and start times, written by "
                          r"`bench/window-start-and-sizes` .* on \d{4}-\d\d-\d\d at commit "
                          r"`[0-9a-f]{12}`.*, on \d+ cores, .*:$")
-        self.assertEqual(lines[2], "| | Windows edition (under Wine) | Linux edition | Web edition |")
+        self.assertEqual(lines[2],
+                         "| | Windows edition (under Wine) | Linux edition | Web edition |")
         rows = {cells[0]: cells[1:] for cells in
                 (line.strip("| ").split(" | ") for line in lines[4:] if line.startswith("| "))}
         self.assertEqual(list(rows), ["Window's program", "Headless calculator",
