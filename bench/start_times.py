@@ -42,14 +42,17 @@ def _prepare_prefix(wine_run, prefix):
     """Leaves the build's prefix made, told that no window manager runs (as
     the window tests do: Wine then draws the frames itself), and Wine
     stopped."""
+    stop = [str(wine_run), "--stop"]
     if not (prefix / "drive_c/windows/system32/notepad.exe").is_file():
         subprocess.run([str(wine_run), "--start"], check=True)
+    # Stopped, Wine has written its registry to the prefix's files.
+    subprocess.run(stop, check=True)
     user_registry = prefix / "user.reg"
     if '"Managed"="N"' not in user_registry.read_text(encoding="utf-8", errors="replace"):
         subprocess.run([str(wine_run), "reg", "add", "HKCU\\Software\\Wine\\X11 Driver",
                         "/v", "Managed", "/t", "REG_SZ", "/d", "N", "/f"],
                        check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    subprocess.run([str(wine_run), "--stop"], check=True)
+        subprocess.run(stop, check=True)
 
 
 def _keep_desktop(build, wine_run):
