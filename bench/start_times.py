@@ -10,6 +10,12 @@ from pathlib import Path
 from window_watch import WindowWatch
 
 SOURCE = Path(__file__).resolve().parent.parent
+KEEPER = "ui/win32/tests/win32_desktop_keeper.exe"
+# What each edition's measurement runs, in its build folder.
+NEEDED = {
+    "linux": ("ui/qt/ZephyrodMetric",),
+    "windows": ("ui/win32/ZephyrodMetric.exe", "wine-run", KEEPER),
+}
 
 
 def _rounds(watch, commands, runs):
@@ -25,8 +31,6 @@ def _rounds(watch, commands, runs):
 def measure_linux(build, runs):
     """The Qt window's starts and xcalc's."""
     program = build / "ui/qt/ZephyrodMetric"
-    if not program.is_file():
-        return None
     watch = WindowWatch()
     try:
         return _rounds(watch, {"program": [str(program)], "reference": ["xcalc"]}, runs)
@@ -58,10 +62,9 @@ def _prepare_prefix(wine_run, prefix):
 def _keep_desktop(build, wine_run):
     """Starts the window tests' desktop keeper, which keeps Wine's desktop
     process running between the runs, and waits until the desktop is up."""
-    keeper = build / "ui/win32/tests/win32_desktop_keeper.exe"
     script = SOURCE / "ui/win32/tests/wine-desktop.sh"
     with tempfile.TemporaryDirectory() as folder:
-        subprocess.run(["sh", str(script), str(wine_run), str(keeper),
+        subprocess.run(["sh", str(script), str(wine_run), str(build / KEEPER),
                         str(Path(folder) / "desktop-ready")], check=True)
 
 
@@ -72,8 +75,6 @@ def measure_windows(build, runs):
     Stops Wine at the end."""
     program = build / "ui/win32/ZephyrodMetric.exe"
     wine_run = build / "wine-run"
-    if not program.is_file() or not wine_run.is_file():
-        return None
     prefix = _wine_prefix(build)
     notepad = prefix / "drive_c/windows/system32/notepad.exe"
     watch = WindowWatch()
@@ -88,3 +89,6 @@ def measure_windows(build, runs):
     finally:
         watch.close()
         subprocess.run([str(wine_run), "--stop"], check=False)
+
+
+MEASURES = {"linux": measure_linux, "windows": measure_windows}

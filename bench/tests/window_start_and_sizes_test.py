@@ -29,10 +29,11 @@ START_CELLS = {
 COLUMN = {"windows": 0, "linux": 1}
 
 
-def run(readme):
+def run(readme, build=BUILD, check=True):
     return subprocess.run(
-        [str(SCRIPT), "--runs", "1", "--check", "--readme", str(readme), "--edition", EDITION,
-         f"--{EDITION}-build", BUILD], capture_output=True, text=True, timeout=240)
+        [str(SCRIPT), "--runs", "1", "--readme", str(readme), "--edition", EDITION,
+         f"--{EDITION}-build", str(build)] + (["--check"] if check else []),
+        capture_output=True, text=True, timeout=240)
 
 
 class WindowStartAndSizes(unittest.TestCase):
@@ -73,6 +74,16 @@ class WindowStartAndSizes(unittest.TestCase):
         self.assertIn("needs one line <!-- bench:start --> and, after it, one line "
                       "<!-- bench:end -->", result.stderr)
         self.assertEqual(self.readme.read_text(), BEFORE + AFTER.replace("end", "stop"))
+
+    def test_artefact_not_built_stops_it_naming_the_file(self):
+        self.readme.write_text(BEFORE + AFTER)
+        result = run(self.readme, build=self.folder.name, check=False)
+        self.assertEqual(result.returncode, 1)
+        program = "ZephyrodMetric.exe" if EDITION == "windows" else "ZephyrodMetric"
+        self.assertIn(f"Not built (see bench/window-start-and-sizes --help):\n  "
+                      f"{Path(self.folder.name).resolve()}/ui/", result.stderr)
+        self.assertIn(f"/{program}\n", result.stderr)
+        self.assertEqual(self.readme.read_text(), BEFORE + AFTER)
 
 
 if __name__ == "__main__":
