@@ -49,7 +49,8 @@ def replace_block(path, block):
 def _bytes(label, size, installed):
     if size is None:
         return f"`{label}`: not built"
-    packed = "" if installed is None else f" ({installed:,} installed)"
+    # A package that strips its programs installs fewer bytes than were built.
+    packed = "" if installed in (None, size) else f" ({installed:,} installed)"
     return f"`{label}`: {size:,} bytes{packed}"
 
 

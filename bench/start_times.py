@@ -7,8 +7,6 @@ import subprocess
 import tempfile
 from pathlib import Path
 
-from window_watch import WindowWatch
-
 SOURCE = Path(__file__).resolve().parent.parent
 KEEPER = "ui/win32/tests/win32_desktop_keeper.exe"
 # What each edition's measurement runs, in its build folder.
@@ -28,14 +26,10 @@ def _rounds(watch, commands, runs):
     return times
 
 
-def measure_linux(build, runs):
+def measure_linux(watch, build, runs):
     """The Qt window's starts and xcalc's."""
     program = build / "ui/qt/ZephyrodMetric"
-    watch = WindowWatch()
-    try:
-        return _rounds(watch, {"program": [str(program)], "reference": ["xcalc"]}, runs)
-    finally:
-        watch.close()
+    return _rounds(watch, {"program": [str(program)], "reference": ["xcalc"]}, runs)
 
 
 def _wine_prefix(build):
@@ -68,7 +62,7 @@ def _keep_desktop(build, wine_run):
                         str(Path(folder) / "desktop-ready")], check=True)
 
 
-def measure_windows(build, runs):
+def measure_windows(watch, build, runs):
     """The Win32 window's starts and Wine's notepad.exe's, both through the
     build's wine-run, with Wine's desktop kept running. Before them one start
     of notepad.exe with Wine stopped: Wine's first start, desktop included.
@@ -77,7 +71,6 @@ def measure_windows(build, runs):
     wine_run = build / "wine-run"
     prefix = _wine_prefix(build)
     notepad = prefix / "drive_c/windows/system32/notepad.exe"
-    watch = WindowWatch()
     try:
         _prepare_prefix(wine_run, prefix)
         first = watch.start_ms([str(wine_run), str(notepad)], timeout=180)
@@ -87,7 +80,6 @@ def measure_windows(build, runs):
         times["first"] = [first]
         return times
     finally:
-        watch.close()
         subprocess.run([str(wine_run), "--stop"], check=False)
 
 
