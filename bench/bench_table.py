@@ -123,16 +123,16 @@ def _machine(editions):
         if wine.strip():
             parts.append(wine.split()[0].replace("wine-", "Wine "))
     load = Path("/proc/loadavg").read_text().split()[0]
-    return ", ".join(parts) + f"; load average {load} as it ended"
+    return ", ".join(parts) + f" (load average {load} as it ended)"
 
 
 def render_block(sizes, starts, runs, editions, source, readme):
     """The lead-in line and the table, as lines."""
     when = time.strftime("%Y-%m-%d", time.gmtime())
     lines = [
-        f"Sizes and start times, written by `{SCRIPT}` (see [Benchmarks](#benchmarks)) "
-        f"on {when} at commit {_commit(source, readme)}, on {_machine(editions)}; "
-        "the windows on Xvfb:",
+        f"Sizes and start times, measured on {when} at commit {_commit(source, readme)} "
+        f"on {_machine(editions)}, the windows on Xvfb. `{SCRIPT}` wrote this table and "
+        "rewrites it when run again (see [Benchmarks](#benchmarks) for what to build first):",
         "",
         HEADER,
         "|---|---|---|---|",

@@ -51,9 +51,9 @@ class WindowStartAndSizes(unittest.TestCase):
         text = self.readme.read_text()
         self.assertTrue(text.startswith(BEFORE) and text.endswith(AFTER), text)
         lines = text[len(BEFORE):-len(AFTER)].split("\n")
-        self.assertRegex(lines[0], r"^Sizes and start times, written by "
-                         r"`bench/window-start-and-sizes` .* on \d{4}-\d\d-\d\d at commit "
-                         r"`[0-9a-f]{12}`.*, on \d+ cores, .*:$")
+        self.assertRegex(lines[0], r"^Sizes and start times, measured on \d{4}-\d\d-\d\d at "
+                         r"commit `[0-9a-f]{12}`.* on \d+ cores, .*\. "
+                         r"`bench/window-start-and-sizes` wrote this table .*:$")
         self.assertEqual(lines[2],
                          "| | Windows edition (under Wine) | Linux edition | Web edition |")
         rows = {cells[0]: cells[1:] for cells in
