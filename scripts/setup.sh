@@ -17,7 +17,8 @@ ZEPHYROD_RUN_PACKAGES=(
 # web edition Emscripten (its tests run under Node) and, for the page's tests,
 # Chromium with its WebDriver and Selenium (npm installs axe-core), and for the
 # trusted-build checks git (a second clone), hardening-check (devscripts) and
-# diffoscope.
+# diffoscope, and for bench/window-start-and-sizes xcalc (the Linux edition's
+# reference window) and python3-xlib (it watches the X server for windows).
 ZEPHYROD_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev googletest
     clang libclang-rt-14-dev
@@ -28,6 +29,7 @@ ZEPHYROD_TEST_PACKAGES=(
     wine wine64 fonts-wine nsis zip unzip
     emscripten chromium chromium-driver python3-selenium
     git devscripts diffoscope-minimal
+    x11-apps python3-xlib
 )
 # npm comes with some builds of Node; Debian's own is a package of its own.
 command -v npm >/dev/null 2>&1 || ZEPHYROD_TEST_PACKAGES+=(npm)
