@@ -143,17 +143,18 @@ if ((gui)); then
         wait_for 60 window || fail "the installed program showed no window \"Zephyrod Metric Calculator\""
         check "the installed ZephyrodMetric.exe shows its window"
         # Uninstalling or installing over the running calculator changes
-        # nothing and ends in failure. "_?=" runs the uninstaller itself, not
-        # the copy it would start and leave, so that its status shows.
+        # nothing and ends with status 2. "_?=" runs the uninstaller itself,
+        # not the copy it would start and leave, so that its status shows.
         state() {
             find "$dest" -printf '%p %s %T@\n' | LC_ALL=C sort
             "$wine_run" reg query "$arp" 2>&1
+            "$wine_run" reg query 'HKLM\Software\The Zephyrod authors' /s 2>&1
         }
         before=$(state)
         refuses() {
             local status=0
             "$wine_run" "$@" || status=$?
-            ((status != 0)) || fail "${1##*/} $2 over the running calculator ended with status 0"
+            ((status == 2)) || fail "${1##*/} $2 over the running calculator ended with status $status"
             [[ $(state) == "$before" ]] ||
                 fail "${1##*/} $2 over the running calculator changed: $(diff <(echo "$before") <(state))"
             check "${1##*/} $2 over the running calculator: status $status, nothing changed"
