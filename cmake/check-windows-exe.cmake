@@ -5,8 +5,9 @@ cmake_minimum_required(VERSION 3.25)
 #         -P check-windows-exe.cmake
 # It must import no DLL but Windows' own (the C and C++ runtimes are linked in,
 # so it runs from any folder without companions), be hardened, carry the
-# source date SOURCE_DATE_EPOCH as its link time when given, and be no larger
-# than MAX_BYTES when given.
+# source date SOURCE_DATE_EPOCH as its link time when given, be no larger
+# than MAX_BYTES when given, and, given WINDRES, carry its version record
+# (NAME, DESCRIPTION, VERSION, RC_VERSION: check-windows-version.cmake) and icon.
 
 # Windows' own DLLs the programs may use; anything else (libstdc++-6.dll,
 # libgcc_s_seh-1.dll, libwinpthread-1.dll, a Qt DLL...) is a packaging fault.
@@ -51,20 +52,12 @@ endif()
 
 # The version record as Windows' file properties show it, and the icon.
 if(DEFINED WINDRES)
-    execute_process(COMMAND "${WINDRES}" -i "${EXE}" -J coff -O rc
-        OUTPUT_VARIABLE resources RESULT_VARIABLE status)
-    if(NOT status EQUAL 0)
-        message(FATAL_ERROR "${WINDRES} could not read the resources of ${EXE} (${status})")
+    include("${CMAKE_CURRENT_LIST_DIR}/check-windows-version.cmake")
+    string(FIND "${resources}" "\"IDI_ICON1\" 14" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "${EXE}: the resources lack the icon IDI_ICON1")
     endif()
-    foreach(value IN ITEMS "\"ProductName\", \"${TITLE}\"" "\"FileVersion\", \"${RC_VERSION}\""
-                          "\"ProductVersion\", \"${RC_VERSION}\""
-                          "\"InternalName\", \"ZephyrodMetric\"" "\"IDI_ICON1\" 14")
-        string(FIND "${resources}" "${value}" at)
-        if(at EQUAL -1)
-            message(FATAL_ERROR "${EXE}: the resources lack ${value}")
-        endif()
-        message(STATUS "${EXE}: ${value}")
-    endforeach()
+    message(STATUS "${EXE}: the icon IDI_ICON1")
 endif()
 
 # Hardened as mingw-w64 allows: ASLR with high-entropy addresses (and the

@@ -1,14 +1,19 @@
 #!/bin/bash
 # Builds the Windows installer and zip with cpack, checks their lines in
-# SHA256SUMS, then tries the installer under Wine as a user would, in a fresh
-# prefix: a silent install into a folder of the build, the files, the Start
-# menu shortcut and the installed-programs entry, the installed programs
-# started, a silent uninstall, and nothing left behind.
-#   check-windows-installer.sh BUILD_DIR VERSION CPACK GUI
-# GUI is 1 when the build has the window's program ZephyrodMetric.exe.
+# SHA256SUMS and the installer's version record, then tries the installer
+# under Wine as a user would, in a fresh prefix: a silent install into a
+# folder of the build, the files, the Start menu folder, the registry keys and
+# the installed-programs entry, no desktop shortcut, the installed programs
+# started, the uninstaller and the installer refusing to run over the running
+# calculator, a silent uninstall, and nothing left behind.
+#   check-windows-installer.sh BUILD_DIR VERSION CPACK GUI CMAKE WINDRES RC_VERSION
+# GUI is 1 when the build has the window's program ZephyrodMetric.exe; CMAKE
+# and WINDRES read the version record (check-windows-version.cmake), whose
+# version reads RC_VERSION.
 # Run by ctest (test windows_installer).
 set -euo pipefail
-build=$1 version=$2 cpack=$3 gui=$4
+build=$1 version=$2 cpack=$3 gui=$4 cmake=$5 windres=$6 rc_version=$7
+checks=$(cd "$(dirname "$0")" && pwd)
 cd "$build"
 wine_run=$build/wine-run
 # A Wine prefix of its own, made afresh and removed afterwards: what the
@@ -22,6 +27,8 @@ trap '"$wine_run" --stop; rm -rf "$prefix" "$prefix.lock"' EXIT
 "$wine_run" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 name=ZephyrodMetric-$version-win64
 arp='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\ZephyrodMetric'
+# Every registry key the installer writes, the vendor's own among them.
+keys=("$arp" 'HKLM\Software\The Zephyrod authors\ZephyrodMetric' 'HKLM\Software\The Zephyrod authors')
 
 fail() {
     echo "FAILED: $*" >&2
@@ -53,6 +60,16 @@ check "SHA256SUMS lists both with their sums"
 size=$(stat -c %s "$name.exe")
 check "installer size: $size bytes (limit 3000000)"
 ((size < 3000000)) || fail "the installer is $size bytes"
+"$cmake" -DEXE="$name.exe" -DWINDRES="$windres" -DNAME="$name" \
+    "-DDESCRIPTION=Zephyrod Metric Calculator Setup" -DVERSION="$version" -DRC_VERSION="$rc_version" \
+    -P "$checks/check-windows-version.cmake" >version.log 2>&1 || { cat version.log; fail "the installer's version record"; }
+check "the installer's version record: company, product, description, versions, copyright"
+# Its pages name the program, not the tool that made them: the branding text
+# of the installer's script as makensis reads it (-PPO: its includes in place).
+branding=$(makensis -PPO _CPack_Packages/win64/NSIS/project.nsi 2>/dev/null | grep -E '^\s*BrandingText' | sed 's/^\s*//')
+[[ $branding == "BrandingText \"Zephyrod Metric Calculator $version\"" ]] ||
+    fail "the installer's pages do not name the program: \"$branding\""
+check "$branding"
 
 expected="LICENSE.txt README.txt zephyrod-cli.exe"
 ((gui)) && expected="LICENSE.txt README.txt ZephyrodMetric.exe zephyrod-cli.exe"
@@ -71,6 +88,11 @@ for file in zephyrod-cli.exe Uninstall.exe LICENSE.txt README.txt; do
     [[ -f $dest/$file ]] || fail "$file was not installed"
 done
 ((gui)) && { [[ -f $dest/ZephyrodMetric.exe ]] || fail "ZephyrodMetric.exe was not installed"; }
+# The licence as Windows shows it: CR LF line ends, each paragraph one line.
+[[ -z $(grep -v $'\r$' "$dest/LICENSE.txt") ]] || fail "LICENSE.txt has lines not ending in CR LF"
+grep -qxF $'The above copyright notice and this permission notice shall be included in all copies or substantial portions of the Software.\r' \
+    "$dest/LICENSE.txt" || fail "LICENSE.txt breaks its paragraphs into lines"
+check "LICENSE.txt: CR LF, a line a paragraph"
 
 cli_version=$("$wine_run" "$dest/zephyrod-cli.exe" --version | tr -d '\r')
 check "installed zephyrod-cli --version: $cli_version"
@@ -84,15 +106,35 @@ for value in "DisplayName    REG_SZ    Zephyrod Metric Calculator" \
     grep -qF -- "$value" <<<"$entry" || fail "the installed-programs entry lacks: $value"$'\n'"$entry"
 done
 check "installed-programs entry: name, version, publisher, uninstaller"
+for key in "${keys[@]}"; do
+    "$wine_run" reg query "$key" >/dev/null 2>&1 || fail "the installer wrote no key $key"
+done
+check "registry keys: ${keys[*]}"
 
 shortcuts() {
     find "$prefix/drive_c" -path '*/Start Menu/Programs/Zephyrod Metric Calculator*' 2>/dev/null
 }
+desktop_shortcuts() {
+    find "$prefix/drive_c/users" -ipath '*/Desktop/Zephyrod Metric Calculator.lnk' 2>/dev/null
+}
+# A silent install makes no desktop shortcut: the user asks for one on the
+# finish page.
+[[ -z $(desktop_shortcuts) ]] || fail "a silent install made a desktop shortcut: $(desktop_shortcuts)"
+check "no desktop shortcut"
 if ((gui)); then
     grep -qF -- "DisplayIcon    REG_SZ    $windest\\ZephyrodMetric.exe" <<<"$entry" ||
         fail "the installed-programs entry has no icon"
-    shortcuts | grep -q '/Zephyrod Metric Calculator.lnk$' || fail "no Start menu shortcut"
-    check "Start menu shortcut and the entry's icon"
+    menu="Start Menu/Programs/Zephyrod Metric Calculator"
+    for link in "Zephyrod Metric Calculator.lnk" Uninstall.lnk; do
+        shortcuts | grep -qF "$menu/$link" || fail "no $link in the Start menu folder: $(shortcuts)"
+    done
+    check "Start menu folder with the calculator and its uninstaller, and the entry's icon"
+    # A desktop shortcut as the finish page's box makes it, for the
+    # uninstaller to remove: on the desktop of all users, whose Start menu
+    # has the folder.
+    shortcuts | grep -qF "/ProgramData/Microsoft/Windows/$menu" || fail "the Start menu folder is not all users'"
+    mkdir -p "$prefix/drive_c/users/Public/Desktop"
+    cp "$(shortcuts | grep -F "$menu/Zephyrod Metric Calculator.lnk")" "$prefix/drive_c/users/Public/Desktop/"
 
     if [[ -n ${DISPLAY:-} ]]; then
         "$wine_run" "$dest/ZephyrodMetric.exe" >/dev/null 2>&1 &
@@ -100,6 +142,25 @@ if ((gui)); then
         window() { xdotool search --name '^Zephyrod Metric Calculator$' >/dev/null 2>&1; }
         wait_for 60 window || fail "the installed program showed no window \"Zephyrod Metric Calculator\""
         check "the installed ZephyrodMetric.exe shows its window"
+        # Uninstalling or installing over the running calculator changes
+        # nothing and ends with status 2. "_?=" runs the uninstaller itself,
+        # not the copy it would start and leave, so that its status shows.
+        state() {
+            find "$dest" -printf '%p %s %T@\n' | LC_ALL=C sort
+            "$wine_run" reg query "$arp" 2>&1
+            "$wine_run" reg query 'HKLM\Software\The Zephyrod authors' /s 2>&1
+        }
+        before=$(state)
+        refuses() {
+            local status=0
+            "$wine_run" "$@" || status=$?
+            ((status == 2)) || fail "${1##*/} $2 over the running calculator ended with status $status"
+            [[ $(state) == "$before" ]] ||
+                fail "${1##*/} $2 over the running calculator changed: $(diff <(echo "$before") <(state))"
+            check "${1##*/} $2 over the running calculator: status $status, nothing changed"
+        }
+        refuses "$dest/Uninstall.exe" /S "_?=$windest"
+        refuses "$name.exe" /S "/D=$windest"
         # Closing it as the close box does: WM_CLOSE to its windows.
         "$wine_run" taskkill /im ZephyrodMetric.exe >/dev/null 2>&1 || true
         ended() { ! kill -0 "$program" 2>/dev/null; }
@@ -116,6 +177,9 @@ check "silent uninstall"
 # The uninstaller runs on from a copy of itself and removes the folder last.
 gone() { [[ ! -e $dest ]]; }
 wait_for 60 gone || fail "left behind: $(find "$dest" | head -n 20)"
-"$wine_run" reg query "$arp" >/dev/null 2>&1 && fail "the installed-programs entry is left"
+for key in "${keys[@]}" 'HKCU\Software\The Zephyrod authors'; do
+    "$wine_run" reg query "$key" >/dev/null 2>&1 && fail "the registry key $key is left"
+done
 [[ -z $(shortcuts) ]] || fail "Start menu entries are left: $(shortcuts)"
-check "nothing left: folder, installed-programs entry and Start menu entries are gone"
+[[ -z $(desktop_shortcuts) ]] || fail "desktop shortcuts are left: $(desktop_shortcuts)"
+check "nothing left: folder, registry keys, Start menu and desktop shortcuts are gone"

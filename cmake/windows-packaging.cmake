@@ -2,8 +2,9 @@
 #   cd build/windows && cpack
 # gives ZephyrodMetric-<version>-win64.exe and ZephyrodMetric-<version>-win64.zip.
 # Both hold the two executables at the top of the folder, LICENSE.txt and
-# README.txt; the installer adds a Start menu shortcut, an uninstaller and an
-# entry in the installed-programs list.
+# README.txt; the installer adds a Start menu folder (the calculator and its
+# uninstaller), an uninstaller, an entry in the installed-programs list and,
+# when the user ticks it on the finish page, a desktop shortcut.
 
 # The window's program is installed from here, wherever its target is made.
 if(TARGET ZephyrodMetric)
@@ -17,8 +18,16 @@ foreach(_program IN ITEMS ZephyrodMetric zephyrod-cli)
 endforeach()
 configure_file("${CMAKE_CURRENT_LIST_DIR}/windows-readme.txt.in"
     "${PROJECT_BINARY_DIR}/windows/README.txt" @ONLY NEWLINE_STYLE WIN32)
-configure_file("${PROJECT_SOURCE_DIR}/LICENSE"
-    "${PROJECT_BINARY_DIR}/windows/LICENSE.txt" COPYONLY)
+# The licence as the installer's licence page and Windows editors show it:
+# each paragraph of LICENSE one line, for the box to wrap to its own width
+# (LICENSE's own line breaks would break its lines again), and CR LF line ends.
+file(READ "${PROJECT_SOURCE_DIR}/LICENSE" _licence)
+string(STRIP "${_licence}" _licence)
+string(REGEX REPLACE "\n[ \t]*\n[ \t\n]*" "@PARAGRAPH@" _licence "${_licence}")
+string(REGEX REPLACE "[ \t]*\n[ \t]*" " " _licence "${_licence}")
+string(REPLACE "@PARAGRAPH@" "\n\n" _licence "${_licence}")
+file(CONFIGURE OUTPUT "${PROJECT_BINARY_DIR}/windows/LICENSE.txt" CONTENT "${_licence}\n"
+    NEWLINE_STYLE CRLF)
 install(FILES "${PROJECT_BINARY_DIR}/windows/README.txt" "${PROJECT_BINARY_DIR}/windows/LICENSE.txt"
     DESTINATION .)
 
@@ -33,6 +42,9 @@ set(CPACK_PACKAGE_INSTALL_DIRECTORY "${ZEPHYROD_DISPLAY_NAME}")
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "ZephyrodMetric")
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_BINARY_DIR}/windows/LICENSE.txt")
 set(CPACK_STRIP_FILES ON)
+# The settings reach cpack as written here, quotes and backslashes included
+# (the NSIS lines below have both).
+set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 
 # A 64-bit Unicode installer, as the program it installs. It keeps no file
@@ -52,6 +64,17 @@ if(TARGET ZephyrodMetric)
     # The installed-programs entry shows the program's own icon.
     set(CPACK_NSIS_INSTALLED_ICON_NAME "ZephyrodMetric.exe")
     set(CPACK_PACKAGE_EXECUTABLES "ZephyrodMetric" "${ZEPHYROD_DISPLAY_NAME}")
+    # The finish page's "Run Zephyrod Metric Calculator" box, and its desktop
+    # shortcut box (cmake/nsis/zephyrod.nsh.in), whose shortcut the
+    # uninstaller removes.
+    set(CPACK_NSIS_MUI_FINISHPAGE_RUN "ZephyrodMetric.exe")
+    string(APPEND CPACK_NSIS_DEFINES "\n!define ZEPHYROD_PROGRAM \"ZephyrodMetric.exe\"")
+    set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "Delete \"$DESKTOP\\${ZEPHYROD_DISPLAY_NAME}.lnk\"")
 endif()
+# The installer's version record, its branding text and its check for a
+# running calculator.
+configure_file("${CMAKE_CURRENT_LIST_DIR}/nsis/zephyrod.nsh.in" "${PROJECT_BINARY_DIR}/nsis/zephyrod.nsh" @ONLY)
+string(APPEND CPACK_NSIS_DEFINES "\n!include \"${PROJECT_BINARY_DIR}/nsis/zephyrod.nsh\"")
+include("${CMAKE_CURRENT_LIST_DIR}/windows-nsis-template.cmake")
 include("${CMAKE_CURRENT_LIST_DIR}/reproducible-packages.cmake")
 include(CPack)
