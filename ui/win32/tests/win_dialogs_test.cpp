@@ -4,10 +4,14 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <mutex>
+#include <utility>
+#include <vector>
 
 #include "dpi.h"
 #include "ui_texts.h"
 #include "win_fixture.h"
+#include "win_text.h"
 #include "window_frame.h"
 
 namespace zephyrod::win32::test {
@@ -59,17 +63,137 @@ TEST_F(MainWindowTest, HelpOpensOnceKeepsEditsAndOkClosesIt) {
     EXPECT_EQ(Text(HelpControl(again, "txtHelp")), Wide(design::HelpText()));
 }
 
+// The system's "always underline access keys" set as a test needs it, and
+// back as it was after.
+class KeyboardCuesSetting {
+  public:
+    explicit KeyboardCuesSetting(BOOL alwaysShown) {
+        SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &before_, 0);
+        Set(alwaysShown);
+    }
+    ~KeyboardCuesSetting() { Set(before_); }
+    KeyboardCuesSetting(const KeyboardCuesSetting&) = delete;
+    KeyboardCuesSetting& operator=(const KeyboardCuesSetting&) = delete;
+
+  private:
+    static void Set(BOOL shown) {
+        SystemParametersInfoW(SPI_SETKEYBOARDCUES, 0,
+                              reinterpret_cast<void*>(static_cast<INT_PTR>(shown)), 0);
+    }
+    BOOL before_ = TRUE;
+};
+
+// What the program asks of the system for the focus frames and access-key
+// underlines of its windows (WM_CHANGEUISTATE: action, cues), recorded on the
+// UI thread as long as it exists. (Wine keeps no such state of its own to
+// ask afterwards.)
+class KeyboardCueRequests {
+  public:
+    KeyboardCueRequests() : hook_(SetWindowsHookExW(WH_CALLWNDPROC, Record, nullptr, Ui().id())) {}
+    ~KeyboardCueRequests() { UnhookWindowsHookEx(hook_); }
+    KeyboardCueRequests(const KeyboardCueRequests&) = delete;
+    KeyboardCueRequests& operator=(const KeyboardCueRequests&) = delete;
+
+    // The requests since the last call.
+    static std::vector<std::pair<int, int>> Take() {
+        const std::lock_guard lock(mutex_);
+        return std::exchange(requests_, {});
+    }
+
+  private:
+    static LRESULT CALLBACK Record(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && sent->message == WM_CHANGEUISTATE) {
+            const std::lock_guard lock(mutex_);
+            requests_.emplace_back(LOWORD(sent->wParam), HIWORD(sent->wParam));
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline std::mutex mutex_;
+    static inline std::vector<std::pair<int, int>> requests_;
+    HHOOK hook_;
+};
+
+using CueRequests = std::vector<std::pair<int, int>>;
+
+// Hidden as the window opens, unless the system always shows them; Tab shows
+// the focus, Alt both.
+TEST_F(MainWindowTest, KeyboardCuesShowOnceTheKeyboardIsUsed) {
+    struct AlwaysShown {  // the system's setting, back as it was after the test
+        BOOL before = FALSE;
+        AlwaysShown() { SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &before, 0); }
+        ~AlwaysShown() { Set(before); }
+        static void Set(BOOL shown) {
+            SystemParametersInfoW(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<void*>(INT_PTR{shown}),
+                                  0);
+        }
+    } const setting;
+    const KeyboardCueRequests requests;
+    AlwaysShown::Set(FALSE);
+    HWND help = OpenHelp();
+    AlwaysShown::Set(TRUE);
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(requests.Take(), (CueRequests{{UIS_SET, UISF_HIDEACCEL | UISF_HIDEFOCUS}}));
+    PressKey(Focused(), VK_TAB);
+    Ui().Flush();
+    EXPECT_EQ(requests.Take(), (CueRequests{{UIS_CLEAR, UISF_HIDEFOCUS}}));
+    PostMessageW(Focused(), WM_SYSKEYDOWN, VK_MENU, LPARAM{1} | (LPARAM{1} << 29));
+    Ui().Flush();
+    EXPECT_EQ(requests.Take(), (CueRequests{{UIS_CLEAR, UISF_HIDEACCEL | UISF_HIDEFOCUS}}));
+    // Always shown: nothing hidden as the about window opens.
+    HWND about = OpenAbout();
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(requests.Take(), CueRequests{});
+}
+
 struct CloseCase {
     const char* name;
-    void (*close)(HWND about);
+    void (*close)(HWND about, HWND main);
 };
 
 const CloseCase kCloseWays[] = {
-    {"OkButton", [](HWND about) { Click(AboutControl(about, "cmdOK")); }},
-    {"Enter", [](HWND) { PressKey(Focused(), VK_RETURN); }},
-    {"Esc", [](HWND) { PressKey(Focused(), VK_ESCAPE); }},
-    {"CloseBox", [](HWND about) { PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+    {"OkButton", [](HWND about, HWND) { Click(AboutControl(about, "cmdOK")); }},
+    {"Enter", [](HWND, HWND) { PressKey(Focused(), VK_RETURN); }},
+    {"TabThenEnter",
+     [](HWND, HWND) {
+         PressKey(Focused(), VK_TAB);
+         PressKey(Focused(), VK_RETURN);
+     }},
+    {"Esc", [](HWND, HWND) { PressKey(Focused(), VK_ESCAPE); }},
+    {"CloseBox", [](HWND about, HWND) { PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+    {"CloseMessage", [](HWND about, HWND) { PostMessageW(about, WM_CLOSE, 0, 0); }},
+    {"OwnerDestroyed", [](HWND, HWND main) { PostMessageW(main, WM_CLOSE, 0, 0); }},
+    {"SessionEnds",
+     [](HWND about, HWND main) {
+         for (HWND window : {about, main, WindowOfClass(kHelpClass)}) {
+             PostMessageW(window, WM_ENDSESSION, TRUE, 0);
+         }
+     }},
 };
+
+// The program's windows still open on the UI thread, shown or not.
+std::vector<HWND> ProgramWindows() {
+    std::vector<HWND> found;
+    EnumThreadWindows(
+        Ui().id(),
+        [](HWND window, LPARAM list) {
+            wchar_t name[64] = {};
+            GetClassNameW(window, name, 64);
+            if (std::wstring_view(name).starts_with(L"Zephyrod.")) {
+                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+HWND ActiveWindow() {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(Ui().id(), &info) ? info.hwndActive : nullptr;
+}
 
 void PrintTo(const CloseCase& way, std::ostream* out) {
     *out << way.name;
@@ -97,10 +221,18 @@ TEST_P(AboutTest, ModalOverTheMainWindowUntilClosed) {
     EXPECT_NEAR((box.left + box.right) / 2, (owner.left + owner.right) / 2, 1);
     EXPECT_NEAR((box.top + box.bottom) / 2, (owner.top + owner.bottom) / 2, 1);
 
-    GetParam().close(about);
+    GetParam().close(about, main_);
     ASSERT_TRUE(WaitFor([about] { return !IsWindow(about); }));
-    EXPECT_TRUE(IsWindowEnabled(main_));
-    EXPECT_TRUE(IsWindowEnabled(help));
+    Ui().Flush();
+    for (HWND window : ProgramWindows()) {
+        EXPECT_TRUE(IsWindowEnabled(window)) << Narrow(Text(window));
+    }
+    if (!IsWindow(main_)) {
+        EXPECT_FALSE(IsWindow(help));  // it went with the main window
+        return;
+    }
+    EXPECT_EQ(ProgramWindows().size(), 2U);
+    EXPECT_EQ(ActiveWindow(), main_);
     // The main window works again.
     Calculate();
     EXPECT_EQ(SendMessageW(Main("lstSweep"), LB_GETCOUNT, 0, 0), 23);
