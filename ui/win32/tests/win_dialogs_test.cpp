@@ -117,6 +117,47 @@ class KeyboardCueRequests {
 
 using CueRequests = std::vector<std::pair<int, int>>;
 
+// The keys the system's dialog manager (IsDialogMessage) offers to the
+// message filters of the UI thread, as a dialog box's, while it exists.
+class DialogKeys {
+  public:
+    DialogKeys() : hook_(SetWindowsHookExW(WH_MSGFILTER, Record, nullptr, Ui().id())) {}
+    ~DialogKeys() { UnhookWindowsHookEx(hook_); }
+    DialogKeys(const DialogKeys&) = delete;
+    DialogKeys& operator=(const DialogKeys&) = delete;
+
+    static std::vector<WPARAM> Take() {
+        const std::lock_guard lock(mutex_);
+        return std::exchange(keys_, {});
+    }
+
+  private:
+    static LRESULT CALLBACK Record(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* message = reinterpret_cast<const MSG*>(lParam);
+        if (code == MSGF_DIALOGBOX && message->message == WM_KEYDOWN) {
+            const std::lock_guard lock(mutex_);
+            keys_.push_back(message->wParam);
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline std::mutex mutex_;
+    static inline std::vector<WPARAM> keys_;
+    HHOOK hook_;
+};
+
+// Every window's keys pass through the system's dialog manager.
+TEST_F(MainWindowTest, KeysGoThroughTheSystemsDialogManager) {
+    const DialogKeys keys;
+    HWND help = OpenHelp();
+    ASSERT_NE(help, nullptr);
+    for (HWND control : {Main("txtFreq"), HelpControl(help, "cmdOK")}) {
+        PressKey(control, VK_TAB);
+        Ui().Flush();
+        EXPECT_EQ(keys.Take(), std::vector<WPARAM>{VK_TAB}) << Narrow(Text(control));
+    }
+}
+
 // Hidden as the window opens, unless the system always shows them; Tab shows
 // the focus, Alt both.
 TEST_F(MainWindowTest, KeyboardCuesShowOnceTheKeyboardIsUsed) {

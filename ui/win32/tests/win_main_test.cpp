@@ -113,18 +113,28 @@ TEST_F(MainWindowTest, EnterAndEscInAFieldDoNothing) {
     EXPECT_TRUE(IsWindow(main_));
 }
 
+// Focused by a click (without the default button's look) or by Tab,
+// Calculate takes Enter and Space.
 TEST_F(MainWindowTest, EnterOrSpaceOnTheFocusedButtonCalculates) {
     HWND button = Main("cmdGo");
-    for (int tab = 0; tab < 8 && Focused() != button; ++tab) {
-        PressKey(Focused(), VK_TAB);
-        Ui().Flush();
-    }
-    ASSERT_EQ(Focused(), button);
-    for (WPARAM key : {WPARAM{VK_RETURN}, WPARAM{VK_SPACE}}) {
-        SendMessageW(Main("lstValues"), LB_RESETCONTENT, 0, 0);
-        PressKey(Main("cmdGo"), key);
-        Ui().Flush();
-        EXPECT_EQ(Lines(Main("lstValues")), kValues) << "key " << key;
+    for (const char* focusedBy : {"click", "Tab"}) {
+        if (focusedBy == std::string_view("click")) {
+            PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+            PostMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+            Ui().Flush();
+        } else {  // once round the window
+            for (int tab = 0; tab == 0 || (tab < 8 && Focused() != button); ++tab) {
+                PressKey(Focused(), VK_TAB);
+                Ui().Flush();
+            }
+        }
+        ASSERT_EQ(Focused(), button) << focusedBy;
+        for (WPARAM key : {WPARAM{VK_RETURN}, WPARAM{VK_SPACE}}) {
+            SendMessageW(Main("lstValues"), LB_RESETCONTENT, 0, 0);
+            PressKey(button, key);
+            Ui().Flush();
+            EXPECT_EQ(Lines(Main("lstValues")), kValues) << focusedBy << ", key " << key;
+        }
     }
 }
 
