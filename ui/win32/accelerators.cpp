@@ -6,59 +6,22 @@
 #include "win_text.h"
 
 namespace zephyrod::win32 {
-namespace {
 
-struct Modifier {
-    std::string_view prefix;
-    BYTE flag;
-};
-
-constexpr Modifier kModifiers[] = {
-    {"Ctrl+", FCONTROL},
-    {"Shift+", FSHIFT},
-    {"Alt+", FALT},
-};
-
-// The virtual key of "F1".."F24", "A".."Z" or "0".."9"; 0 for none.
-WORD VirtualKey(std::string_view key) {
-    if (key.size() == 1 && ((key[0] >= 'A' && key[0] <= 'Z') || (key[0] >= '0' && key[0] <= '9'))) {
-        return static_cast<WORD>(key[0]);
-    }
-    if (key.size() < 2 || key.size() > 3 || key[0] != 'F') {
-        return 0;
+std::optional<ACCEL> ParseShortcut(std::string_view shortcut, WORD command) {
+    if (shortcut.size() < 2 || shortcut.size() > 3 || shortcut[0] != 'F' || shortcut[1] == '0') {
+        return std::nullopt;
     }
     int number = 0;
-    for (char digit : key.substr(1)) {
+    for (char digit : shortcut.substr(1)) {
         if (digit < '0' || digit > '9') {
-            return 0;
+            return std::nullopt;
         }
         number = number * 10 + (digit - '0');
     }
-    if (number < 1 || number > 24 || key[1] == '0') {
-        return 0;
-    }
-    return static_cast<WORD>(VK_F1 + number - 1);
-}
-
-}  // namespace
-
-std::optional<ACCEL> ParseShortcut(std::string_view shortcut, WORD command) {
-    BYTE flags = FVIRTKEY;
-    for (bool found = true; found;) {
-        found = false;
-        for (const Modifier& modifier : kModifiers) {
-            if (shortcut.starts_with(modifier.prefix) && (flags & modifier.flag) == 0) {
-                flags |= modifier.flag;
-                shortcut.remove_prefix(modifier.prefix.size());
-                found = true;
-            }
-        }
-    }
-    const WORD key = VirtualKey(shortcut);
-    if (key == 0) {
+    if (number > 24) {
         return std::nullopt;
     }
-    return ACCEL{flags, key, command};
+    return ACCEL{FVIRTKEY, static_cast<WORD>(VK_F1 + number - 1), command};
 }
 
 std::wstring MenuItemText(const design::MenuItemDesign& item) {

@@ -13,8 +13,8 @@
 
 namespace zephyrod::win32 {
 
-// The key of a shortcut text: "F1" to "F24", a letter or a digit, after any
-// of "Ctrl+", "Shift+" and "Alt+"; none for anything else.
+// The key of a shortcut text, "F1" to "F24"; none for any other text (the
+// design's shortcuts are function keys).
 std::optional<ACCEL> ParseShortcut(std::string_view shortcut, WORD command);
 
 // A menu item's text: its caption and, after a tab, its shortcut.

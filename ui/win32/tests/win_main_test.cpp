@@ -278,14 +278,9 @@ struct PointedLine {
 
 const PointedLine kPointedLines[] = {
     {"ValuesFourthLine", "lstValues", 3},
-    {"SweepTopLine", "lstSweep", 0},
     {"SweepSecondLine", "lstSweep", 1},
     {"MenuKeyOnTheSweep", "lstSweep", -1},
 };
-
-void PrintTo(const PointedLine& line, std::ostream* out) {
-    *out << line.name;
-}
 
 class CopyMenuTest : public MainWindowTest, public ::testing::WithParamInterface<PointedLine> {};
 
