@@ -63,26 +63,6 @@ TEST_F(MainWindowTest, HelpOpensOnceKeepsEditsAndOkClosesIt) {
     EXPECT_EQ(Text(HelpControl(again, "txtHelp")), Wide(design::HelpText()));
 }
 
-// The system's "always underline access keys" set as a test needs it, and
-// back as it was after.
-class KeyboardCuesSetting {
-  public:
-    explicit KeyboardCuesSetting(BOOL alwaysShown) {
-        SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &before_, 0);
-        Set(alwaysShown);
-    }
-    ~KeyboardCuesSetting() { Set(before_); }
-    KeyboardCuesSetting(const KeyboardCuesSetting&) = delete;
-    KeyboardCuesSetting& operator=(const KeyboardCuesSetting&) = delete;
-
-  private:
-    static void Set(BOOL shown) {
-        SystemParametersInfoW(SPI_SETKEYBOARDCUES, 0,
-                              reinterpret_cast<void*>(static_cast<INT_PTR>(shown)), 0);
-    }
-    BOOL before_ = TRUE;
-};
-
 // What the UI thread's windows ask of the system while it exists: focus
 // frames and access-key underlines ("cues SET 3": WM_CHANGEUISTATE, its
 // action and flags; Wine keeps no such state to read back), and the keys the
