@@ -1,7 +1,5 @@
 #include "message_loop.h"
 
-#include <string_view>
-
 #include "control_ids.h"
 #include "window_frame.h"
 
