@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "control_ids.h"
+#include "control_keys.h"
 #include "win_text.h"
 
 namespace zephyrod::win32 {
@@ -123,6 +124,7 @@ void CreateControls(HWND window, const design::WindowDesign& design, FontSet& fo
                                      rect.top, rect.right - rect.left, rect.bottom - rect.top,
                                      window, reinterpret_cast<HMENU>(id), instance, nullptr);
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(control->font)), FALSE);
+        AddControlKeys(child, *control);
     }
 }
 

@@ -23,6 +23,10 @@ void SetLines(HWND list, const std::vector<std::string>& lines) {
     ReleaseDC(list, dc);
     // A few pixels of margin beside the text, as the list draws it.
     SendMessageW(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + 4), 0);
+    // New lines are read from their left edge: a list scrolled sideways
+    // would show the ends of the numbers alone. (An extent as wide as
+    // before leaves the list where it was.)
+    SendMessageW(list, WM_HSCROLL, MAKEWPARAM(SB_LEFT, 0), 0);
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
 }

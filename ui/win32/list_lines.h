@@ -8,7 +8,8 @@
 
 namespace zephyrod::win32 {
 
-// Replaces a list's lines; the horizontal scroll bar reaches the widest.
+// Replaces a list's lines, shown from their left edge; the horizontal
+// scroll bar reaches the widest.
 void SetLines(HWND list, const std::vector<std::string>& lines);
 
 }  // namespace zephyrod::win32

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "accelerators.h"
 #include "control_ids.h"
 #include "dpi.h"
 #include "win_text.h"
@@ -47,7 +48,7 @@ HMENU CreateMenuBar(const design::WindowDesign& design) {
             if (item.parent == top.name) {
                 popup = popup != nullptr ? popup : CreatePopupMenu();
                 AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(MenuItemId(design, item.name)),
-                            Widen(item.caption).c_str());
+                            MenuItemText(item).c_str());
             }
         }
         if (popup != nullptr) {

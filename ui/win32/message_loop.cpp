@@ -1,112 +1,88 @@
 #include "message_loop.h"
 
-#include <string_view>
-
-#include "clipboard.h"
+#include "control_ids.h"
 #include "window_frame.h"
 
 namespace zephyrod::win32 {
 namespace {
 
-constexpr WPARAM kCtrlC = 0x03;
-
-bool HasClass(HWND window, std::wstring_view name) {
-    wchar_t buffer[32] = {};
-    const int length = GetClassNameW(window, buffer, 32);
-    return CompareStringOrdinal(buffer, length, name.data(), static_cast<int>(name.size()), TRUE) ==
-           CSTR_EQUAL;
-}
-
-LONG_PTR StyleOf(HWND window) {
-    return GetWindowLongPtrW(window, GWL_STYLE);
-}
-
 bool IsPushButton(HWND window) {
-    const LONG_PTR type = StyleOf(window) & BS_TYPEMASK;
-    return HasClass(window, L"Button") && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON);
+    wchar_t name[16] = {};
+    const int length = GetClassNameW(window, name, 16);
+    const LONG_PTR type = GetWindowLongPtrW(window, GWL_STYLE) & BS_TYPEMASK;
+    return CompareStringOrdinal(name, length, L"Button", -1, TRUE) == CSTR_EQUAL &&
+           (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON);
 }
 
-bool IsMultiLineEdit(HWND window) {
-    return HasClass(window, L"Edit") && (StyleOf(window) & ES_MULTILINE) != 0;
-}
-
-HWND DefaultButton(HWND root) {
-    for (HWND child = GetWindow(root, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        if (HasClass(child, L"Button") && (StyleOf(child) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
-            return child;
-        }
+// The keyboard in use: Alt shows the access keys and the focus, Tab and the
+// arrows the focus, in every control of the window. (Windows changes nothing
+// where they are shown already.)
+void ShowKeyboardCues(HWND root, const MSG& message) {
+    WORD cues = 0;
+    if (message.message == WM_SYSKEYDOWN) {
+        cues = UISF_HIDEACCEL | UISF_HIDEFOCUS;
+    } else if (message.message == WM_KEYDOWN &&
+               (message.wParam == VK_TAB ||
+                (message.wParam >= VK_LEFT && message.wParam <= VK_DOWN))) {
+        cues = UISF_HIDEFOCUS;
     }
-    return nullptr;
-}
-
-void MoveFocus(HWND root, HWND from, bool backwards) {
-    HWND next = GetNextDlgTabItem(root, from, backwards ? TRUE : FALSE);
-    if (next == nullptr) {
-        return;
-    }
-    SetFocus(next);
-    // As in a dialog box: a field reached by Tab has its whole text selected;
-    // a multi-line text keeps its caret, so one key does not replace it all.
-    if (HasClass(next, L"Edit") && !IsMultiLineEdit(next)) {
-        SendMessageW(next, EM_SETSEL, 0, -1);
+    if (cues != 0) {
+        SendMessageW(root, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, cues), 0);
     }
 }
 
-bool HandleKeyDown(HWND root, HWND focus, WPARAM key) {
-    switch (key) {
-        case VK_TAB:
-            MoveFocus(root, focus, GetKeyState(VK_SHIFT) < 0);
-            return true;
-        case VK_RETURN:
-            if (IsPushButton(focus)) {
-                SendMessageW(focus, BM_CLICK, 0, 0);
-                return true;
-            }
-            if (IsMultiLineEdit(focus)) {
-                return false;  // a new line
-            }
-            if (HWND button = DefaultButton(root)) {
-                SendMessageW(button, BM_CLICK, 0, 0);
-            }
-            return true;  // a field without a default button: nothing happens
-        case VK_ESCAPE:
-            // The window decides: one with a cancel button closes.
-            SendMessageW(root, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
-            return true;
-        default:
-            return false;
+// One message of a loop.
+void Handle(MSG& message) {
+    if (!PreTranslate(message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
     }
 }
 
 }  // namespace
 
-bool HandleDialogKey(const MSG& message) {
-    if (message.message != WM_KEYDOWN && message.message != WM_CHAR) {
-        return false;
+LRESULT DefaultButtonReply(HWND window, const design::WindowDesign& design) {
+    HWND focus = GetFocus();
+    if (focus != nullptr && GetParent(focus) == window && IsPushButton(focus)) {
+        return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
     }
+    for (const design::ControlDesign& control : design.controls) {
+        if (control.kind == design::ControlKind::CommandButton && control.defaultButton) {
+            return MAKELRESULT(ControlId(design, control), DC_HASDEFID);
+        }
+    }
+    return 0;
+}
+
+void InitKeyboardCues(HWND window) {
+    BOOL alwaysShown = FALSE;
+    SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &alwaysShown, 0);
+    if (alwaysShown == FALSE) {
+        SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEACCEL | UISF_HIDEFOCUS),
+                     0);
+    }
+}
+
+bool PreTranslate(MSG& message) {
     HWND root = GetAncestor(message.hwnd, GA_ROOT);
-    if (root == nullptr || root == message.hwnd || !IsProgramWindow(root)) {
+    if (root == nullptr || !IsProgramWindow(root)) {
         return false;
     }
-    if (message.message == WM_CHAR) {
-        if (message.wParam == kCtrlC && HasClass(message.hwnd, L"ListBox")) {
-            CopySelectedLine(message.hwnd);
+    if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST) {
+        const auto table = reinterpret_cast<HACCEL>(SendMessageW(root, kQueryAccelerators, 0, 0));
+        if (table != nullptr && TranslateAcceleratorW(root, table, &message) != 0) {
             return true;
         }
-        return false;
+        ShowKeyboardCues(root, message);
     }
-    return HandleKeyDown(root, message.hwnd, message.wParam);
+    return IsDialogMessageW(root, &message) != FALSE;
 }
 
 int RunMessageLoop() {
     MSG message{};
     BOOL got = 0;
     while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
-        if (!HandleDialogKey(message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        Handle(message);
     }
     // WM_QUIT carries the exit code; a failed GetMessage is a failure.
     return got == 0 ? static_cast<int>(message.wParam) : 1;
@@ -125,10 +101,7 @@ void RunModalLoop(HWND window) {
             // No message to be had (the outer loop meets the same): give up.
             return;
         }
-        if (!HandleDialogKey(message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        Handle(message);
     }
 }
 

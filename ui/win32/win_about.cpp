@@ -81,16 +81,36 @@ void ShowIcon(AboutWindow& state) {
     state.picture = std::move(icon);
 }
 
-// The program's other windows give the input back before this one goes, so
-// that the owner becomes the active window again.
-void cmdOK_Click(HWND window, AboutWindow& state) {
+// The program's other windows take input again.
+void EnableOthers(AboutWindow& state) {
     for (HWND other : state.disabled) {
         if (IsWindow(other)) {
             EnableWindow(other, TRUE);
         }
     }
     state.disabled.clear();
+}
+
+// The others are enabled before this window goes, so that Windows makes the
+// owner the active window again as it hides this one.
+void cmdOK_Click(HWND window, AboutWindow& state) {
+    EnableOthers(state);
     DestroyWindow(window);
+}
+
+// Every way the window goes passes here (its owner closing destroys it
+// too): the others are enabled whatever closed it, and a still-shown owner
+// is activated if nothing of the program is active any more.
+void OnDestroy(HWND window, AboutWindow& state) {
+    if (state.disabled.empty()) {
+        return;
+    }
+    EnableOthers(state);
+    HWND owner = GetWindow(window, GW_OWNER);
+    HWND active = GetActiveWindow();
+    if (owner != nullptr && IsWindowVisible(owner) && (active == nullptr || active == window)) {
+        SetActiveWindow(owner);
+    }
 }
 
 BOOL CALLBACK DisableOther(HWND window, LPARAM aboutWindow) {
@@ -206,6 +226,18 @@ std::optional<LRESULT> AboutMessage(HWND window, AboutWindow& state, UINT messag
         case WM_CLOSE:
             cmdOK_Click(window, state);
             return 0;
+        case WM_ENDSESSION:
+            // The session ends: the window goes as if closed.
+            if (wParam != FALSE) {
+                cmdOK_Click(window, state);
+            }
+            return 0;
+        case WM_DESTROY:
+            OnDestroy(window, state);
+            return 0;
+        case DM_GETDEFID:
+            // OK, also after Tab took its default look away.
+            return DefaultButtonReply(window, state.core.design);
         case WM_ACTIVATE:
             KeepFocusOnActivate(window, state.core, wParam);
             return 0;
@@ -245,6 +277,7 @@ void ShowAboutWindow(HWND owner) {
         return;
     }
     EnumThreadWindows(GetCurrentThreadId(), DisableOther, reinterpret_cast<LPARAM>(window));
+    InitKeyboardCues(window);
     ShowWindow(window, SW_SHOWNORMAL);
     SetForegroundWindow(window);
     SetFocus(static_cast<AboutWindow*>(StateOf(window))->controls.firstInTabOrder);

@@ -6,6 +6,7 @@
 #include "accessible_names.h"
 #include "control_ids.h"
 #include "controls.h"
+#include "message_loop.h"
 #include "ui_texts.h"
 #include "win_text.h"
 #include "window_frame.h"
@@ -62,6 +63,10 @@ std::optional<LRESULT> HelpMessage(HWND window, HelpWindow& state, UINT message,
                 cmdOK_Click(window);
             }
             return 0;
+        case DM_GETDEFID:
+            // Enter presses OK only where it has the focus; Esc (IDCANCEL)
+            // does nothing.
+            return DefaultButtonReply(window, state.core.design);
         case WM_ACTIVATE:
             KeepFocusOnActivate(window, state.core, wParam);
             return 0;
@@ -96,6 +101,7 @@ HWND OpenHelpWindow() {
     }
     // The title bar stays empty; a screen reader still names the window.
     SetAccessibleName(window, design::kHelpWindowAccessibleName);
+    InitKeyboardCues(window);
     ShowWindow(window, SW_SHOWNORMAL);
     SetForegroundWindow(window);
     SetFocus(static_cast<HelpWindow*>(StateOf(window))->controls.firstInTabOrder);

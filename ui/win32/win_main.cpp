@@ -1,5 +1,8 @@
 #include "win_main.h"
 
+// After windows.h, which it builds on.
+#include <windowsx.h>
+
 #include <algorithm>
 #include <array>
 #include <memory>
@@ -8,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "accelerators.h"
 #include "accessible_names.h"
 #include "calculate_outcome.h"
 #include "clipboard.h"
@@ -16,6 +20,7 @@
 #include "input_fields.h"
 #include "list_lines.h"
 #include "menu_bar.h"
+#include "message_loop.h"
 #include "ui_texts.h"
 #include "win_about.h"
 #include "win_help.h"
@@ -47,6 +52,8 @@ struct MainWindow {
     WindowCore core{design::MainWindowDesign(), design::kDesignDpi};
     MainControls controls;
     BlankMenuItem blankMenuItem;
+    // The menu's shortcuts (F1), which the message loops translate.
+    Accelerators accelerators{design::MainWindowDesign()};
     HWND help = nullptr;
 };
 
@@ -167,7 +174,7 @@ void OnCommand(HWND window, MainWindow& state, WPARAM wParam) {
     } else if (id == static_cast<int>(controls.mnuAbout)) {
         mnuAbout_Click(window);
     }
-    // The blank menu item, Esc: nothing.
+    // The blank menu item, Esc (IDCANCEL), Enter in a field (IDOK): nothing.
 }
 
 // WM_CREATE fails (-1) where the design lacks a control the code reaches.
@@ -203,14 +210,30 @@ void OnDpiChanged(HWND window, MainWindow& state, WPARAM wParam, const RECT& sug
     SizeClientToDesign(window, state.core.design);
 }
 
-// A right click or the menu key on a list opens its copy menu.
+// A right click selects the line under the pointer, so that Copy copies the
+// line the user pointed at; below the last line the selection stays.
+void SelectLineAt(HWND list, POINT screen) {
+    POINT client = screen;
+    ScreenToClient(list, &client);
+    const auto found =
+        static_cast<DWORD>(SendMessageW(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(client.x, client.y)));
+    if (HIWORD(found) == 0) {
+        SendMessageW(list, LB_SETCURSEL, LOWORD(found), 0);
+    }
+}
+
+// A right click or the menu key on a list opens its copy menu; from the
+// keyboard (-1, -1) the selection stays and the menu opens at it.
 bool OnContextMenu(HWND window, const MainWindow& state, WPARAM wParam, LPARAM lParam) {
     HWND target = reinterpret_cast<HWND>(wParam);
     if (!state.controls.IsList(target)) {
         return false;
     }
-    ShowCopyMenu(window, target,
-                 POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+    const POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (screen.x != -1 || screen.y != -1) {
+        SelectLineAt(target, screen);
+    }
+    ShowCopyMenu(window, target, screen);
     return true;
 }
 
@@ -262,6 +285,10 @@ std::optional<LRESULT> MainMessage(HWND window, MainWindow& state, UINT message,
                 return 0;
             }
             break;
+        case kQueryAccelerators:
+            return reinterpret_cast<LRESULT>(state.accelerators.get());
+        case DM_GETDEFID:
+            return DefaultButtonReply(window, state.core.design);
         case WM_SYSCOMMAND:
         case WM_SIZE:
             return RefuseMaximise(window, message, wParam);
@@ -307,6 +334,7 @@ HWND OpenMainWindow(int showCommand) {
     FitMenuBar(window, state->blankMenuItem);
     SizeClientToDesign(window, design);
     PlaceWindow(window, design, nullptr);
+    InitKeyboardCues(window);
     ShowWindow(window, showCommand);
     UpdateWindow(window);
     FocusControl(state->controls.field(kInputFields.front().field));

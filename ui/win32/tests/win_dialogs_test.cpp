@@ -4,6 +4,10 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <mutex>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "dpi.h"
 #include "ui_texts.h"
@@ -59,17 +63,116 @@ TEST_F(MainWindowTest, HelpOpensOnceKeepsEditsAndOkClosesIt) {
     EXPECT_EQ(Text(HelpControl(again, "txtHelp")), Wide(design::HelpText()));
 }
 
+// What the UI thread's windows ask of the system while it exists: focus
+// frames and access-key underlines ("cues SET 3": WM_CHANGEUISTATE, its
+// action and flags; Wine keeps no such state to read back), and the keys the
+// system's dialog manager (IsDialogMessage) offers to the message filters
+// ("dialog key 9").
+class SystemRequests {
+  public:
+    SystemRequests()
+        : sent_(SetWindowsHookExW(WH_CALLWNDPROC, Sent, nullptr, Ui().id())),
+          filtered_(SetWindowsHookExW(WH_MSGFILTER, Filtered, nullptr, Ui().id())) {}
+    ~SystemRequests() {
+        UnhookWindowsHookEx(sent_);
+        UnhookWindowsHookEx(filtered_);
+    }
+    SystemRequests(const SystemRequests&) = delete;
+    SystemRequests& operator=(const SystemRequests&) = delete;
+
+    // The requests since the last call.
+    static std::vector<std::string> Take() {
+        const std::lock_guard lock(mutex_);
+        return std::exchange(seen_, {});
+    }
+
+  private:
+    static void Add(const char* what, int number) {
+        const std::lock_guard lock(mutex_);
+        seen_.push_back(std::string(what).append(" ").append(std::to_string(number)));
+    }
+    static LRESULT CALLBACK Sent(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && sent->message == WM_CHANGEUISTATE) {
+            Add(LOWORD(sent->wParam) == UIS_SET ? "cues SET" : "cues CLEAR", HIWORD(sent->wParam));
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static LRESULT CALLBACK Filtered(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* message = reinterpret_cast<const MSG*>(lParam);
+        if (code == MSGF_DIALOGBOX && message->message == WM_KEYDOWN) {
+            Add("dialog key", static_cast<int>(message->wParam));
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline std::mutex mutex_;
+    static inline std::vector<std::string> seen_;
+    HHOOK sent_;
+    HHOOK filtered_;
+};
+
+using Requests = std::vector<std::string>;
+
+// Hidden as a window opens, unless the system always shows them; Tab shows
+// the focus (1), Alt the access keys (2) too.
+TEST_F(MainWindowTest, KeyboardCuesShowOnceTheKeyboardIsUsed) {
+    struct AlwaysShown {  // the system's setting, back as it was after the test
+        BOOL before = FALSE;
+        AlwaysShown() { SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &before, 0); }
+        ~AlwaysShown() { Set(before); }
+        static void Set(BOOL shown) {
+            SystemParametersInfoW(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<void*>(INT_PTR{shown}),
+                                  0);
+        }
+    } const setting;
+    const SystemRequests requests;
+    AlwaysShown::Set(FALSE);
+    HWND help = OpenHelp();
+    AlwaysShown::Set(TRUE);
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(requests.Take(), Requests{"cues SET 3"});
+    PressKey(Focused(), VK_TAB);
+    Ui().Flush();
+    EXPECT_EQ(requests.Take(), (Requests{"cues CLEAR 1", "dialog key 9"}));
+    PostMessageW(Focused(), WM_SYSKEYDOWN, VK_MENU, LPARAM{1} | (LPARAM{1} << 29));
+    Ui().Flush();
+    EXPECT_EQ(requests.Take(), Requests{"cues CLEAR 3"});
+    // Always shown: nothing hidden as the about window opens.
+    ASSERT_NE(OpenAbout(), nullptr);
+    EXPECT_EQ(requests.Take(), Requests{});
+}
+
 struct CloseCase {
     const char* name;
-    void (*close)(HWND about);
+    void (*close)(HWND about, HWND main);
 };
 
 const CloseCase kCloseWays[] = {
-    {"OkButton", [](HWND about) { Click(AboutControl(about, "cmdOK")); }},
-    {"Enter", [](HWND) { PressKey(Focused(), VK_RETURN); }},
-    {"Esc", [](HWND) { PressKey(Focused(), VK_ESCAPE); }},
-    {"CloseBox", [](HWND about) { PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+    {"OkButton", [](HWND about, HWND) { Click(AboutControl(about, "cmdOK")); }},
+    {"Enter", [](HWND, HWND) { PressKey(Focused(), VK_RETURN); }},
+    {"TabThenEnter",
+     [](HWND, HWND) {
+         PressKey(Focused(), VK_TAB);
+         PressKey(Focused(), VK_RETURN);
+     }},
+    {"Esc", [](HWND, HWND) { PressKey(Focused(), VK_ESCAPE); }},
+    {"CloseBox", [](HWND about, HWND) { PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+    {"CloseMessage", [](HWND about, HWND) { PostMessageW(about, WM_CLOSE, 0, 0); }},
+    {"OwnerDestroyed", [](HWND, HWND main) { PostMessageW(main, WM_CLOSE, 0, 0); }},
+    {"SessionEnds",
+     [](HWND about, HWND main) {
+         for (HWND window : {about, main, WindowOfClass(kHelpClass)}) {
+             PostMessageW(window, WM_ENDSESSION, TRUE, 0);
+         }
+     }},
 };
+
+HWND ActiveWindow() {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(Ui().id(), &info) ? info.hwndActive : nullptr;
+}
 
 void PrintTo(const CloseCase& way, std::ostream* out) {
     *out << way.name;
@@ -97,10 +200,16 @@ TEST_P(AboutTest, ModalOverTheMainWindowUntilClosed) {
     EXPECT_NEAR((box.left + box.right) / 2, (owner.left + owner.right) / 2, 1);
     EXPECT_NEAR((box.top + box.bottom) / 2, (owner.top + owner.bottom) / 2, 1);
 
-    GetParam().close(about);
+    GetParam().close(about, main_);
     ASSERT_TRUE(WaitFor([about] { return !IsWindow(about); }));
+    Ui().Flush();
+    if (!IsWindow(main_)) {
+        EXPECT_FALSE(IsWindow(help));  // it went with the main window
+        return;
+    }
     EXPECT_TRUE(IsWindowEnabled(main_));
     EXPECT_TRUE(IsWindowEnabled(help));
+    EXPECT_EQ(ActiveWindow(), main_);
     // The main window works again.
     Calculate();
     EXPECT_EQ(SendMessageW(Main("lstSweep"), LB_GETCOUNT, 0, 0), 23);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "calculate_outcome.h"
+#include "clipboard.h"
 #include "default_design.h"
 #include "input_fields.h"
 #include "ui_texts.h"
@@ -68,7 +69,8 @@ TEST_F(MainWindowTest, MenuBarKeepsHelpOnTheFirstRow) {
         if (const int id = MenuCommand(item.name)) {
             wchar_t caption[256] = {};
             GetMenuStringW(bar, static_cast<UINT>(id), caption, 256, MF_BYCOMMAND);
-            EXPECT_EQ(std::wstring(caption), Wide(item.caption)) << item.name;
+            const std::wstring text = caption;
+            EXPECT_EQ(text.substr(0, text.find(L'\t')), Wide(item.caption)) << item.name;
         }
     }
     RECT blank{};
@@ -111,12 +113,28 @@ TEST_F(MainWindowTest, EnterAndEscInAFieldDoNothing) {
     EXPECT_TRUE(IsWindow(main_));
 }
 
+// Focused by a click (without the default button's look) or by Tab,
+// Calculate takes Enter and Space.
 TEST_F(MainWindowTest, EnterOrSpaceOnTheFocusedButtonCalculates) {
-    for (WPARAM key : {WPARAM{VK_RETURN}, WPARAM{VK_SPACE}}) {
-        SendMessageW(Main("lstValues"), LB_RESETCONTENT, 0, 0);
-        PressKey(Main("cmdGo"), key);
-        Ui().Flush();
-        EXPECT_EQ(Lines(Main("lstValues")), kValues) << "key " << key;
+    HWND button = Main("cmdGo");
+    for (const char* focusedBy : {"click", "Tab"}) {
+        if (focusedBy == std::string_view("click")) {
+            PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+            PostMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+            Ui().Flush();
+        } else {  // once round the window
+            for (int tab = 0; tab == 0 || (tab < 8 && Focused() != button); ++tab) {
+                PressKey(Focused(), VK_TAB);
+                Ui().Flush();
+            }
+        }
+        ASSERT_EQ(Focused(), button) << focusedBy;
+        for (WPARAM key : {WPARAM{VK_RETURN}, WPARAM{VK_SPACE}}) {
+            SendMessageW(Main("lstValues"), LB_RESETCONTENT, 0, 0);
+            PressKey(button, key);
+            Ui().Flush();
+            EXPECT_EQ(Lines(Main("lstValues")), kValues) << focusedBy << ", key " << key;
+        }
     }
 }
 
@@ -233,6 +251,87 @@ TEST_F(MainWindowTest, CtrlCWithoutASelectionCopiesTheFramedLine) {
     PostMessageW(values, WM_CHAR, 0x03, 1);  // Ctrl+C
     Ui().Flush();
     EXPECT_EQ(ClipboardText(), kValues[0]);
+}
+
+// The help menu item shows its key, which works from the window and from
+// each kind of control in it.
+TEST_F(MainWindowTest, F1OpensTheHelp) {
+    wchar_t caption[64] = {};
+    GetMenuStringW(GetMenu(main_), MenuCommand("mnuZRHelp"), caption, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(caption, L"Zephyrod Calculator &Help\tF1");
+    for (const char* from : {"txtFreq", "cmdGo", "lstSweep", ""}) {
+        PressKey(*from != '\0' ? Main(from) : main_, VK_F1);
+        HWND help = nullptr;
+        ASSERT_TRUE(WaitFor([&help] { return (help = WindowOfClass(kHelpClass)) != nullptr; }))
+            << "F1 in " << from;
+        CloseAndWait(help);
+    }
+}
+
+// A right click selects the line under the pointer before the menu opens,
+// and Copy copies it; the menu key keeps the selection (the centre row).
+struct PointedLine {
+    const char* name;
+    const char* list;
+    int belowTop;  // the line clicked, counted from the top one shown; -1: the menu key
+};
+
+const PointedLine kPointedLines[] = {
+    {"ValuesFourthLine", "lstValues", 3},
+    {"SweepSecondLine", "lstSweep", 1},
+    {"MenuKeyOnTheSweep", "lstSweep", -1},
+};
+
+class CopyMenuTest : public MainWindowTest, public ::testing::WithParamInterface<PointedLine> {};
+
+TEST_P(CopyMenuTest, CopyCopiesTheLinePointedAt) {
+    const PointedLine& pointed = GetParam();
+    Calculate();
+    HWND list = Main(pointed.list);
+    int row = kCentreRow;
+    if (pointed.belowTop < 0) {
+        PostMessageW(main_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(-1, -1));
+    } else {
+        row = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0)) + pointed.belowTop;
+        RECT line{};
+        SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row),
+                     reinterpret_cast<LPARAM>(&line));
+        const LPARAM at = MAKELPARAM(line.left + 4, (line.top + line.bottom) / 2);
+        PostMessageW(list, WM_RBUTTONDOWN, MK_RBUTTON, at);
+        PostMessageW(list, WM_RBUTTONUP, 0, at);
+    }
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (menu = WindowOfClass(L"#32768")) != nullptr; }));
+    EXPECT_EQ(Selected(list), row);
+    CopyText(nullptr, L"");
+    for (WPARAM key : {WPARAM{VK_DOWN}, WPARAM{VK_RETURN}}) {
+        PressKey(menu, key);
+    }
+    ASSERT_TRUE(WaitFor([] { return WindowOfClass(L"#32768") == nullptr; }));
+    Ui().Flush();
+    EXPECT_EQ(ClipboardText(), Lines(list)[static_cast<std::size_t>(row)]);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, CopyMenuTest, ::testing::ValuesIn(kPointedLines),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Scrolled sideways, the sweep showed the ends of the numbers alone after the
+// next Calculate; it starts again from its left edge, the centre row shown.
+TEST_F(MainWindowTest, CalculateShowsTheSweepFromItsLeftEdge) {
+    Calculate();
+    HWND sweep = Main("lstSweep");
+    PostMessageW(sweep, WM_HSCROLL, MAKEWPARAM(SB_PAGERIGHT, 0), 0);
+    PostMessageW(sweep, WM_VSCROLL, MAKEWPARAM(SB_BOTTOM, 0), 0);
+    ASSERT_TRUE(WaitFor([sweep] { return GetScrollPos(sweep, SB_HORZ) > 0; }));
+    Calculate();
+    EXPECT_EQ(GetScrollPos(sweep, SB_HORZ), 0);
+    RECT client{};
+    RECT centre{};
+    GetClientRect(sweep, &client);
+    SendMessageW(sweep, LB_GETITEMRECT, kCentreRow, reinterpret_cast<LPARAM>(&centre));
+    EXPECT_EQ(centre.left, 0);
+    EXPECT_GE(centre.top, 0);
+    EXPECT_LE(centre.bottom, client.bottom);
 }
 
 TEST_F(MainWindowTest, CannotBeMaximised) {
