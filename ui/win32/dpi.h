@@ -3,8 +3,10 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
+#include "handles.h"
 #include "window_design.h"
 
 namespace zephyrod::win32 {
@@ -26,13 +28,16 @@ int SystemMetricForDpi(int index, int dpi);
 // own where Windows cannot tell them per DPI.
 NONCLIENTMETRICSW NonClientMetricsForDpi(int dpi);
 
+// The face the program asks for a font of the design: the design's own, or
+// where that is a bitmap font, which comes in a few sizes only, its outline
+// counterpart, which scales to any DPI ("MS Sans Serif": "Microsoft Sans
+// Serif", "Courier": "Courier New").
+std::wstring ScalableFace(const design::FontDesign& font);
+
 // The design's fonts, created once per window at its DPI and deleted with it.
 class FontSet {
   public:
     explicit FontSet(int dpi) : dpi_(dpi) {}
-    FontSet(const FontSet&) = delete;
-    FontSet& operator=(const FontSet&) = delete;
-    ~FontSet();
 
     // The font for a control; created on first use.
     HFONT Get(const design::FontDesign& font);
@@ -46,9 +51,8 @@ class FontSet {
   private:
     struct Entry {
         design::FontDesign font;
-        HFONT handle;
+        FontHolder handle;
     };
-    static void Delete(std::vector<Entry>& fonts);
 
     int dpi_;
     std::vector<Entry> fonts_;
