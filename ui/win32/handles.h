@@ -47,20 +47,22 @@ struct ComReleaser {
 template <class Interface>
 using ComHolder = std::unique_ptr<Interface, ComReleaser>;
 
-// The screen's device context, released when the holder goes.
-class ScreenDc {
+// A window's device context (none: the screen's), released when the holder
+// goes.
+class WindowDc {
   public:
-    ScreenDc() : dc_(GetDC(nullptr)) {}
-    ScreenDc(const ScreenDc&) = delete;
-    ScreenDc& operator=(const ScreenDc&) = delete;
-    ~ScreenDc() {
+    explicit WindowDc(HWND window = nullptr) : window_(window), dc_(GetDC(window)) {}
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    ~WindowDc() {
         if (dc_ != nullptr) {
-            ReleaseDC(nullptr, dc_);
+            ReleaseDC(window_, dc_);
         }
     }
     HDC get() const { return dc_; }
 
   private:
+    HWND window_;
     HDC dc_;
 };
 

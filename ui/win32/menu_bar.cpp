@@ -77,7 +77,7 @@ BlankMenuItem MeasuredBlankItem(const design::WindowDesign& design, int dpi) {
     }
     NONCLIENTMETRICSW metrics = NonClientMetricsForDpi(dpi);
     const FontHolder font(CreateFontIndirectW(&metrics.lfMenuFont));
-    const ScreenDc dc;
+    const WindowDc dc;
     const Selection selected(dc.get(), font.get());
     const std::wstring caption = Widen(blank->caption);
     SIZE size{};

@@ -53,11 +53,17 @@ bool IsProgramWindow(HWND window) {
     return std::wstring_view(name).starts_with(kClassPrefix);
 }
 
+// Without building the class name: StateOf asks this for every message.
 bool IsWindowOf(HWND window, const design::WindowDesign& design) {
     wchar_t name[64] = {};
     const int length = GetClassNameW(window, name, 64);
-    return length > 0 &&
-           std::wstring_view(name, static_cast<std::size_t>(length)) == WindowClassName(design);
+    const std::wstring_view actual(name, static_cast<std::size_t>(std::max(length, 0)));
+    const std::wstring_view prefix(kClassPrefix);
+    // Design names are ASCII.
+    return actual.starts_with(prefix) &&
+           std::ranges::equal(
+               actual.substr(prefix.size()), design.name,
+               [](wchar_t have, char want) { return have == static_cast<unsigned char>(want); });
 }
 
 FrameStyle FrameStyleFor(design::Border border) {

@@ -72,7 +72,7 @@ struct DrawnFont {
 };
 
 DrawnFont Drawn(HFONT font) {
-    const ScreenDc dc;
+    const WindowDc dc;
     const Selection selected(dc.get(), font);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc.get(), &metrics);
