@@ -9,7 +9,6 @@
 #include "dpi.h"
 #include "ui_texts.h"
 #include "win_fixture.h"
-#include "win_main.h"
 #include "window_frame.h"
 
 namespace zephyrod::win32::test {
@@ -285,7 +284,6 @@ TEST_F(MainWindowTest, StateOfRefusesAWindowOfAnotherClass) {
     EXPECT_EQ(StateOf<Probe>(main_), nullptr);
     EXPECT_EQ(StateOf<Probe>(control), nullptr);
     EXPECT_EQ(StateOf<Probe>(nullptr), nullptr);
-    EXPECT_EQ(HelpWindowOf(probe), nullptr);
     DestroyWindow(probe);
 }
 
