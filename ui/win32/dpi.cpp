@@ -11,12 +11,13 @@ namespace zephyrod::win32 {
 namespace {
 
 // The family of the windows' standard dialog font, the one they were laid
-// out in. It is asked for by name; where the system lacks it, the font
-// mapper picks the closest variable-pitch sans-serif (see lfPitchAndFamily).
+// out in. It is asked for by its outline counterpart's name (below); where
+// the system lacks that, the font mapper picks the closest variable-pitch
+// sans-serif (see lfPitchAndFamily).
 constexpr std::string_view kStandardFamily = "MS Sans Serif";
 
-// Bitmap faces of the design and their outline counterparts, drawn to the
-// same widths at the design's DPI.
+// Bitmap faces of the design and their outline counterparts, alike in look
+// and close in widths at the design's DPI.
 struct FaceMapping {
     std::string_view bitmap;
     std::wstring_view scalable;
@@ -25,6 +26,19 @@ constexpr FaceMapping kScalableFaces[] = {
     {"MS Sans Serif", L"Microsoft Sans Serif"},
     {"Courier", L"Courier New"},
 };
+
+// The face asked for a font of the design: the design's own, or where that
+// is a bitmap font, which comes in a few sizes only, its outline counterpart,
+// which scales to any DPI.
+std::wstring ScalableFace(const design::FontDesign& font) {
+    const std::string_view family = font.isStandard() ? kStandardFamily : font.family;
+    for (const FaceMapping& mapping : kScalableFaces) {
+        if (family == mapping.bitmap) {
+            return std::wstring(mapping.scalable);
+        }
+    }
+    return Widen(family);
+}
 
 // Functions of newer Windows versions, looked up so that the program still
 // starts on older ones.
@@ -63,16 +77,6 @@ bool SameFont(const design::FontDesign& a, const design::FontDesign& b) {
 }
 
 }  // namespace
-
-std::wstring ScalableFace(const design::FontDesign& font) {
-    const std::string_view family = font.isStandard() ? kStandardFamily : font.family;
-    for (const FaceMapping& mapping : kScalableFaces) {
-        if (family == mapping.bitmap) {
-            return std::wstring(mapping.scalable);
-        }
-    }
-    return Widen(family);
-}
 
 int WindowDpi(HWND window) {
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);

@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-#include <string>
 #include <vector>
 
 #include "handles.h"
@@ -27,12 +26,6 @@ int SystemMetricForDpi(int index, int dpi);
 // The fonts of the title bar, menus and message boxes at `dpi`; the system's
 // own where Windows cannot tell them per DPI.
 NONCLIENTMETRICSW NonClientMetricsForDpi(int dpi);
-
-// The face the program asks for a font of the design: the design's own, or
-// where that is a bitmap font, which comes in a few sizes only, its outline
-// counterpart, which scales to any DPI ("MS Sans Serif": "Microsoft Sans
-// Serif", "Courier": "Courier New").
-std::wstring ScalableFace(const design::FontDesign& font);
 
 // The design's fonts, created once per window at its DPI and deleted with it.
 class FontSet {
