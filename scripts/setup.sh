@@ -13,7 +13,8 @@ ZEPHYROD_RUN_PACKAGES=(
 # What the tests need besides: GoogleTest and Google Benchmark, clang's
 # libFuzzer and sanitizers, a German locale, an X server for the window tests,
 # the package checks, the accessibility bus, for the Windows edition the
-# mingw-w64 cross compilers, GoogleTest's sources, Wine, NSIS and zip, for the
+# mingw-w64 cross compilers, GoogleTest's sources, Wine, its fonts and the
+# stand-ins for Windows' outline fonts (fonts-liberation), NSIS and zip, for the
 # web edition Emscripten (its tests run under Node) and, for the page's tests,
 # Chromium with its WebDriver and Selenium (npm installs axe-core), and for the
 # trusted-build checks git (a second clone), hardening-check (devscripts) and
@@ -26,7 +27,7 @@ ZEPHYROD_TEST_PACKAGES=(
     desktop-file-utils appstream dpkg-dev file lintian man-db groff-base bsdextrautils
     at-spi2-core python3-pyatspi dbus qt6-gtk-platformtheme
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine wine64 fonts-wine nsis zip unzip
+    wine wine64 fonts-wine fonts-liberation nsis zip unzip
     emscripten chromium chromium-driver python3-selenium
     git devscripts diffoscope-minimal
     x11-apps python3-xlib

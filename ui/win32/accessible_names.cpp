@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "handles.h"
 #include "win_text.h"
 
 namespace zephyrod::win32 {
@@ -15,19 +16,19 @@ namespace {
 constexpr std::array<DWORD, 2> kObjects{static_cast<DWORD>(OBJID_WINDOW),
                                         static_cast<DWORD>(OBJID_CLIENT)};
 
-IAccPropServices* Services() {
+ComHolder<IAccPropServices> Services() {
     IAccPropServices* services = nullptr;
     if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
         return nullptr;
     }
-    return services;
+    return ComHolder<IAccPropServices>(services);
 }
 
 }  // namespace
 
 void SetAccessibleName(HWND window, std::string_view name, std::string_view description) {
-    IAccPropServices* services = Services();
+    const ComHolder<IAccPropServices> services = Services();
     if (services == nullptr) {
         return;
     }
@@ -40,11 +41,10 @@ void SetAccessibleName(HWND window, std::string_view name, std::string_view desc
                                      descriptionText.data());
         }
     }
-    services->Release();
 }
 
 void ForgetAccessibleName(HWND window) {
-    IAccPropServices* services = Services();
+    const ComHolder<IAccPropServices> services = Services();
     if (services == nullptr) {
         return;
     }
@@ -52,7 +52,6 @@ void ForgetAccessibleName(HWND window) {
     for (DWORD object : kObjects) {
         services->ClearHwndProps(window, object, CHILDID_SELF, properties, 2);
     }
-    services->Release();
 }
 
 }  // namespace zephyrod::win32

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "handles.h"
 #include "ui_texts.h"
 #include "win_text.h"
 
@@ -28,27 +29,26 @@ int LineCount(HWND list) {
 
 bool CopyText(HWND owner, std::wstring_view text) {
     const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    GlobalHolder memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
     if (memory == nullptr) {
         return false;
     }
-    auto* target = static_cast<wchar_t*>(GlobalLock(memory));
+    auto* target = static_cast<wchar_t*>(GlobalLock(memory.get()));
     if (target == nullptr) {
-        GlobalFree(memory);
         return false;
     }
     std::memcpy(target, text.data(), text.size() * sizeof(wchar_t));
     target[text.size()] = L'\0';
-    GlobalUnlock(memory);
+    GlobalUnlock(memory.get());
     if (!OpenClipboard(owner)) {
-        GlobalFree(memory);
         return false;
     }
     EmptyClipboard();
-    const bool placed = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    const bool placed = SetClipboardData(CF_UNICODETEXT, memory.get()) != nullptr;
     CloseClipboard();
-    if (!placed) {
-        GlobalFree(memory);
+    if (placed) {
+        // The clipboard owns the memory now.
+        static_cast<void>(memory.release());
     }
     return placed;
 }
@@ -90,15 +90,14 @@ void ShowCopyMenu(HWND owner, HWND list, POINT screen) {
         screen = POINT{line.left, line.bottom};
         ClientToScreen(list, &screen);
     }
-    HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING | (SelectedIndex(list) == LB_ERR ? MF_GRAYED : 0u), kCopy,
+    const MenuHolder menu(CreatePopupMenu());
+    AppendMenuW(menu.get(), MF_STRING | (SelectedIndex(list) == LB_ERR ? MF_GRAYED : 0u), kCopy,
                 Widen(design::kCopyCaption).c_str());
-    AppendMenuW(menu, MF_STRING | (LineCount(list) == 0 ? MF_GRAYED : 0u), kCopyAll,
+    AppendMenuW(menu.get(), MF_STRING | (LineCount(list) == 0 ? MF_GRAYED : 0u), kCopyAll,
                 Widen(design::kCopyAllCaption).c_str());
-    const auto chosen =
-        static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN,
-                                         screen.x, screen.y, 0, owner, nullptr));
-    DestroyMenu(menu);
+    const auto chosen = static_cast<UINT>(
+        TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, screen.x,
+                       screen.y, 0, owner, nullptr));
     if (chosen == kCopy) {
         CopySelectedLine(list);
     } else if (chosen == kCopyAll) {

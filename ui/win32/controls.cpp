@@ -5,6 +5,7 @@
 
 #include "control_ids.h"
 #include "control_keys.h"
+#include "handles.h"
 #include "win_text.h"
 
 namespace zephyrod::win32 {
@@ -158,18 +159,15 @@ void DrawLines(HDC dc, const design::WindowDesign& design, int dpi) {
         if (y1 == y2) {
             // A level line lies below its y, its full width: a wider white line
             // then never covers the grey one a pixel above it.
-            HBRUSH brush = CreateSolidBrush(rgb);
+            const BrushHolder brush(CreateSolidBrush(rgb));
             const RECT band{x1, y1, x2, y1 + width};
-            FillRect(dc, &band, brush);
-            DeleteObject(brush);
+            FillRect(dc, &band, brush.get());
             continue;
         }
-        HPEN pen = CreatePen(PS_SOLID, width, rgb);
-        HGDIOBJ old = SelectObject(dc, pen);
+        const PenHolder pen(CreatePen(PS_SOLID, width, rgb));
+        const Selection selected(dc, pen.get());
         MoveToEx(dc, x1, y1, nullptr);
         LineTo(dc, x2, y2);
-        SelectObject(dc, old);
-        DeleteObject(pen);
     }
 }
 

@@ -1,7 +1,9 @@
 #include "dpi.h"
 
 #include <cmath>
+#include <iterator>
 #include <string>
+#include <string_view>
 
 #include "win_text.h"
 
@@ -9,9 +11,34 @@ namespace zephyrod::win32 {
 namespace {
 
 // The family of the windows' standard dialog font, the one they were laid
-// out in. It is asked for by name; where the system lacks it, the font
-// mapper picks the closest variable-pitch sans-serif (see lfPitchAndFamily).
-constexpr wchar_t kStandardFamily[] = L"MS Sans Serif";
+// out in. It is asked for by its outline counterpart's name (below); where
+// the system lacks that, the font mapper picks the closest variable-pitch
+// sans-serif (see lfPitchAndFamily).
+constexpr std::string_view kStandardFamily = "MS Sans Serif";
+
+// Bitmap faces of the design and their outline counterparts, alike in look
+// and close in widths at the design's DPI.
+struct FaceMapping {
+    std::string_view bitmap;
+    std::wstring_view scalable;
+};
+constexpr FaceMapping kScalableFaces[] = {
+    {"MS Sans Serif", L"Microsoft Sans Serif"},
+    {"Courier", L"Courier New"},
+};
+
+// The face asked for a font of the design: the design's own, or where that
+// is a bitmap font, which comes in a few sizes only, its outline counterpart,
+// which scales to any DPI.
+std::wstring ScalableFace(const design::FontDesign& font) {
+    const std::string_view family = font.isStandard() ? kStandardFamily : font.family;
+    for (const FaceMapping& mapping : kScalableFaces) {
+        if (family == mapping.bitmap) {
+            return std::wstring(mapping.scalable);
+        }
+    }
+    return Widen(family);
+}
 
 // Functions of newer Windows versions, looked up so that the program still
 // starts on older ones.
@@ -23,14 +50,15 @@ Function UserFunction(const char* name) {
                : reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)));
 }
 
-HFONT CreateDesignFont(const design::FontDesign& font, int dpi) {
+FontHolder CreateDesignFont(const design::FontDesign& font, int dpi) {
     const design::FontDesign& used = font.isStandard() ? design::kStandardFont : font;
     LOGFONTW logFont{};
     // Negative: the character height (without internal leading), as points.
     logFont.lfHeight = -static_cast<LONG>(std::lround(used.points * dpi / 72.0));
     logFont.lfWeight = used.bold ? FW_BOLD : FW_NORMAL;
     logFont.lfCharSet = DEFAULT_CHARSET;
-    logFont.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    // An outline font where a bitmap one has the same name.
+    logFont.lfOutPrecision = OUT_TT_PRECIS;
     logFont.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     logFont.lfQuality = DEFAULT_QUALITY;
     // Asked for explicitly: where the family is missing, Wine otherwise
@@ -38,9 +66,9 @@ HFONT CreateDesignFont(const design::FontDesign& font, int dpi) {
     const bool fixed = used.fixedPitch;
     logFont.lfPitchAndFamily =
         static_cast<BYTE>(fixed ? (FIXED_PITCH | FF_MODERN) : (VARIABLE_PITCH | FF_SWISS));
-    const std::wstring family = font.isStandard() ? kStandardFamily : Widen(used.family);
-    lstrcpynW(logFont.lfFaceName, family.c_str(), LF_FACESIZE);
-    return CreateFontIndirectW(&logFont);
+    const std::wstring face = ScalableFace(font);
+    lstrcpynW(logFont.lfFaceName, face.c_str(), LF_FACESIZE);
+    return FontHolder(CreateFontIndirectW(&logFont));
 }
 
 bool SameFont(const design::FontDesign& a, const design::FontDesign& b) {
@@ -59,9 +87,8 @@ int WindowDpi(HWND window) {
             return static_cast<int>(dpi);
         }
     }
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const WindowDc screen;
+    const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
     return dpi > 0 ? dpi : design::kDesignDpi;
 }
 
@@ -103,36 +130,25 @@ NONCLIENTMETRICSW NonClientMetricsForDpi(int dpi) {
     return metrics;
 }
 
-FontSet::~FontSet() {
-    Delete(fonts_);
-    Delete(old_);
-}
-
 HFONT FontSet::Get(const design::FontDesign& font) {
     for (const Entry& entry : fonts_) {
         if (SameFont(entry.font, font)) {
-            return entry.handle;
+            return entry.handle.get();
         }
     }
     fonts_.push_back({font, CreateDesignFont(font, dpi_)});
-    return fonts_.back().handle;
+    return fonts_.back().handle.get();
 }
 
 void FontSet::Rescale(int dpi) {
-    old_.insert(old_.end(), fonts_.begin(), fonts_.end());
+    old_.insert(old_.end(), std::make_move_iterator(fonts_.begin()),
+                std::make_move_iterator(fonts_.end()));
     fonts_.clear();
     dpi_ = dpi;
 }
 
 void FontSet::DeleteOld() {
-    Delete(old_);
-}
-
-void FontSet::Delete(std::vector<Entry>& fonts) {
-    for (const Entry& entry : fonts) {
-        DeleteObject(entry.handle);
-    }
-    fonts.clear();
+    old_.clear();
 }
 
 }  // namespace zephyrod::win32

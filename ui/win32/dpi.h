@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "handles.h"
 #include "window_design.h"
 
 namespace zephyrod::win32 {
@@ -30,9 +31,6 @@ NONCLIENTMETRICSW NonClientMetricsForDpi(int dpi);
 class FontSet {
   public:
     explicit FontSet(int dpi) : dpi_(dpi) {}
-    FontSet(const FontSet&) = delete;
-    FontSet& operator=(const FontSet&) = delete;
-    ~FontSet();
 
     // The font for a control; created on first use.
     HFONT Get(const design::FontDesign& font);
@@ -46,9 +44,8 @@ class FontSet {
   private:
     struct Entry {
         design::FontDesign font;
-        HFONT handle;
+        FontHolder handle;
     };
-    static void Delete(std::vector<Entry>& fonts);
 
     int dpi_;
     std::vector<Entry> fonts_;

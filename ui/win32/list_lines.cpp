@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "handles.h"
 #include "win_text.h"
 
 namespace zephyrod::win32 {
@@ -9,18 +10,16 @@ namespace zephyrod::win32 {
 void SetLines(HWND list, const std::vector<std::string>& lines) {
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(list, LB_RESETCONTENT, 0, 0);
-    HDC dc = GetDC(list);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    const WindowDc dc(list);
+    const Selection font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
     int widest = 0;
     for (const std::string& line : lines) {
         const std::wstring text = Widen(line);
         SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
         SIZE size{};
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
         widest = std::max(widest, static_cast<int>(size.cx));
     }
-    SelectObject(dc, old);
-    ReleaseDC(list, dc);
     // A few pixels of margin beside the text, as the list draws it.
     SendMessageW(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + 4), 0);
     // New lines are read from their left edge: a list scrolled sideways

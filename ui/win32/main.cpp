@@ -3,8 +3,8 @@
 #include <windows.h>
 // After windows.h, which they build on.
 #include <commctrl.h>
-#include <objbase.h>
 
+#include "handles.h"
 #include "message_loop.h"
 #include "win_main.h"
 
@@ -12,13 +12,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     // COM for the accessibility annotations.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    int exitCode = 1;
-    if (zephyrod::win32::OpenMainWindow(showCommand) != nullptr) {
-        exitCode = zephyrod::win32::RunMessageLoop();
+    const zephyrod::win32::ComApartment com;
+    if (zephyrod::win32::OpenMainWindow(showCommand) == nullptr) {
+        return 1;
     }
-    if (SUCCEEDED(com)) {
-        CoUninitialize();
-    }
-    return exitCode;
+    return zephyrod::win32::RunMessageLoop();
 }

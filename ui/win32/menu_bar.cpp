@@ -36,30 +36,36 @@ void MarkOwnerDrawn(HMENU menu, UINT id, std::wstring& caption) {
 
 }  // namespace
 
-HMENU CreateMenuBar(const design::WindowDesign& design) {
-    HMENU bar = CreateMenu();
+MenuHolder CreateMenuBar(const design::WindowDesign& design) {
+    MenuHolder bar(CreateMenu());
     for (const design::MenuItemDesign& top : design.menu) {
         if (!top.parent.empty()) {
             continue;
         }
         std::wstring caption = Widen(top.caption);
-        HMENU popup = nullptr;
+        MenuHolder popup;
         for (const design::MenuItemDesign& item : design.menu) {
             if (item.parent == top.name) {
-                popup = popup != nullptr ? popup : CreatePopupMenu();
-                AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(MenuItemId(design, item.name)),
+                if (popup == nullptr) {
+                    popup.reset(CreatePopupMenu());
+                }
+                AppendMenuW(popup.get(), MF_STRING,
+                            static_cast<UINT_PTR>(MenuItemId(design, item.name)),
                             MenuItemText(item).c_str());
             }
         }
         if (popup != nullptr) {
-            AppendMenuW(bar, MF_STRING | MF_POPUP, reinterpret_cast<UINT_PTR>(popup),
-                        caption.c_str());
+            // The bar owns the popup from here on.
+            if (AppendMenuW(bar.get(), MF_STRING | MF_POPUP,
+                            reinterpret_cast<UINT_PTR>(popup.get()), caption.c_str())) {
+                static_cast<void>(popup.release());
+            }
             continue;
         }
         const UINT id = MenuItemId(design, top.name);
-        AppendMenuW(bar, MF_STRING, id, caption.c_str());
+        AppendMenuW(bar.get(), MF_STRING, id, caption.c_str());
         if (IsBlank(top.caption)) {
-            MarkOwnerDrawn(bar, id, caption);
+            MarkOwnerDrawn(bar.get(), id, caption);
         }
     }
     return bar;
@@ -71,15 +77,12 @@ BlankMenuItem MeasuredBlankItem(const design::WindowDesign& design, int dpi) {
         return {0, 0, dpi};
     }
     NONCLIENTMETRICSW metrics = NonClientMetricsForDpi(dpi);
-    HFONT font = CreateFontIndirectW(&metrics.lfMenuFont);
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font);
+    const FontHolder font(CreateFontIndirectW(&metrics.lfMenuFont));
+    const WindowDc dc;
+    const Selection selected(dc.get(), font.get());
     const std::wstring caption = Widen(blank->caption);
     SIZE size{};
-    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    DeleteObject(font);
+    GetTextExtentPoint32W(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &size);
     return {MenuItemId(design, blank->name), static_cast<int>(size.cx), dpi};
 }
 

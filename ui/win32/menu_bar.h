@@ -5,11 +5,12 @@
 
 #include <windows.h>
 
+#include "handles.h"
 #include "window_design.h"
 
 namespace zephyrod::win32 {
 
-HMENU CreateMenuBar(const design::WindowDesign& design);
+MenuHolder CreateMenuBar(const design::WindowDesign& design);
 
 // The blank item as the window draws it: its command ID (0: the menu has
 // none) and its width, measured at the menu's DPI.

@@ -5,31 +5,19 @@
 
 #include <windows.h>
 
+#include "handles.h"
+
 namespace zephyrod::win32 {
 
 // The icon for a window class (SM_CXICON, SM_CXSMICON), loaded once and
 // shared: never destroyed. A shared image is found by its resource name
 // whatever size is asked, so both may be the size loaded first; every
-// window sets icons of its own at its sizes over them (OwnedIcon).
+// window sets icons of its own at its sizes over them (ProgramIcon).
 HICON SharedProgramIcon(int size);
 
-// A copy of the icon at any size, destroyed with this object. Moving one
-// onto another destroys the icon it held: give the window the new icon
-// first, then move it into place.
-class OwnedIcon {
-  public:
-    OwnedIcon() = default;
-    explicit OwnedIcon(int size);
-    OwnedIcon(OwnedIcon&& other) noexcept;
-    OwnedIcon& operator=(OwnedIcon&& other) noexcept;
-    OwnedIcon(const OwnedIcon&) = delete;
-    OwnedIcon& operator=(const OwnedIcon&) = delete;
-    ~OwnedIcon();
-
-    HICON get() const { return handle_; }
-
-  private:
-    HICON handle_ = nullptr;
-};
+// A copy of the icon at any size, destroyed with its holder. Replacing a
+// window's icon: give the window the new icon first, then let the holder
+// of the old one go.
+IconHolder ProgramIcon(int size);
 
 }  // namespace zephyrod::win32

@@ -48,22 +48,24 @@ AboutControls FindControls(HWND window, const design::WindowDesign& design) {
             FindControl(window, design, first.name, first.index)};
 }
 
-struct AboutWindow {
-    AboutWindow() = default;
-    AboutWindow(const AboutWindow&) = delete;
-    AboutWindow& operator=(const AboutWindow&) = delete;
-    ~AboutWindow() {
-        if (face != nullptr) {
-            DeleteObject(face);
-        }
+// The window's own face, whatever the desktop's colours (none: the
+// system's face).
+BrushHolder FaceBrush(const design::WindowDesign& design) {
+    if (!design.faceColor) {
+        return nullptr;
     }
+    return BrushHolder(CreateSolidBrush(ColorOf(*design.faceColor)));
+}
 
-    WindowCore core{design::AboutWindowDesign(), design::kDesignDpi};
+struct AboutWindow {
+    static const design::WindowDesign& Design() { return design::AboutWindowDesign(); }
+    bool Load(HWND window);
+    void FollowedDpi(HWND window);
+
+    WindowCore core{Design(), design::kDesignDpi};
     AboutControls controls;
-    // The window's own face, whatever the desktop's colours (none: the
-    // system's face).
-    HBRUSH face = nullptr;
-    OwnedIcon picture;
+    BrushHolder face = FaceBrush(Design());
+    IconHolder picture;
     // The windows this one disabled while it is shown.
     std::vector<HWND> disabled;
 };
@@ -76,7 +78,7 @@ void Form_Load(HWND window, const AboutControls& controls) {
 
 // The icon at its size for the window's DPI; the one it replaces goes after.
 void ShowIcon(AboutWindow& state) {
-    OwnedIcon icon(MulDiv(kIconSize, state.core.fonts.dpi(), design::kDesignDpi));
+    IconHolder icon = ProgramIcon(MulDiv(kIconSize, state.core.fonts.dpi(), design::kDesignDpi));
     SendMessageW(state.controls.picIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
     state.picture = std::move(icon);
 }
@@ -115,7 +117,7 @@ void OnDestroy(HWND window, AboutWindow& state) {
 
 BOOL CALLBACK DisableOther(HWND window, LPARAM aboutWindow) {
     auto about = reinterpret_cast<HWND>(aboutWindow);
-    auto* state = static_cast<AboutWindow*>(StateOf(about));
+    AboutWindow* state = StateOf<AboutWindow>(about);
     if (window != about && IsProgramWindow(window) && IsWindowEnabled(window)) {
         EnableWindow(window, FALSE);
         state->disabled.push_back(window);
@@ -142,7 +144,7 @@ LRESULT LabelColours(const AboutWindow& state, HDC dc, HWND label) {
     }
     if (design.faceColor && state.face != nullptr) {
         SetBkColor(dc, ColorOf(*design.faceColor));
-        return reinterpret_cast<LRESULT>(state.face);
+        return reinterpret_cast<LRESULT>(state.face.get());
     }
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
@@ -154,23 +156,20 @@ bool PaintFace(HWND window, const AboutWindow& state, HDC dc) {
     }
     RECT client{};
     GetClientRect(window, &client);
-    FillRect(dc, &client, state.face);
+    FillRect(dc, &client, state.face.get());
     return true;
 }
 
-// WM_CREATE fails (-1) where the design lacks a control the code reaches.
-LRESULT OnCreate(HWND window, AboutWindow& state) {
-    if (const auto& face = state.core.design.faceColor) {
-        state.face = CreateSolidBrush(ColorOf(*face));
+// The window's creation fails where the design lacks a control the code
+// reaches.
+bool AboutWindow::Load(HWND window) {
+    controls = FindControls(window, core.design);
+    if (!controls.complete()) {
+        return false;
     }
-    CreateContents(window, state.core);
-    state.controls = FindControls(window, state.core.design);
-    if (!state.controls.complete()) {
-        return -1;
-    }
-    ShowIcon(state);
-    Form_Load(window, state.controls);
-    return 0;
+    ShowIcon(*this);
+    Form_Load(window, controls);
+    return true;
 }
 
 void OnPaint(HWND window, const AboutWindow& state) {
@@ -180,11 +179,9 @@ void OnPaint(HWND window, const AboutWindow& state) {
     EndPaint(window, &paint);
 }
 
-void OnDpiChanged(HWND window, AboutWindow& state, int dpi) {
-    FollowDpi(window, state.core, dpi);
-    ShowIcon(state);
-    SizeClientToDesign(window, state.core.design);
-    InvalidateRect(window, nullptr, TRUE);
+// The picture's icon at its size for the new DPI.
+void AboutWindow::FollowedDpi(HWND) {
+    ShowIcon(*this);
 }
 
 // OK is the default and the cancel button: a click, Enter and Esc.
@@ -196,13 +193,12 @@ void OnCommand(HWND window, AboutWindow& state, WPARAM wParam) {
     }
 }
 
-// Every message of the window but the first and last few, which
-// StatefulProcedure handles; nullopt leaves it to the default procedure.
+// Every message of the window but the first and last few and those every
+// window handles alike, which StatefulProcedure handles; nullopt leaves it
+// to the default procedure.
 std::optional<LRESULT> AboutMessage(HWND window, AboutWindow& state, UINT message, WPARAM wParam,
                                     LPARAM lParam) {
     switch (message) {
-        case WM_CREATE:
-            return OnCreate(window, state);
         case WM_ERASEBKGND:
             if (PaintFace(window, state, reinterpret_cast<HDC>(wParam))) {
                 return 1;
@@ -214,7 +210,7 @@ std::optional<LRESULT> AboutMessage(HWND window, AboutWindow& state, UINT messag
         case WM_CTLCOLORBTN:
             // A button's corners show the face around it.
             if (state.face != nullptr) {
-                return reinterpret_cast<LRESULT>(state.face);
+                return reinterpret_cast<LRESULT>(state.face.get());
             }
             break;
         case WM_CTLCOLORSTATIC:
@@ -238,12 +234,6 @@ std::optional<LRESULT> AboutMessage(HWND window, AboutWindow& state, UINT messag
         case DM_GETDEFID:
             // OK, also after Tab took its default look away.
             return DefaultButtonReply(window, state.core.design);
-        case WM_ACTIVATE:
-            KeepFocusOnActivate(window, state.core, wParam);
-            return 0;
-        case WM_DPICHANGED:
-            OnDpiChanged(window, state, LOWORD(wParam));
-            return 0;
         default:
             break;
     }
@@ -280,7 +270,7 @@ void ShowAboutWindow(HWND owner) {
     InitKeyboardCues(window);
     ShowWindow(window, SW_SHOWNORMAL);
     SetForegroundWindow(window);
-    SetFocus(static_cast<AboutWindow*>(StateOf(window))->controls.firstInTabOrder);
+    SetFocus(StateOf<AboutWindow>(window)->controls.firstInTabOrder);
     RunModalLoop(window);
 }
 

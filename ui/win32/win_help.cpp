@@ -22,7 +22,10 @@ struct HelpControls {
 };
 
 struct HelpWindow {
-    WindowCore core{design::HelpWindowDesign(), design::kDesignDpi};
+    static const design::WindowDesign& Design() { return design::HelpWindowDesign(); }
+    bool Load(HWND window);
+
+    WindowCore core{Design(), design::kDesignDpi};
     HelpControls controls;
 };
 
@@ -41,21 +44,23 @@ void cmdOK_Click(HWND window) {
     DestroyWindow(window);
 }
 
-// Every message of the window but the first and last few, which
-// StatefulProcedure handles; nullopt leaves it to the default procedure.
+bool HelpWindow::Load(HWND window) {
+    controls = FindControls(window, core.design);
+    if (controls.txtHelp == nullptr || controls.cmdOK == nullptr) {
+        return false;
+    }
+    // The text has no caption of its own to be named by.
+    SetAccessibleName(controls.txtHelp, design::kHelpTextAccessibleName);
+    Form_Load(controls);
+    return true;
+}
+
+// Every message of the window but the first and last few and those every
+// window handles alike, which StatefulProcedure handles; nullopt leaves it
+// to the default procedure.
 std::optional<LRESULT> HelpMessage(HWND window, HelpWindow& state, UINT message, WPARAM wParam,
-                                   LPARAM lParam) {
+                                   LPARAM) {
     switch (message) {
-        case WM_CREATE:
-            CreateContents(window, state.core);
-            state.controls = FindControls(window, state.core.design);
-            if (state.controls.txtHelp == nullptr || state.controls.cmdOK == nullptr) {
-                return -1;
-            }
-            // The text has no caption of its own to be named by.
-            SetAccessibleName(state.controls.txtHelp, design::kHelpTextAccessibleName);
-            Form_Load(state.controls);
-            return 0;
         case WM_COMMAND:
             // OK is neither default nor cancel button: only pressing it closes.
             if (LOWORD(wParam) == GetDlgCtrlID(state.controls.cmdOK) &&
@@ -67,17 +72,6 @@ std::optional<LRESULT> HelpMessage(HWND window, HelpWindow& state, UINT message,
             // Enter presses OK only where it has the focus; Esc (IDCANCEL)
             // does nothing.
             return DefaultButtonReply(window, state.core.design);
-        case WM_ACTIVATE:
-            KeepFocusOnActivate(window, state.core, wParam);
-            return 0;
-        case WM_DPICHANGED: {
-            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            FollowDpi(window, state.core, LOWORD(wParam));
-            SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            SizeClientToDesign(window, state.core.design);
-            return 0;
-        }
         case WM_DESTROY:
             ForgetAccessibleName(state.controls.txtHelp);
             break;
@@ -104,7 +98,7 @@ HWND OpenHelpWindow() {
     InitKeyboardCues(window);
     ShowWindow(window, SW_SHOWNORMAL);
     SetForegroundWindow(window);
-    SetFocus(static_cast<HelpWindow*>(StateOf(window))->controls.firstInTabOrder);
+    SetFocus(StateOf<HelpWindow>(window)->controls.firstInTabOrder);
     return window;
 }
 

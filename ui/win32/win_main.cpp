@@ -49,7 +49,11 @@ struct MainControls {
 };
 
 struct MainWindow {
-    WindowCore core{design::MainWindowDesign(), design::kDesignDpi};
+    static const design::WindowDesign& Design() { return design::MainWindowDesign(); }
+    bool Load(HWND window);
+    void FollowedDpi(HWND window);
+
+    WindowCore core{Design(), design::kDesignDpi};
     MainControls controls;
     BlankMenuItem blankMenuItem;
     // The menu's shortcuts (F1), which the message loops translate.
@@ -177,19 +181,19 @@ void OnCommand(HWND window, MainWindow& state, WPARAM wParam) {
     // The blank menu item, Esc (IDCANCEL), Enter in a field (IDOK): nothing.
 }
 
-// WM_CREATE fails (-1) where the design lacks a control the code reaches.
-LRESULT OnCreate(HWND window, MainWindow& state) {
-    CreateContents(window, state.core);
-    const std::optional<MainControls> controls = FindControls(window, state.core.design);
-    if (!controls) {
-        return -1;
+// The window's creation fails where the design lacks a control the code
+// reaches.
+bool MainWindow::Load(HWND window) {
+    const std::optional<MainControls> found = FindControls(window, core.design);
+    if (!found) {
+        return false;
     }
-    state.controls = *controls;
-    for (const ScreenReaderName& name : ScreenReaderNames(state.controls)) {
+    controls = *found;
+    for (const ScreenReaderName& name : ScreenReaderNames(controls)) {
         SetAccessibleName(name.control, name.name, name.description);
     }
-    Form_Load(state.controls);
-    return 0;
+    Form_Load(controls);
+    return true;
 }
 
 void OnDestroy(HWND window, const MainWindow& state) {
@@ -200,14 +204,10 @@ void OnDestroy(HWND window, const MainWindow& state) {
     PostQuitMessage(0);
 }
 
-void OnDpiChanged(HWND window, MainWindow& state, WPARAM wParam, const RECT& suggested) {
-    FollowDpi(window, state.core, LOWORD(wParam));
-    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    // The menu font changed with the DPI: Help back on the first row.
-    state.blankMenuItem = MeasuredBlankItem(state.core.design, LOWORD(wParam));
-    FitMenuBar(window, state.blankMenuItem);
-    SizeClientToDesign(window, state.core.design);
+// The menu font changed with the DPI: Help back on the first row.
+void MainWindow::FollowedDpi(HWND window) {
+    blankMenuItem = MeasuredBlankItem(core.design, core.fonts.dpi());
+    FitMenuBar(window, blankMenuItem);
 }
 
 // A right click selects the line under the pointer, so that Copy copies the
@@ -249,8 +249,9 @@ std::optional<LRESULT> RefuseMaximise(HWND window, UINT message, WPARAM wParam) 
     return std::nullopt;
 }
 
-// Every message of the window but the first and last few, which
-// StatefulProcedure handles; nullopt leaves it to the default procedure.
+// Every message of the window but the first and last few and those every
+// window handles alike, which StatefulProcedure handles; nullopt leaves it
+// to the default procedure.
 std::optional<LRESULT> MainMessage(HWND window, MainWindow& state, UINT message, WPARAM wParam,
                                    LPARAM lParam) {
     switch (message) {
@@ -258,8 +259,6 @@ std::optional<LRESULT> MainMessage(HWND window, MainWindow& state, UINT message,
             // Before the menu bar is first measured.
             state.blankMenuItem = MeasuredBlankItem(state.core.design, WindowDpi(window));
             break;
-        case WM_CREATE:
-            return OnCreate(window, state);
         case WM_MEASUREITEM:
             if (MeasureBlankItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam),
                                  state.blankMenuItem)) {
@@ -292,12 +291,6 @@ std::optional<LRESULT> MainMessage(HWND window, MainWindow& state, UINT message,
         case WM_SYSCOMMAND:
         case WM_SIZE:
             return RefuseMaximise(window, message, wParam);
-        case WM_ACTIVATE:
-            KeepFocusOnActivate(window, state.core, wParam);
-            return 0;
-        case WM_DPICHANGED:
-            OnDpiChanged(window, state, wParam, *reinterpret_cast<const RECT*>(lParam));
-            return 0;
         case WM_DESTROY:
             OnDestroy(window, state);
             return 0;
@@ -310,7 +303,7 @@ std::optional<LRESULT> MainMessage(HWND window, MainWindow& state, UINT message,
 }  // namespace
 
 HWND HelpWindowOf(HWND mainWindow) {
-    auto* state = static_cast<MainWindow*>(StateOf(mainWindow));
+    const MainWindow* state = StateOf<MainWindow>(mainWindow);
     // The handle of a closed help window may since name another window.
     if (state == nullptr || state->help == nullptr || !IsWindow(state->help) ||
         !IsWindowOf(state->help, design::HelpWindowDesign())) {
@@ -330,7 +323,7 @@ HWND OpenMainWindow(int showCommand) {
     // Creation sized and placed the window for the menu bar as first
     // measured; fitting the blank item can change the rows the bar takes,
     // and with them the frame: size and place the window again.
-    auto* state = static_cast<MainWindow*>(StateOf(window));
+    MainWindow* state = StateOf<MainWindow>(window);
     FitMenuBar(window, state->blankMenuItem);
     SizeClientToDesign(window, design);
     PlaceWindow(window, design, nullptr);

@@ -53,11 +53,17 @@ bool IsProgramWindow(HWND window) {
     return std::wstring_view(name).starts_with(kClassPrefix);
 }
 
+// Without building the class name: StateOf asks this for every message.
 bool IsWindowOf(HWND window, const design::WindowDesign& design) {
     wchar_t name[64] = {};
     const int length = GetClassNameW(window, name, 64);
-    return length > 0 &&
-           std::wstring_view(name, static_cast<std::size_t>(length)) == WindowClassName(design);
+    const std::wstring_view actual(name, static_cast<std::size_t>(std::max(length, 0)));
+    const std::wstring_view prefix(kClassPrefix);
+    // Design names are ASCII.
+    return actual.starts_with(prefix) &&
+           std::ranges::equal(
+               actual.substr(prefix.size()), design.name,
+               [](wchar_t have, char want) { return have == static_cast<unsigned char>(want); });
 }
 
 FrameStyle FrameStyleFor(design::Border border) {
@@ -87,7 +93,12 @@ HWND CreateProgramWindow(const design::WindowDesign& design, HWND owner, HMENU m
     return window;
 }
 
-void* StateOf(HWND window) {
+bool IsOwnWindow(HWND window) {
+    DWORD process = 0;
+    return GetWindowThreadProcessId(window, &process) != 0 && process == GetCurrentProcessId();
+}
+
+void* StoredState(HWND window) {
     return reinterpret_cast<void*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
@@ -98,15 +109,24 @@ void StoreState(HWND window, LPARAM createStruct) {
     handOver->taken = true;
 }
 
-void SizeClientToDesign(HWND window, const design::WindowDesign& design) {
-    const int dpi = WindowDpi(window);
+// The window's size with its client area the design's at `dpi`, as the
+// frame and a menu bar of one row take it at that DPI.
+SIZE ScaledSize(HWND window, const design::WindowDesign& design, int dpi) {
     const int width = design::Pixels(design.clientWidth, dpi);
     const int height = design::Pixels(design.clientHeight, dpi);
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
     const RECT outer =
         OuterRect(RECT{0, 0, width, height}, style, exStyle, GetMenu(window) != nullptr, dpi);
-    SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+    return SIZE{outer.right - outer.left, outer.bottom - outer.top};
+}
+
+void SizeClientToDesign(HWND window, const design::WindowDesign& design) {
+    const int dpi = WindowDpi(window);
+    const int width = design::Pixels(design.clientWidth, dpi);
+    const int height = design::Pixels(design.clientHeight, dpi);
+    const SIZE outer = ScaledSize(window, design, dpi);
+    SetWindowPos(window, nullptr, 0, 0, outer.cx, outer.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // A menu bar may take more rows than the estimate: correct by what the
     // client area really got.
@@ -154,26 +174,34 @@ void PlaceWindow(HWND window, const design::WindowDesign& design, HWND owner) {
 
 void SetProgramIcons(HWND window, WindowCore& core) {
     const int dpi = core.fonts.dpi();
-    OwnedIcon big(SystemMetricForDpi(SM_CXICON, dpi));
-    OwnedIcon small(SystemMetricForDpi(SM_CXSMICON, dpi));
+    IconHolder big = ProgramIcon(SystemMetricForDpi(SM_CXICON, dpi));
+    IconHolder small = ProgramIcon(SystemMetricForDpi(SM_CXSMICON, dpi));
     SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
     SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
     core.bigIcon = std::move(big);
     core.smallIcon = std::move(small);
 }
 
+// WM_CREATE: the design's controls and the icons at the window's DPI.
 void CreateContents(HWND window, WindowCore& core) {
     core.fonts.Rescale(WindowDpi(window));
     CreateControls(window, core.design, core.fonts);
     SetProgramIcons(window, core);
 }
 
-void FollowDpi(HWND window, WindowCore& core, int dpi) {
+// WM_DPICHANGED: the controls moved and re-fonted and the icons replaced for
+// the new DPI, and the window moved to the rectangle Windows suggests, which
+// has the size ScaledSize answered.
+void FollowDpi(HWND window, WindowCore& core, int dpi, const RECT& suggested) {
     core.fonts.Rescale(dpi);
     PlaceControls(window, core.design, core.fonts);
     SetProgramIcons(window, core);
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// WM_ACTIVATE: remembers the focused control when the window goes inactive
+// and gives it back (or the first control in tab order) when it is active.
 void KeepFocusOnActivate(HWND window, WindowCore& core, WPARAM wParam) {
     if (LOWORD(wParam) == WA_INACTIVE) {
         HWND focus = GetFocus();

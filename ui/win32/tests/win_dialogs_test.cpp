@@ -5,6 +5,7 @@
 #include <cmath>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -232,6 +233,17 @@ TEST_F(MainWindowTest, AboutChosenTwiceOpensOne) {
     EXPECT_EQ(WindowOfClass(kAboutClass), nullptr);
 }
 
+// Whether a pixel is black drawn on the face, its edges smoothed: a shade
+// between the two, each channel the same fraction of the face's.
+bool BlackOnFace(COLORREF pixel, COLORREF face) {
+    const double fraction = static_cast<double>(GetRValue(pixel)) / GetRValue(face);
+    const auto matches = [fraction](BYTE channel, BYTE faceChannel) {
+        return std::abs(channel - fraction * faceChannel) <= 2.0;
+    };
+    return fraction <= 1.0 && matches(GetGValue(pixel), GetGValue(face)) &&
+           matches(GetBValue(pixel), GetBValue(face));
+}
+
 // The about window's own face, whatever the desktop's colours: every label
 // shows black text on it, nothing else.
 TEST_F(MainWindowTest, AboutShowsBlackTextsOnItsOwnFace) {
@@ -266,7 +278,7 @@ TEST_F(MainWindowTest, AboutShowsBlackTextsOnItsOwnFace) {
             },
             std::chrono::seconds(5));
         EXPECT_TRUE(std::all_of(pixels.begin(), pixels.end(), [&](COLORREF pixel) {
-            return pixel == face || pixel == black;
+            return BlackOnFace(pixel, face);
         })) << control.name;
         EXPECT_NE(std::find(pixels.begin(), pixels.end(), black), pixels.end()) << control.name;
     }
@@ -284,9 +296,9 @@ int IconWidth(HICON icon) {
     return bitmap.bmWidth;
 }
 
-// Moved to a screen of 1.5 times the DPI: new fonts in every control and
-// icons at the new DPI's sizes.
-TEST_F(MainWindowTest, AboutFollowsADpiChange) {
+// Moved to a screen of 1.5 times the DPI: icons at the new DPI's sizes (the
+// fonts: see DpiChangeTest).
+TEST_F(MainWindowTest, AboutIconsFollowADpiChange) {
     HWND about = OpenAbout();
     ASSERT_NE(about, nullptr);
     constexpr int kDpi = 144;
@@ -294,21 +306,6 @@ TEST_F(MainWindowTest, AboutFollowsADpiChange) {
     GetWindowRect(about, &suggested);
     SendMessageW(about, WM_DPICHANGED, MAKEWPARAM(kDpi, kDpi),
                  reinterpret_cast<LPARAM>(&suggested));
-    const design::WindowDesign& design = design::AboutWindowDesign();
-    for (const design::ControlDesign& control : design.controls) {
-        if (control.kind == design::ControlKind::Line ||
-            control.kind == design::ControlKind::PictureBox) {
-            continue;
-        }
-        const auto font = reinterpret_cast<HFONT>(
-            SendMessageW(AboutControl(about, control.name), WM_GETFONT, 0, 0));
-        LOGFONTW logFont{};
-        ASSERT_EQ(GetObjectW(font, sizeof logFont, &logFont), static_cast<int>(sizeof logFont))
-            << control.name << ": its font was deleted";
-        const double points =
-            control.font.isStandard() ? design::kStandardFont.points : control.font.points;
-        EXPECT_EQ(logFont.lfHeight, -std::lround(points * kDpi / 72.0)) << control.name;
-    }
     const auto picture =
         reinterpret_cast<HICON>(SendMessageW(AboutControl(about, "picIcon"), STM_GETICON, 0, 0));
     EXPECT_EQ(IconWidth(picture), 48);  // 32 pixels at 96 DPI
@@ -351,10 +348,52 @@ TEST(WindowCreation, FailingBeforeTheStateIsStoredFreesStateAndMenu) {
     unregistered.name = "frmNeverRegistered";
     bool freed = false;
     HMENU menu = CreateMenu();
-    EXPECT_EQ(CreateStatefulWindow(unregistered, nullptr, menu, std::make_unique<Probe>(&freed)),
+    EXPECT_EQ(CreateStatefulWindow(unregistered, nullptr, MenuHolder(menu),
+                                   std::make_unique<Probe>(&freed)),
               nullptr);
     EXPECT_TRUE(freed);
     EXPECT_FALSE(IsMenu(menu));
+}
+
+// Window states of their own design, on windows of the test's thread.
+template <int kNumber>
+struct ProbeState {
+    static const design::WindowDesign& Design() {
+        static const design::WindowDesign kDesign{kNumber == 1 ? "frmProbe" : "frmOtherProbe",
+                                                  "",
+                                                  1440,
+                                                  1440,
+                                                  design::Border::FixedSingle,
+                                                  design::StartPosition::PlatformDefault};
+        return kDesign;
+    }
+    bool Load(HWND) { return true; }
+    WindowCore core{Design(), design::kDesignDpi};
+};
+
+std::optional<LRESULT> NoMessage(HWND, ProbeState<1>&, UINT, WPARAM, LPARAM) {
+    return std::nullopt;
+}
+
+// A window's state is handed out typed, and only for a window of the state's
+// own class: never a window of another class, whatever it stores.
+TEST_F(MainWindowTest, StateOfRefusesAWindowOfAnotherClass) {
+    using Probe = ProbeState<1>;
+    RegisterWindowClass(Probe::Design(), StatefulProcedure<Probe, NoMessage>);
+    auto created = std::make_unique<Probe>();
+    Probe* const state = created.get();
+    HWND probe = CreateStatefulWindow(Probe::Design(), nullptr, nullptr, std::move(created));
+    ASSERT_NE(probe, nullptr);
+    HWND control = CreateWindowExW(0, L"Static", L"", WS_CHILD, 0, 0, 1, 1, probe, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr);
+    SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
+
+    EXPECT_EQ(StateOf<Probe>(probe), state);
+    EXPECT_EQ(StateOf<ProbeState<2>>(probe), nullptr);
+    EXPECT_EQ(StateOf<Probe>(main_), nullptr);
+    EXPECT_EQ(StateOf<Probe>(control), nullptr);
+    EXPECT_EQ(StateOf<Probe>(nullptr), nullptr);
+    DestroyWindow(probe);
 }
 
 }  // namespace

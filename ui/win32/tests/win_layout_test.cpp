@@ -1,12 +1,18 @@
 // Each window against its design: every control's class, place, size,
-// caption and font, the client area, the icon, and the order Tab follows.
+// caption and font, the client area, the icon, the order Tab follows, and
+// all of it again at other DPIs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <string_view>
+#include <tuple>
+#include <utility>
 
 #include "controls.h"
 #include "dpi.h"
+#include "handles.h"
 #include "number_text.h"
 #include "win_fixture.h"
 #include "win_text.h"
@@ -40,17 +46,70 @@ const WindowCase kWindows[] = {
      WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX},
 };
 
-// Whether a font writes every character at the same width.
-bool WritesAtFixedPitch(HFONT font) {
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font);
+// The outline face the windows ask for in place of each face of the design
+// (none: the standard dialog font), which scales to any DPI.
+constexpr std::pair<std::string_view, std::wstring_view> kOutlineFaces[] = {
+    {"", L"Microsoft Sans Serif"},
+    {"MS Sans Serif", L"Microsoft Sans Serif"},
+    {"Courier", L"Courier New"},
+};
+
+std::wstring OutlineFace(std::string_view family) {
+    for (const auto& [design, outline] : kOutlineFaces) {
+        if (design == family) {
+            return std::wstring(outline);
+        }
+    }
+    return L"(no outline face for " + Wide(family) + L")";
+}
+
+// The font as the screen draws it: its character height, whether it is an
+// outline font, whether it writes every character at the same width.
+struct DrawnFont {
+    long characterHeight;
+    bool outline;
+    bool fixedPitch;
+};
+
+DrawnFont Drawn(HFONT font) {
+    const WindowDc dc;
+    const Selection selected(dc.get(), font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc.get(), &metrics);
     SIZE narrow{};
     SIZE wide{};
-    GetTextExtentPoint32W(dc, L"i", 1, &narrow);
-    GetTextExtentPoint32W(dc, L"W", 1, &wide);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    return narrow.cx == wide.cx;
+    GetTextExtentPoint32W(dc.get(), L"i", 1, &narrow);
+    GetTextExtentPoint32W(dc.get(), L"W", 1, &wide);
+    return {metrics.tmHeight - metrics.tmInternalLeading,
+            (metrics.tmPitchAndFamily & TMPF_TRUETYPE) != 0, narrow.cx == wide.cx};
+}
+
+// Every control's font at `dpi`: the outline face of the design's, its
+// character height the design's points at that DPI (asked for exactly,
+// drawn within a pixel), fixed pitch where the design's is (the sweep's
+// columns line up only then), proportional elsewhere.
+void ExpectFontsAt(HWND window, const design::WindowDesign& design, int dpi) {
+    for (const design::ControlDesign& control : design.controls) {
+        if (control.kind == ControlKind::Line || control.kind == ControlKind::PictureBox) {
+            continue;  // no text
+        }
+        SCOPED_TRACE(std::string(control.name));
+        const auto handle = reinterpret_cast<HFONT>(SendMessageW(
+            FindControl(window, design, control.name, control.index), WM_GETFONT, 0, 0));
+        LOGFONTW font{};
+        ASSERT_EQ(GetObjectW(handle, sizeof font, &font), static_cast<int>(sizeof font))
+            << "its font was deleted";
+        const design::FontDesign& wanted =
+            control.font.isStandard() ? design::kStandardFont : control.font;
+        const long height = std::lround(wanted.points * dpi / 72.0);
+        EXPECT_EQ(std::wstring(font.lfFaceName), OutlineFace(control.font.family));
+        EXPECT_EQ(font.lfHeight, -height);
+        EXPECT_EQ(font.lfWeight >= FW_BOLD, wanted.bold);
+        const DrawnFont drawn = Drawn(handle);
+        EXPECT_TRUE(drawn.outline);
+        EXPECT_NEAR(drawn.characterHeight, height, 1);
+        EXPECT_EQ(drawn.fixedPitch, wanted.fixedPitch);
+    }
 }
 
 void PrintTo(const WindowCase& window, std::ostream* out) {
@@ -111,20 +170,9 @@ TEST_P(WindowLayoutTest, ControlsStandWhereTheDesignPutsThem) {
         }
         if (control.kind == ControlKind::PictureBox) {
             EXPECT_NE(SendMessageW(child, STM_GETICON, 0, 0), 0);
-            continue;  // an icon, no text
         }
-        const auto handle = reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0));
-        LOGFONTW font{};
-        GetObjectW(handle, sizeof font, &font);
-        const design::FontDesign& wanted =
-            control.font.isStandard() ? design::kStandardFont : control.font;
-        EXPECT_EQ(std::wstring(font.lfFaceName),
-                  control.font.isStandard() ? L"MS Sans Serif" : Wide(wanted.family));
-        EXPECT_EQ(font.lfHeight, -std::lround(wanted.points * dpi / 72.0));
-        EXPECT_EQ(font.lfWeight >= FW_BOLD, wanted.bold);
-        // The sweep's columns line up only in a fixed-pitch font.
-        EXPECT_EQ(WritesAtFixedPitch(handle), wanted.family == "Courier");
     }
+    ExpectFontsAt(window, design, dpi);
 }
 
 // Tab from the control that has the focus when the window opens visits the
@@ -145,6 +193,52 @@ TEST_P(WindowLayoutTest, TabFollowsTheTabOrder) {
 
 INSTANTIATE_TEST_SUITE_P(Windows, WindowLayoutTest, ::testing::ValuesIn(kWindows),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Moved to a screen of another DPI, each window takes the size it asked
+// Windows for, lies exactly where Windows suggests, and its controls get
+// fonts at the new DPI.
+class DpiChangeTest : public MainWindowTest,
+                      public ::testing::WithParamInterface<std::tuple<WindowCase, int>> {};
+
+TEST_P(DpiChangeTest, WindowMovesToTheSuggestedRectangleWithFontsAtTheNewDpi) {
+    const auto& [windowCase, dpi] = GetParam();
+    const std::string_view name = windowCase.name;
+    HWND window = name == "frmHelp" ? OpenHelp() : name == "frmAbout" ? OpenAbout() : main_;
+    ASSERT_NE(window, nullptr);
+    RECT before{};
+    GetWindowRect(window, &before);
+    // At its own DPI, the size it asks for is the size it has.
+    SIZE size{};
+    SendMessageW(window, WM_GETDPISCALEDSIZE, static_cast<WPARAM>(WindowDpi(window)),
+                 reinterpret_cast<LPARAM>(&size));
+    EXPECT_EQ(size.cx, before.right - before.left);
+    EXPECT_EQ(size.cy, before.bottom - before.top);
+
+    SendMessageW(window, WM_GETDPISCALEDSIZE, static_cast<WPARAM>(dpi),
+                 reinterpret_cast<LPARAM>(&size));
+    // Within the test's screen, as Windows suggests a place on a screen of
+    // that DPI (which is larger than the test's): a window is never made
+    // larger than the screen.
+    const RECT suggested{before.left + 16, before.top + 8,
+                         before.left + 16 + std::min<LONG>(size.cx, GetSystemMetrics(SM_CXSCREEN)),
+                         before.top + 8 + std::min<LONG>(size.cy, GetSystemMetrics(SM_CYSCREEN))};
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    RECT after{};
+    GetWindowRect(window, &after);
+    EXPECT_EQ(after.left, suggested.left);
+    EXPECT_EQ(after.top, suggested.top);
+    EXPECT_EQ(after.right, suggested.right);
+    EXPECT_EQ(after.bottom, suggested.bottom);
+    ExpectFontsAt(window, windowCase.design(), dpi);
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowsAtDpis, DpiChangeTest,
+                         ::testing::Combine(::testing::ValuesIn(kWindows),
+                                            ::testing::Values(96, 120, 144, 192)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) + "At" +
+                                    IntegerText(std::get<1>(info.param));
+                         });
 
 }  // namespace
 }  // namespace zephyrod::win32::test

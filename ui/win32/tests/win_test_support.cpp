@@ -5,6 +5,7 @@
 #include <oleacc.h>
 
 #include "control_ids.h"
+#include "handles.h"
 #include "message_loop.h"
 #include "win_main.h"
 #include "win_text.h"
@@ -84,7 +85,7 @@ void UiThread::Run() {
     // As wWinMain sets the thread up.
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const ComApartment com;
     id_ = GetCurrentThreadId();
     WNDCLASSEXW hostClass{};
     hostClass.cbSize = sizeof hostClass;
@@ -106,9 +107,6 @@ void UiThread::Run() {
         }
     }
     DestroyWindow(host);
-    if (SUCCEEDED(com)) {
-        CoUninitialize();
-    }
 }
 
 HWND UiThread::OpenMainWindow() {
