@@ -32,7 +32,7 @@ std::wstring MenuItemText(const design::MenuItemDesign& item) {
     return text;
 }
 
-Accelerators::Accelerators(const design::WindowDesign& design) {
+AcceleratorHolder CreateAccelerators(const design::WindowDesign& design) {
     std::vector<ACCEL> keys;
     for (const design::MenuItemDesign& item : design.menu) {
         const UINT command = MenuItemId(design, item.name);
@@ -44,15 +44,10 @@ Accelerators::Accelerators(const design::WindowDesign& design) {
             keys.push_back(*key);
         }
     }
-    if (!keys.empty()) {
-        table_ = CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
+    if (keys.empty()) {
+        return nullptr;
     }
-}
-
-Accelerators::~Accelerators() {
-    if (table_ != nullptr) {
-        DestroyAcceleratorTable(table_);
-    }
+    return AcceleratorHolder(CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size())));
 }
 
 }  // namespace zephyrod::win32

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "handles.h"
 #include "window_design.h"
 
 namespace zephyrod::win32 {
@@ -20,19 +21,8 @@ std::optional<ACCEL> ParseShortcut(std::string_view shortcut, WORD command);
 // A menu item's text: its caption and, after a tab, its shortcut.
 std::wstring MenuItemText(const design::MenuItemDesign& item);
 
-// The accelerator table of a window's menu shortcuts, destroyed with it.
-class Accelerators {
-  public:
-    explicit Accelerators(const design::WindowDesign& design);
-    ~Accelerators();
-    Accelerators(const Accelerators&) = delete;
-    Accelerators& operator=(const Accelerators&) = delete;
-
-    // Null where the design has no shortcut.
-    HACCEL get() const { return table_; }
-
-  private:
-    HACCEL table_ = nullptr;
-};
+// The accelerator table of a window's menu shortcuts; none where the design
+// has no shortcut.
+AcceleratorHolder CreateAccelerators(const design::WindowDesign& design);
 
 }  // namespace zephyrod::win32

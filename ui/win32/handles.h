@@ -32,12 +32,16 @@ inline void DestroyIconHandle(HICON icon) {
 inline void FreeGlobal(HGLOBAL memory) {
     GlobalFree(memory);
 }
+inline void DestroyAcceleratorHandle(HACCEL table) {
+    DestroyAcceleratorTable(table);
+}
 
 using BrushHolder = Holder<HBRUSH, DeleteGdiObject>;
 using PenHolder = Holder<HPEN, DeleteGdiObject>;
 using FontHolder = Holder<HFONT, DeleteGdiObject>;
 using MenuHolder = Holder<HMENU, DestroyMenuHandle>;
 using IconHolder = Holder<HICON, DestroyIconHandle>;
+using AcceleratorHolder = Holder<HACCEL, DestroyAcceleratorHandle>;
 using GlobalHolder = Holder<HGLOBAL, FreeGlobal>;
 
 // A COM interface pointer, released when the holder goes.

@@ -57,7 +57,7 @@ struct MainWindow {
     MainControls controls;
     BlankMenuItem blankMenuItem;
     // The menu's shortcuts (F1), which the message loops translate.
-    Accelerators accelerators{design::MainWindowDesign()};
+    AcceleratorHolder accelerators = CreateAccelerators(design::MainWindowDesign());
     HWND help = nullptr;
 };
 
