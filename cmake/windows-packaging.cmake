@@ -26,8 +26,17 @@ string(STRIP "${_licence}" _licence)
 string(REGEX REPLACE "\n[ \t]*\n[ \t\n]*" "@PARAGRAPH@" _licence "${_licence}")
 string(REGEX REPLACE "[ \t]*\n[ \t]*" " " _licence "${_licence}")
 string(REPLACE "@PARAGRAPH@" "\n\n" _licence "${_licence}")
-file(CONFIGURE OUTPUT "${PROJECT_BINARY_DIR}/windows/LICENSE.txt" CONTENT "${_licence}\n"
-    NEWLINE_STYLE CRLF)
+# Written as it stands (no @VAR@ or ${VAR} in it is replaced), and only when
+# it changes.
+string(REPLACE "\n" "\r\n" _licence "${_licence}\n")
+set(_licence_file "${PROJECT_BINARY_DIR}/windows/LICENSE.txt")
+set(_licence_written "")
+if(EXISTS "${_licence_file}")
+    file(READ "${_licence_file}" _licence_written)
+endif()
+if(NOT _licence_written STREQUAL _licence)
+    file(WRITE "${_licence_file}" "${_licence}")
+endif()
 install(FILES "${PROJECT_BINARY_DIR}/windows/README.txt" "${PROJECT_BINARY_DIR}/windows/LICENSE.txt"
     DESTINATION .)
 

@@ -108,10 +108,12 @@ void frmMain::Calculate() {
         sweep->setLines(ToQt(*outcome.sweep));
     }
     if (outcome.selectIndex && *outcome.selectIndex < sweep->count()) {
-        // Back to the left edge, so that the Freq column shows whole
-        // numbers, with the selected row in view.
         sweep->setCurrentRow(*outcome.selectIndex);
         sweep->scrollToItem(sweep->item(*outcome.selectIndex));
+    }
+    if (outcome.sweep) {
+        // New lines are shown from their left edge, so that the Freq column
+        // shows whole numbers (the selected row, if any, stays in view).
         sweep->horizontalScrollBar()->setValue(sweep->horizontalScrollBar()->minimum());
     }
     if (outcome.error) {

@@ -190,14 +190,21 @@ void CreateContents(HWND window, WindowCore& core) {
 }
 
 // WM_DPICHANGED: the controls moved and re-fonted and the icons replaced for
-// the new DPI, and the window moved to the rectangle Windows suggests, which
-// has the size ScaledSize answered.
+// the new DPI, and the window moved to the rectangle Windows suggests. Where
+// Windows asked the window its size at that DPI first (per monitor v2), the
+// rectangle has that size; where it did not (per monitor v1: Windows 8.1,
+// early Windows 10), it is the old size scaled, frame and menu bar included,
+// and the window takes its own size at the suggested place.
 void FollowDpi(HWND window, WindowCore& core, int dpi, const RECT& suggested) {
     core.fonts.Rescale(dpi);
     PlaceControls(window, core.design, core.fonts);
     SetProgramIcons(window, core);
-    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SIZE size{suggested.right - suggested.left, suggested.bottom - suggested.top};
+    if (std::exchange(core.sizeAskedAtDpi, 0) != dpi) {
+        size = ScaledSize(window, core.design, dpi);
+    }
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // WM_ACTIVATE: remembers the focused control when the window goes inactive

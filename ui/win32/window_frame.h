@@ -27,6 +27,9 @@ struct WindowCore {
     IconHolder bigIcon;
     IconHolder smallIcon;
     HWND lastFocus = nullptr;
+    // The DPI Windows last asked the window's size for (WM_GETDPISCALEDSIZE,
+    // per monitor v2 only), until the DPI change that follows.
+    int sizeAskedAtDpi = 0;
 };
 
 // The state of a program window: its design (which names its class), its
@@ -132,6 +135,7 @@ std::optional<LRESULT> CoreMessage(HWND window, State& state, UINT message, WPAR
         case WM_GETDPISCALEDSIZE:
             *reinterpret_cast<SIZE*>(lParam) =
                 ScaledSize(window, state.core.design, static_cast<int>(wParam));
+            state.core.sizeAskedAtDpi = static_cast<int>(wParam);
             return TRUE;
         case WM_DPICHANGED:
             FollowDpi(window, state.core, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));

@@ -194,6 +194,18 @@ TEST_P(WindowLayoutTest, TabFollowsTheTabOrder) {
 INSTANTIATE_TEST_SUITE_P(Windows, WindowLayoutTest, ::testing::ValuesIn(kWindows),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The design's client area at `dpi` with the frame and menu bar Windows
+// gives a window of `window`'s styles at that DPI.
+SIZE DesignSizeAt(HWND window, const design::WindowDesign& design, int dpi) {
+    RECT outer{0, 0, design::Pixels(design.clientWidth, dpi),
+               design::Pixels(design.clientHeight, dpi)};
+    AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
+                             GetMenu(window) != nullptr,
+                             static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)),
+                             static_cast<UINT>(dpi));
+    return SIZE{outer.right - outer.left, outer.bottom - outer.top};
+}
+
 // Moved to a screen of another DPI, each window takes the size it asked
 // Windows for, lies exactly where Windows suggests, and its controls get
 // fonts at the new DPI.
@@ -216,6 +228,9 @@ TEST_P(DpiChangeTest, WindowMovesToTheSuggestedRectangleWithFontsAtTheNewDpi) {
 
     SendMessageW(window, WM_GETDPISCALEDSIZE, static_cast<WPARAM>(dpi),
                  reinterpret_cast<LPARAM>(&size));
+    const SIZE expected = DesignSizeAt(window, windowCase.design(), dpi);
+    EXPECT_EQ(size.cx, expected.cx);
+    EXPECT_EQ(size.cy, expected.cy);
     // Within the test's screen, as Windows suggests a place on a screen of
     // that DPI (which is larger than the test's): a window is never made
     // larger than the screen.
@@ -230,6 +245,33 @@ TEST_P(DpiChangeTest, WindowMovesToTheSuggestedRectangleWithFontsAtTheNewDpi) {
     EXPECT_EQ(after.right, suggested.right);
     EXPECT_EQ(after.bottom, suggested.bottom);
     ExpectFontsAt(window, windowCase.design(), dpi);
+}
+
+// Where Windows does not ask the window its size first (per monitor v1), it
+// suggests the old size scaled, frame and menu bar included: the window
+// takes its own size at the suggested place.
+TEST_P(DpiChangeTest, WindowNotAskedItsSizeTakesItAtTheSuggestedPlace) {
+    const auto& [windowCase, dpi] = GetParam();
+    const std::string_view name = windowCase.name;
+    HWND window = name == "frmHelp" ? OpenHelp() : name == "frmAbout" ? OpenAbout() : main_;
+    ASSERT_NE(window, nullptr);
+    const SIZE expected = DesignSizeAt(window, windowCase.design(), dpi);
+    if (expected.cx > GetSystemMetrics(SM_CXSCREEN) ||
+        expected.cy > GetSystemMetrics(SM_CYSCREEN)) {
+        GTEST_SKIP() << "larger than the test's screen";
+    }
+    RECT before{};
+    GetWindowRect(window, &before);
+    const RECT suggested{before.left + 16, before.top + 8,
+                         before.left + 16 + MulDiv(before.right - before.left, dpi, 96),
+                         before.top + 8 + MulDiv(before.bottom - before.top, dpi, 96)};
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    RECT after{};
+    GetWindowRect(window, &after);
+    EXPECT_EQ(after.left, suggested.left);
+    EXPECT_EQ(after.top, suggested.top);
+    EXPECT_EQ(after.right - after.left, expected.cx);
+    EXPECT_EQ(after.bottom - after.top, expected.cy);
 }
 
 INSTANTIATE_TEST_SUITE_P(WindowsAtDpis, DpiChangeTest,
