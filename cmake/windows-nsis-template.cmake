@@ -27,13 +27,6 @@ foreach(_addition IN ITEMS
     endif()
     string(REPLACE "${_after}" "${_after}${_line}" _template "${_template}")
 endforeach()
-# Written only when it changes; its @CPACK_...@ values are cpack's to fill in.
-set(_ours "${PROJECT_BINARY_DIR}/nsis/NSIS.template.in")
-set(_written "")
-if(EXISTS "${_ours}")
-    file(READ "${_ours}" _written)
-endif()
-if(NOT _written STREQUAL _template)
-    file(WRITE "${_ours}" "${_template}")
-endif()
+# Its @CPACK_...@ values are cpack's to fill in.
+zephyrod_write_when_changed("${PROJECT_BINARY_DIR}/nsis/NSIS.template.in" "${_template}")
 set(CPACK_MODULE_PATH "${PROJECT_BINARY_DIR}/nsis")

@@ -6,6 +6,19 @@
 # uninstaller), an uninstaller, an entry in the installed-programs list and,
 # when the user ticks it on the finish page, a desktop shortcut.
 
+# Writes `content` to `path` byte for byte, only when it differs from what is
+# there, so that what is made from the file is not made again at every
+# configuration.
+function(zephyrod_write_when_changed path content)
+    set(_written "")
+    if(EXISTS "${path}")
+        file(READ "${path}" _written)
+    endif()
+    if(NOT _written STREQUAL content)
+        file(WRITE "${path}" "${content}")
+    endif()
+endfunction()
+
 # The window's program is installed from here, wherever its target is made.
 if(TARGET ZephyrodMetric)
     install(TARGETS ZephyrodMetric RUNTIME DESTINATION .)
@@ -26,17 +39,9 @@ string(STRIP "${_licence}" _licence)
 string(REGEX REPLACE "\n[ \t]*\n[ \t\n]*" "@PARAGRAPH@" _licence "${_licence}")
 string(REGEX REPLACE "[ \t]*\n[ \t]*" " " _licence "${_licence}")
 string(REPLACE "@PARAGRAPH@" "\n\n" _licence "${_licence}")
-# Written as it stands (no @VAR@ or ${VAR} in it is replaced), and only when
-# it changes.
+# Written as it stands: no @VAR@ or ${VAR} in it is replaced.
 string(REPLACE "\n" "\r\n" _licence "${_licence}\n")
-set(_licence_file "${PROJECT_BINARY_DIR}/windows/LICENSE.txt")
-set(_licence_written "")
-if(EXISTS "${_licence_file}")
-    file(READ "${_licence_file}" _licence_written)
-endif()
-if(NOT _licence_written STREQUAL _licence)
-    file(WRITE "${_licence_file}" "${_licence}")
-endif()
+zephyrod_write_when_changed("${PROJECT_BINARY_DIR}/windows/LICENSE.txt" "${_licence}")
 install(FILES "${PROJECT_BINARY_DIR}/windows/README.txt" "${PROJECT_BINARY_DIR}/windows/LICENSE.txt"
     DESTINATION .)
 
