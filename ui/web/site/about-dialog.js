@@ -16,24 +16,52 @@ export function buildAboutDialog(design) {
     .sort((a, b) => a.top - b.top);
 
   const caption = el("h2", { id: id("caption"), className: "dialog-caption" }, about.caption);
-  const okButton = el("button", { id: id(ok.name), type: "submit", className: "command" }, ok.caption);
+  const okButton = el(
+    "button",
+    { id: id(ok.name), type: "submit", className: "command" },
+    ok.caption,
+  );
   const dialog = el(
     "dialog",
     { id: "frmAbout", "aria-labelledby": caption.id, className: "window-dialog about" },
-    el("form", { method: "dialog" },
+    el(
+      "form",
+      { method: "dialog" },
       caption,
-      el("div", { className: "about-face" },
-        el("img", { id: id(icon.name), className: "about-icon", src: "icons/zephyrod.svg", alt: "", width: 32, height: 32, loading: "lazy" }),
-        el("div", { className: "about-texts" },
+      el(
+        "div",
+        { className: "about-face" },
+        el("img", {
+          id: id(icon.name),
+          className: "about-icon",
+          src: "icons/zephyrod.svg",
+          alt: "",
+          width: 32,
+          height: 32,
+          loading: "lazy",
+        }),
+        el(
+          "div",
+          { className: "about-texts" },
           el("p", { id: id(title.name), className: "about-title" }, about.title),
           el("p", { id: id("lblVersion"), className: "about-version" }, about.version),
-          el("p", { id: id("lblDescription"), className: "about-description" }, about.description)),
+          el("p", { id: id("lblDescription"), className: "about-description" }, about.description),
+        ),
         el("hr", { className: "etched" }),
-        el("div", { className: "about-bottom" },
-          el("div", { className: "about-copyright" },
+        el(
+          "div",
+          { className: "about-bottom" },
+          el(
+            "div",
+            { className: "about-copyright" },
             about.copyright.map((line, i) =>
-              el("p", { id: id(copyrights[i] ? copyrights[i].name : `copyright${i}`) }, line))),
-          okButton))),
+              el("p", { id: id(copyrights[i] ? copyrights[i].name : `copyright${i}`) }, line),
+            ),
+          ),
+          okButton,
+        ),
+      ),
+    ),
   );
   const face = window.faceColor;
   if (face) dialog.style.setProperty("--about-face", face);

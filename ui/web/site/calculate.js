@@ -25,11 +25,20 @@ export function makeCalculate(core, page) {
     chartPending = true;
     requestAnimationFrame(() => {
       chartPending = false;
-      drawSweepChart(page.chart, lastSweep.lines, lastSweep.select, units, core.design.chartWords, chartWidth);
+      drawSweepChart(
+        page.chart,
+        lastSweep.lines,
+        lastSweep.select,
+        units,
+        core.design.chartWords,
+        chartWidth,
+      );
     });
   };
   new ResizeObserver(([entry]) => {
-    const width = Math.round(Math.min(900, Math.max(280, entry.borderBoxSize[0].inlineSize - CHART_INSET)));
+    const width = Math.round(
+      Math.min(900, Math.max(280, entry.borderBoxSize[0].inlineSize - CHART_INSET)),
+    );
     if (width === chartWidth) return;
     chartWidth = width;
     if (lastSweep) draw();

@@ -6,71 +6,71 @@
 //   core.calculate([f, r, c, t]) // { values, sweep, select, error, csv }
 //
 // Texts cross to the module as UTF-8 and come back as JSON.
-import createZephyrodCore from './zephyrod-core.js';
+import createZephyrodCore from "./zephyrod-core.js";
 
 // Reads a JSON answer the module allocated, then frees it.
 function takeJson(module, pointer) {
-    if (pointer === 0) {
-        throw new Error('The calculator ran out of memory.');
-    }
-    try {
-        return JSON.parse(module.UTF8ToString(pointer));
-    } finally {
-        module._free(pointer);
-    }
+  if (pointer === 0) {
+    throw new Error("The calculator ran out of memory.");
+  }
+  try {
+    return JSON.parse(module.UTF8ToString(pointer));
+  } finally {
+    module._free(pointer);
+  }
 }
 
 // Copies a text into the module's memory as UTF-8; returns [pointer, bytes].
 function putText(module, text) {
-    const bytes = module.lengthBytesUTF8(text);
-    const pointer = module._malloc(bytes + 1);
-    if (pointer === 0) {
-        throw new Error('The calculator ran out of memory.');
-    }
-    module.stringToUTF8(text, pointer, bytes + 1);
-    return [pointer, bytes];
+  const bytes = module.lengthBytesUTF8(text);
+  const pointer = module._malloc(bytes + 1);
+  if (pointer === 0) {
+    throw new Error("The calculator ran out of memory.");
+  }
+  module.stringToUTF8(text, pointer, bytes + 1);
+  return [pointer, bytes];
 }
 
 // `options` go to the module's loader as they are (e.g. `wasmBinary` where
 // the .wasm is not fetched, as under Node).
 export async function loadCore(options = {}) {
-    const module = await createZephyrodCore(options);
-    const design = takeJson(module, module._zephyrod_design_json());
-    const fieldCount = design.fields.length;
+  const module = await createZephyrodCore(options);
+  const design = takeJson(module, module._zephyrod_design_json());
+  const fieldCount = design.fields.length;
 
-    // Calls one of the module's functions of the four texts.
-    function callWithTexts(fn, texts) {
-        const pointers = [];
-        try {
-            const args = [];
-            for (let i = 0; i < fieldCount; ++i) {
-                const [pointer, bytes] = putText(module, String(texts[i] ?? ''));
-                pointers.push(pointer);
-                args.push(pointer, bytes);
-            }
-            return takeJson(module, fn(...args));
-        } finally {
-            pointers.forEach((pointer) => module._free(pointer));
+  // Calls one of the module's functions of the four texts.
+  function callWithTexts(fn, texts) {
+    const pointers = [];
+    try {
+      const args = [];
+      for (let i = 0; i < fieldCount; ++i) {
+        const [pointer, bytes] = putText(module, String(texts[i] ?? ""));
+        pointers.push(pointer);
+        args.push(pointer, bytes);
+      }
+      return takeJson(module, fn(...args));
+    } finally {
+      pointers.forEach((pointer) => module._free(pointer));
+    }
+  }
+
+  // The outcome's `csv` is worked out when first read (it takes a second
+  // calculation, and the page needs it only to copy it).
+  function calculate(texts) {
+    const fields = Array.from({ length: fieldCount }, (_, i) => texts[i]);
+    const outcome = callWithTexts(module._zephyrod_calculate, fields);
+    let csv;
+    Object.defineProperty(outcome, "csv", {
+      enumerable: true,
+      get() {
+        if (csv === undefined) {
+          csv = callWithTexts(module._zephyrod_sweep_csv, fields);
         }
-    }
+        return csv;
+      },
+    });
+    return outcome;
+  }
 
-    // The outcome's `csv` is worked out when first read (it takes a second
-    // calculation, and the page needs it only to copy it).
-    function calculate(texts) {
-        const fields = Array.from({ length: fieldCount }, (_, i) => texts[i]);
-        const outcome = callWithTexts(module._zephyrod_calculate, fields);
-        let csv;
-        Object.defineProperty(outcome, 'csv', {
-            enumerable: true,
-            get() {
-                if (csv === undefined) {
-                    csv = callWithTexts(module._zephyrod_sweep_csv, fields);
-                }
-                return csv;
-            },
-        });
-        return outcome;
-    }
-
-    return { design, calculate };
+  return { design, calculate };
 }

@@ -10,7 +10,9 @@ export function el(tag, attributes = {}, ...children) {
     else if (name.startsWith("on")) element.addEventListener(name.slice(2), value);
     else element.setAttribute(name, value === true ? "" : String(value));
   }
-  element.append(...children.flat(Infinity).filter((child) => child !== null && child !== undefined));
+  element.append(
+    ...children.flat(Infinity).filter((child) => child !== null && child !== undefined),
+  );
   return element;
 }
 

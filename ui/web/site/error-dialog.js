@@ -6,9 +6,17 @@
 import { el } from "./dom.js";
 
 export function buildErrorDialog(design, okCaption) {
-  const caption = el("h2", { id: "dlgError-caption", className: "dialog-caption" }, design.errorTitle ?? design.title);
+  const caption = el(
+    "h2",
+    { id: "dlgError-caption", className: "dialog-caption" },
+    design.errorTitle ?? design.title,
+  );
   const message = el("p", { id: "dlgError-message", className: "error-message" });
-  const ok = el("button", { id: "dlgError-cmdOK", type: "submit", className: "command" }, okCaption);
+  const ok = el(
+    "button",
+    { id: "dlgError-cmdOK", type: "submit", className: "command" },
+    okCaption,
+  );
   const dialog = el(
     "dialog",
     {
@@ -19,10 +27,13 @@ export function buildErrorDialog(design, okCaption) {
       "aria-describedby": message.id,
       className: "window-dialog",
     },
-    el("form", { method: "dialog" },
+    el(
+      "form",
+      { method: "dialog" },
       caption,
       el("div", { className: "dialog-body" }, message),
-      el("div", { className: "dialog-buttons" }, ok)),
+      el("div", { className: "dialog-buttons" }, ok),
+    ),
   );
   // OK and Esc close the box and move the focus in one step, so that nothing
   // can see the focus anywhere between; the close event catches any other way

@@ -9,15 +9,22 @@ export function buildHelpPanel(design) {
   const window = design.windows.frmHelp;
   const textBox = control(window, "txtHelp");
   const ok = control(window, "cmdOK");
-  const caption = el("h2", { id: "frmHelp-caption", className: "panel-caption" },
-    design.help.windowAccessibleName ?? window.accessibleName);
+  const caption = el(
+    "h2",
+    { id: "frmHelp-caption", className: "panel-caption" },
+    design.help.windowAccessibleName ?? window.accessibleName,
+  );
   const text = el("textarea", {
     id: textBox.name,
     className: "help-text",
     "aria-label": textBox.accessibleName || null,
     spellcheck: "false",
   });
-  const okButton = el("button", { id: "frmHelp-cmdOK", type: "button", className: "command" }, ok.caption);
+  const okButton = el(
+    "button",
+    { id: "frmHelp-cmdOK", type: "button", className: "command" },
+    ok.caption,
+  );
   const panel = el(
     "section",
     { id: "frmHelp", className: "help-panel", "aria-labelledby": caption.id, hidden: true },

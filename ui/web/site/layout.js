@@ -10,7 +10,9 @@ export function applyDesignSizes(root, design) {
   const c = (name) => control(main, name);
   const [params, results, sweepBox] = [c("Frame2"), c("Frame3"), c("Frame1")];
   const [freq, resDia, caption] = [c("txtFreq"), c("txtResDia"), c("Label1")];
-  const unit = main.controls.find((k) => k.kind === "Label" && k.left > freq.left && k.top === freq.top);
+  const unit = main.controls.find(
+    (k) => k.kind === "Label" && k.left > freq.left && k.top === freq.top,
+  );
   const go = c("cmdGo");
   const [values, sweep] = [c("lstValues"), c("lstSweep")];
   const help = design.windows.frmHelp;
@@ -40,7 +42,8 @@ export function applyDesignSizes(root, design) {
     "about-icon": aboutControl("picIcon").width,
     "about-ok-w": aboutControl("cmdOK").width,
   };
-  for (const [name, twips] of Object.entries(sizes)) root.style.setProperty(`--${name}`, String(twips));
+  for (const [name, twips] of Object.entries(sizes))
+    root.style.setProperty(`--${name}`, String(twips));
   const points = {
     "sweep-pt": sweep.font.points,
     "standard-pt": values.font.points,

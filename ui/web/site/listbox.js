@@ -35,9 +35,12 @@ export class ListBox {
       if (i < rows.length) {
         const row = rows[i];
         if (row.textContent !== line) row.textContent = line;
-        if (row.getAttribute("aria-selected") !== "false") row.setAttribute("aria-selected", "false");
+        if (row.getAttribute("aria-selected") !== "false")
+          row.setAttribute("aria-selected", "false");
       } else {
-        this.element.append(el("div", { id: `${this.id}-${i}`, role: "option", "aria-selected": "false" }, line));
+        this.element.append(
+          el("div", { id: `${this.id}-${i}`, role: "option", "aria-selected": "false" }, line),
+        );
       }
     });
   }

@@ -19,7 +19,8 @@ function rowLabels(controls, field) {
   };
 }
 
-const labelId = (c) => (c.index === null || c.index === undefined ? c.name : `${c.name}-${c.index}`);
+const labelId = (c) =>
+  c.index === null || c.index === undefined ? c.name : `${c.name}-${c.index}`;
 
 function fieldRow(window, info) {
   const field = control(window, info.control);
@@ -42,8 +43,11 @@ function fieldRow(window, info) {
   return {
     input,
     nodes: [
-      el("label", { id: caption ? labelId(caption) : null, for: info.control, className: "caption" },
-        caption ? caption.caption : info.caption),
+      el(
+        "label",
+        { id: caption ? labelId(caption) : null, for: info.control, className: "caption" },
+        caption ? caption.caption : info.caption,
+      ),
       input,
       unit
         ? el("span", { id: labelId(unit), className: "unit" }, unit.caption)
@@ -91,15 +95,25 @@ export function buildMainWindow(design, onCalculate) {
   const form = el(
     "form",
     { id: params.name, className: "parameters", novalidate: true },
-    el("fieldset", {},
+    el(
+      "fieldset",
+      {},
       el("legend", { className: "frame-caption" }, params.caption.trim()),
-      el("div", { className: "field-grid" }, rows.map((row) => row.nodes)),
-      cmdGo),
+      el(
+        "div",
+        { className: "field-grid" },
+        rows.map((row) => row.nodes),
+      ),
+      cmdGo,
+    ),
   );
   form.addEventListener("submit", (event) => event.preventDefault());
 
   const copy = (id, caption) => el("button", { id, type: "button", className: "tool" }, caption);
-  const valuesTools = [copy("lstValues-copy", design.copyMenu.copy), copy("lstValues-copyAll", design.copyMenu.copyAll)];
+  const valuesTools = [
+    copy("lstValues-copy", design.copyMenu.copy),
+    copy("lstValues-copyAll", design.copyMenu.copyAll),
+  ];
   const sweepTools = [
     copy("lstSweep-copy", design.copyMenu.copy),
     copy("lstSweep-copyAll", design.copyMenu.copyAll),

@@ -14,10 +14,13 @@ import { buildMainWindow } from "./main-window.js";
 import { buildMenuBar } from "./menu.js";
 
 function titleBar(design, menuBar) {
-  return el("header", { className: "title-bar" },
+  return el(
+    "header",
+    { className: "title-bar" },
     el("img", { className: "app-icon", src: "icons/zephyrod.svg", alt: "", width: 24, height: 24 }),
     el("h1", { id: "frmMain-caption" }, design.title),
-    menuBar);
+    menuBar,
+  );
 }
 
 function wireCopyTools(page, calc) {
@@ -78,7 +81,12 @@ async function start() {
     mnuZRHelp: () => help.show(document.getElementById("mnuHelp")),
     mnuAbout: () => about.show(),
   });
-  const window = el("div", { id: "frmMain", className: "app-window" }, titleBar(design, menuBar), main.client);
+  const window = el(
+    "div",
+    { id: "frmMain", className: "app-window" },
+    titleBar(design, menuBar),
+    main.client,
+  );
   applyDesignSizes(document.documentElement, design);
   const root = document.querySelector("main");
   root.replaceChildren(el("div", { className: "workspace" }, window, help.panel));

@@ -17,37 +17,51 @@ export function buildMenuBar(design, handlers) {
   const shortcuts = new Map(); // key name ("F1") -> the item's name
   for (const top of openableItems(design.menu)) {
     const topKey = accessKey(top.caption).key;
-    const button = el("button", {
-      id: top.name,
-      type: "button",
-      className: "menu-title",
-      "aria-haspopup": "menu",
-      "aria-expanded": "false",
-      "aria-controls": `${top.name}-items`,
-      "aria-keyshortcuts": topKey ? `Alt+${topKey.toUpperCase()}` : null,
-    }, captionNodes(top.caption));
-    const items = top.children.map((child) =>
-      el("button", {
-        id: child.name,
+    const button = el(
+      "button",
+      {
+        id: top.name,
         type: "button",
-        role: "menuitem",
-        tabindex: -1,
-        className: "menu-item",
-        "data-key": accessKey(child.caption).key,
-        "aria-keyshortcuts": child.shortcut || null,
-      }, el("span", { className: "menu-caption" }, captionNodes(child.caption)),
-      child.shortcut ? el("span", { className: "menu-shortcut", "aria-hidden": "true" }, child.shortcut) : null),
+        className: "menu-title",
+        "aria-haspopup": "menu",
+        "aria-expanded": "false",
+        "aria-controls": `${top.name}-items`,
+        "aria-keyshortcuts": topKey ? `Alt+${topKey.toUpperCase()}` : null,
+      },
+      captionNodes(top.caption),
+    );
+    const items = top.children.map((child) =>
+      el(
+        "button",
+        {
+          id: child.name,
+          type: "button",
+          role: "menuitem",
+          tabindex: -1,
+          className: "menu-item",
+          "data-key": accessKey(child.caption).key,
+          "aria-keyshortcuts": child.shortcut || null,
+        },
+        el("span", { className: "menu-caption" }, captionNodes(child.caption)),
+        child.shortcut
+          ? el("span", { className: "menu-shortcut", "aria-hidden": "true" }, child.shortcut)
+          : null,
+      ),
     );
     for (const child of top.children) {
       if (child.shortcut) shortcuts.set(child.shortcut, child.name);
     }
-    const popup = el("div", {
-      id: `${top.name}-items`,
-      role: "menu",
-      className: "menu-popup",
-      "aria-labelledby": top.name,
-      hidden: true,
-    }, items);
+    const popup = el(
+      "div",
+      {
+        id: `${top.name}-items`,
+        role: "menu",
+        className: "menu-popup",
+        "aria-labelledby": top.name,
+        hidden: true,
+      },
+      items,
+    );
     const menu = { key: topKey, button, popup, items };
     menus.push(menu);
 
@@ -100,10 +114,12 @@ export function buildMenuBar(design, handlers) {
     });
     // A click anywhere else, or the focus leaving, closes the items.
     document.addEventListener("pointerdown", (event) => {
-      if (!popup.hidden && !popup.contains(event.target) && !button.contains(event.target)) close(false);
+      if (!popup.hidden && !popup.contains(event.target) && !button.contains(event.target))
+        close(false);
     });
     popup.addEventListener("focusout", (event) => {
-      if (!popup.hidden && !popup.contains(event.relatedTarget) && event.relatedTarget !== button) close(false);
+      if (!popup.hidden && !popup.contains(event.relatedTarget) && event.relatedTarget !== button)
+        close(false);
     });
     bar.append(el("div", { className: "menu" }, button, popup));
   }
@@ -122,7 +138,8 @@ export function buildMenuBar(design, handlers) {
     // By the key's letter, or by its place on the keyboard where Alt (Option
     // on a Mac) turns the letter into another character.
     const menu = menus.find(
-      (m) => m.key && (m.key === event.key.toLowerCase() || event.code === `Key${m.key.toUpperCase()}`),
+      (m) =>
+        m.key && (m.key === event.key.toLowerCase() || event.code === `Key${m.key.toUpperCase()}`),
     );
     if (!menu || document.querySelector("dialog[open]")) return;
     event.preventDefault();
