@@ -6,80 +6,11 @@
 
 #include "antenna_model.h"
 #include "number_text.h"
+#include "sweep_words.h"
+#include "typed_text.h"
 
 namespace zephyrod {
 namespace {
-
-// The length of the well-formed UTF-8 character at the start of `text`, or
-// 0 where its bytes are not one.
-std::size_t CharacterLength(std::string_view text) {
-    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    std::size_t length = 0;
-    char32_t code = 0;
-    if (lead < 0x80) {
-        return 1;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        code = lead & 0x1Fu;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        code = lead & 0x0Fu;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        code = lead & 0x07u;
-    } else {
-        return 0;
-    }
-    if (text.size() < length) {
-        return 0;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80) {
-            return 0;
-        }
-        code = (code << 6) | (byte(i) & 0x3Fu);
-    }
-    const char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
-    return code >= smallest[length] && code <= 0x10FFFF && !surrogate ? length : 0;
-}
-
-// The text as a message can show it on one line: a byte that is not part of
-// a UTF-8 character, and a control character (a line break, a tab), becomes
-// the replacement character.
-std::string Printable(std::string_view text) {
-    constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
-    std::string shown;
-    while (!text.empty()) {
-        const std::size_t length = CharacterLength(text);
-        const auto first = static_cast<unsigned char>(text[0]);
-        if (length == 0 || first < 0x20 || first == 0x7F) {
-            shown += kReplacement;
-            text.remove_prefix(length == 0 ? 1 : length);
-        } else {
-            shown += text.substr(0, length);
-            text.remove_prefix(length);
-        }
-    }
-    return shown;
-}
-
-std::string Quoted(std::string_view typed) {
-    const std::string printable = Printable(typed);
-    const std::string_view text = printable;
-    constexpr std::size_t kShown = 32;
-    std::size_t cut = std::min(kShown, text.size());
-    // Cut before a UTF-8 continuation byte, never inside a character.
-    while (cut < text.size() && cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
-        --cut;
-    }
-    std::string shown(text.substr(0, cut));
-    if (cut < text.size()) {
-        shown += "...";
-    }
-    return "\"" + shown + "\"";
-}
 
 // The field's default text, as an example of what to type.
 std::string ExampleFor(InputField field) {
@@ -112,17 +43,24 @@ std::string SweepFaultDetail(double f, double f0, const std::string& faultDetail
     const std::string halfSpan = NumberText(kSweepHalfSpan);
     std::string detail = "In the sweep at " + FormatPattern(f, "0.00") + " MHz: " + faultDetail;
     if (f <= 0) {
-        detail += " The sweep starts " + halfSpan +
-                  " MHz below the center frequency, so the center frequency must be above " +
-                  halfSpan + " MHz.";
+        detail += " " + SweepStartsBelow() + ", so the center frequency must be above " + halfSpan +
+                  " MHz.";
     } else if (f > f0) {
-        detail += " The sweep runs to " + halfSpan +
-                  " MHz above the center frequency, so the center frequency must stay " + halfSpan +
-                  " MHz below that.";
+        detail += " " + SweepRunsAbove("the center frequency") +
+                  ", so the center frequency must stay " + halfSpan + " MHz below that.";
     } else {
-        detail += " The sweep starts " + halfSpan + " MHz below the center frequency.";
+        detail += " " + SweepStartsBelow() + ".";
     }
     return detail;
+}
+
+// A sweep row from its values, each printed under its column's pattern.
+SweepRow MakeSweepRow(const std::array<double, kSweepColumnCount>& values) {
+    SweepRow row{values, {}};
+    for (std::size_t column = 0; column < kSweepColumnCount; ++column) {
+        row.pieces[column] = FormatPattern(values[column], kSweepColumns[column].pattern);
+    }
+    return row;
 }
 
 }  // namespace
@@ -205,10 +143,8 @@ void AppendSweepRows(const Inputs& in, const DesignPoint& centre, std::vector<Sw
             const double c = ResonatorCapacitance(len, in.resonatorDiameter);
             const double l = RequiredInductance(f, c);
             const double turns = CoilTurns(l, in.coilDiameter, in.turnsPerCm);
-            rows.push_back({FormatPattern(f, "#.00"), FormatPattern(len, "#.00"),
-                            FormatPattern(turns, "#.0"),
-                            FormatPattern(std::abs(len - centre.resonatorLength), "0.00"),
-                            FormatPattern(std::abs(turns - centre.turns), "0.0")});
+            rows.push_back(MakeSweepRow({f, len, turns, std::abs(len - centre.resonatorLength),
+                                         std::abs(turns - centre.turns)}));
         } catch (const CalcError& error) {
             // A fault in the sweep concerns the design as a whole, not one field.
             throw CalcError(error.number(), SweepFaultDetail(f, f0, error.detail()));
@@ -225,14 +161,55 @@ void AppendSweepRows(const Inputs& in, const DesignPoint& centre, std::vector<Sw
 }
 
 std::string SweepLine(const SweepRow& row) {
-    const std::array<const std::string*, kSweepColumnEnds.size()> columns{
-        &row.frequency, &row.resonatorLength, &row.turns, &row.lengthDelta, &row.turnsDelta};
     std::string line;
-    for (std::size_t column = 0; column < columns.size(); ++column) {
-        line += *columns[column];
-        line += kSweepColumnEnds[column];
+    for (std::size_t column = 0; column < kSweepColumnCount; ++column) {
+        line += row.pieces[column];
+        line += kSweepColumns[column].end;
     }
     return line;
+}
+
+namespace {
+
+// A CSV field, quoted only where RFC 4180 requires it.
+std::string CsvField(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        return std::string(text);
+    }
+    std::string quoted = "\"";
+    for (char c : text) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    return quoted + "\"";
+}
+
+std::string CsvLine(const std::array<std::string_view, kSweepColumnCount>& fields) {
+    std::string line;
+    for (const std::string_view field : fields) {
+        if (!line.empty()) {
+            line += ',';
+        }
+        line += CsvField(field);
+    }
+    return line + "\r\n";
+}
+
+}  // namespace
+
+std::string SweepCsv(const std::vector<SweepRow>& rows) {
+    std::array<std::string_view, kSweepColumnCount> fields;
+    for (std::size_t column = 0; column < kSweepColumnCount; ++column) {
+        fields[column] = kSweepColumns[column].csvTitle;
+    }
+    std::string text = CsvLine(fields);
+    for (const SweepRow& row : rows) {
+        std::copy(row.pieces.begin(), row.pieces.end(), fields.begin());
+        text += CsvLine(fields);
+    }
+    return text;
 }
 
 std::vector<std::string> ResultLists::SweepLines() const {

@@ -2,6 +2,7 @@
 // the six result lines and the frequency sweep table.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,13 +32,17 @@ struct DesignPoint {
     double turns;
 };
 
-// One row of the sweep table, each column as printed.
+// One row of the sweep table: its five values (MHz, mm, turns, mm, turns, in
+// the order of SweepColumn) and each as printed; its line joins the printed
+// pieces with the columns' ends.
 struct SweepRow {
-    std::string frequency;
-    std::string resonatorLength;
-    std::string turns;
-    std::string lengthDelta;
-    std::string turnsDelta;
+    std::array<double, kSweepColumnCount> values;
+    std::array<std::string, kSweepColumnCount> pieces;
+
+    double value(SweepColumn column) const { return values[static_cast<std::size_t>(column)]; }
+    const std::string& piece(SweepColumn column) const {
+        return pieces[static_cast<std::size_t>(column)];
+    }
 };
 
 // The two lists as a calculation leaves them.
@@ -70,6 +75,9 @@ std::vector<std::string> ResultLines(const Inputs& inputs, const DesignPoint& ce
 // above the centre, kSweepStep apart. On a fault the rows so far stay in `rows`.
 void AppendSweepRows(const Inputs& inputs, const DesignPoint& centre, std::vector<SweepRow>& rows);
 std::string SweepLine(const SweepRow& row);
+// The rows as CSV for a spreadsheet: a title line, then one line per row of
+// its printed pieces, each line ended by CR LF.
+std::string SweepCsv(const std::vector<SweepRow>& rows);
 
 // The whole calculation; never throws a CalcError, it reports it in the result.
 CalcResult Calculate(const InputTexts& texts);

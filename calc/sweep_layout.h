@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace zephyrod {
@@ -25,10 +26,25 @@ inline constexpr int kSweepHeaderLines = 2;  // kSweepHeader and kSweepRule
 inline constexpr int kSweepRowsBelowCentre = static_cast<int>(kSweepHalfSpan / kSweepStep + 0.5);
 inline constexpr int kCentreRowIndex = kSweepHeaderLines + kSweepRowsBelowCentre;
 
-// What follows each of a row's five columns (frequency, resonator length,
-// turns, length delta, turns delta), so that the columns stand under the
-// header's titles in a fixed-pitch font.
-inline constexpr std::array<std::string_view, 5> kSweepColumnEnds{"      ", "mm     ", "       ",
-                                                                  "mm   ", " T"};
+// The sweep's five columns, in the order a row prints them.
+enum class SweepColumn { Frequency, ResonatorLength, Turns, LengthDelta, TurnsDelta };
+inline constexpr std::size_t kSweepColumnCount = 5;
+
+// How a column prints (its pattern), what follows it so that the columns
+// stand under the header's titles in a fixed-pitch font, and its title in the
+// sweep's CSV.
+struct SweepColumnLayout {
+    std::string_view pattern;
+    std::string_view end;
+    std::string_view csvTitle;
+};
+
+inline constexpr std::array<SweepColumnLayout, kSweepColumnCount> kSweepColumns{{
+    {"#.00", "      ", "freq_mhz"},
+    {"#.00", "mm     ", "resonator_mm"},
+    {"#.0", "       ", "turns"},
+    {"0.00", "mm   ", "delta_mm"},
+    {"0.0", " T", "delta_turns"},
+}};
 
 }  // namespace zephyrod

@@ -1,8 +1,12 @@
 #include "cli.h"
 
+#include <array>
+
 #include "app_identity.h"
 #include "calc_error.h"
 #include "calculation.h"
+#include "number_text.h"
+#include "sweep_layout.h"
 
 namespace zephyrod::cli {
 namespace {
@@ -10,54 +14,46 @@ namespace {
 constexpr std::string_view kUsage =
     "usage: zephyrod-cli [--csv] [FREQ [RESDIA [COILDIA [TURNS_PER_CM]]]]\n";
 
-constexpr std::string_view kHelp =
-    "Designs a Zephyrod antenna: resonator and counterpoise lengths, the loading\n"
-    "coil's turns and length, and a sweep from 0.5 MHz below to 0.5 MHz above\n"
-    "the center frequency in 0.05 MHz steps.\n"
-    "\n"
-    "  FREQ          center frequency in MHz       (default 7.07)\n"
-    "  RESDIA        resonator diameter in mm      (default 25.4)\n"
-    "  COILDIA       coil form diameter in mm      (default 34.925)\n"
-    "  TURNS_PER_CM  coil turns per cm of the wire (default 8.66)\n"
-    "\n"
-    "Numbers use a point for decimals, as in 7.07. A missing value takes its\n"
-    "default; an empty one (\"\") is an empty field.\n"
-    "\n"
-    "  --csv           print the sweep as CSV for a spreadsheet\n"
-    "  -h, --help, /?  print this help\n"
-    "  --version       print the version\n"
-    "  --              end of options: every later argument is a value\n"
-    "\n"
-    "A value may begin with '-' followed by a digit or a point, as in -7; any\n"
-    "other argument that begins with '-' is an option.\n"
-    "\n"
-    "Exit status: 0 done, 1 the calculation failed (the error is on standard\n"
-    "error), 2 wrong usage.\n";
+// What each value on the command line is, in the fields' order.
+constexpr std::array<std::string_view, kInputFieldCount> kValueLines{
+    "  FREQ          center frequency in MHz       ",
+    "  RESDIA        resonator diameter in mm      ",
+    "  COILDIA       coil form diameter in mm      ",
+    "  TURNS_PER_CM  coil turns per cm of the wire ",
+};
 
-constexpr std::string_view kCsvHeader = "freq_mhz,resonator_mm,turns,delta_mm,delta_turns";
-
-// A CSV field, quoted only where RFC 4180 requires it.
-std::string CsvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-        return std::string(text);
+// The help, with the sweep's span and step and each value's default as the
+// calculator has them.
+std::string HelpText() {
+    const InputTexts defaults = DefaultInputTexts();
+    const std::string span = NumberText(kSweepHalfSpan) + " MHz";
+    std::string text =
+        "Designs a Zephyrod antenna: resonator and counterpoise lengths, the loading\n"
+        "coil's turns and length, and a sweep from " +
+        span + " below to " + span +
+        " above\n"
+        "the center frequency in " +
+        NumberText(kSweepStep) + " MHz steps.\n\n";
+    for (std::size_t i = 0; i < kInputFieldCount; ++i) {
+        text += std::string(kValueLines[i]) + "(default " + defaults[i] + ")\n";
     }
-    std::string quoted = "\"";
-    for (char c : text) {
-        quoted += c;
-        if (c == '"') {
-            quoted += '"';
-        }
-    }
-    return quoted + "\"";
-}
-
-std::string CsvText(const std::vector<SweepRow>& rows) {
-    std::string text = std::string(kCsvHeader) + "\r\n";
-    for (const SweepRow& row : rows) {
-        text += CsvField(row.frequency) + "," + CsvField(row.resonatorLength) + "," +
-                CsvField(row.turns) + "," + CsvField(row.lengthDelta) + "," +
-                CsvField(row.turnsDelta) + "\r\n";
-    }
+    text +=
+        "\n"
+        "Numbers use a point for decimals, as in " +
+        defaults[0] +
+        ". A missing value takes its\n"
+        "default; an empty one (\"\") is an empty field.\n"
+        "\n"
+        "  --csv           print the sweep as CSV for a spreadsheet\n"
+        "  -h, --help, /?  print this help\n"
+        "  --version       print the version\n"
+        "  --              end of options: every later argument is a value\n"
+        "\n"
+        "A value may begin with '-' followed by a digit or a point, as in -7; any\n"
+        "other argument that begins with '-' is an option.\n"
+        "\n"
+        "Exit status: 0 done, 1 the calculation failed (the error is on standard\n"
+        "error), 2 wrong usage.\n";
     return text;
 }
 
@@ -99,7 +95,7 @@ Outcome Run(const std::vector<std::string_view>& args) {
             } else if (arg == "--csv") {
                 csv = true;
             } else if (arg == "--help") {
-                return {std::string(kUsage) + "\n" + std::string(kHelp), "", 0};
+                return {std::string(kUsage) + "\n" + HelpText(), "", 0};
             } else if (arg == "--version") {
                 return {std::string("zephyrod-cli ") + identity::kVersion + "\n", "", 0};
             } else {
@@ -121,7 +117,7 @@ Outcome Run(const std::vector<std::string_view>& args) {
     const CalcResult result = Calculate(texts);
     Outcome outcome;
     if (result.lists) {
-        outcome.out = csv ? CsvText(result.lists->rows) : ListText(*result.lists);
+        outcome.out = csv ? SweepCsv(result.lists->rows) : ListText(*result.lists);
     }
     if (result.error) {
         outcome.err = "zephyrod-cli: " + ErrorLine(*result.error) + "\n";

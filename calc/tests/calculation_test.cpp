@@ -90,6 +90,15 @@ TEST(SweepTable, RowsHoldTheLineColumns) {
     for (std::size_t i = 0; i < r.lists->rows.size(); ++i) {
         EXPECT_EQ(SweepLine(r.lists->rows[i]), sweep[i + 2]);
     }
+    // The centre row's values are the numbers themselves, not read back from
+    // their text: the counter after ten additions (7.070000171661375, a hair
+    // below the centre 7.070000171661377), the resonator length computed
+    // again in double precision.
+    const SweepRow& centre = r.lists->rows[kCentreRowIndex - kSweepHeaderLines];
+    EXPECT_NEAR(centre.value(SweepColumn::Frequency), 7.070000171661375, 1e-15);
+    EXPECT_NEAR(centre.value(SweepColumn::ResonatorLength), 664.78074765, 1e-8);
+    EXPECT_EQ(centre.value(SweepColumn::Turns), 56.0);
+    EXPECT_EQ(centre.piece(SweepColumn::LengthDelta), "0.00");
 }
 
 TEST(SweepTable, CentreJustAboveHalfMegahertzCompletes) {
