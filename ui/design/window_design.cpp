@@ -12,132 +12,230 @@ namespace {
 
 using K = ControlKind;
 
-constexpr std::string_view Caption(InputField field) {
-    return FieldInfo(field).caption;
-}
-constexpr std::string_view Name(InputField field) {
-    return FieldControl(field);
-}
+// A field's caption label, its text box and its unit label, related both
+// ways: the text box names its labels, and a screen reader hears the field's
+// caption and unit from it.
+struct FieldRow {
+    InputField field;
+    ControlRef captionLabel;
+    TwipsRect captionRect;
+    int captionTab;
+    TwipsRect boxRect;
+    int boxTab;
+    ControlRef unitLabel{};
+    TwipsRect unitRect{};
+    int unitTab = 0;
+};
 
-ControlDesign Make(std::string_view name, K kind, std::string_view caption, TwipsRect rect,
-                   std::string_view container, std::optional<int> tabIndex) {
-    return {.name = name,
-            .kind = kind,
-            .caption = caption,
-            .rect = rect,
-            .container = container,
-            .tabIndex = tabIndex};
-}
-
-ControlDesign Indexed(ControlDesign control, int index) {
-    control.index = index;
-    return control;
-}
-
-ControlDesign WithFont(ControlDesign control, FontDesign font) {
-    control.font = font;
-    return control;
-}
-
-ControlDesign Black(ControlDesign control) {
-    control.textColor = Rgb{0, 0, 0};
-    return control;
-}
-
-WindowDesign Window(std::string_view name, std::string_view caption, int clientWidth,
-                    int clientHeight, Border border, StartPosition startPosition) {
-    return {name, caption, clientWidth, clientHeight, border, startPosition};
+void AddField(std::vector<ControlDesign>& controls, const FieldRow& row) {
+    const InputFieldInfo& info = FieldInfo(row.field);
+    controls.push_back({.name = row.captionLabel.name,
+                        .kind = K::Label,
+                        .caption = info.caption,
+                        .rect = row.captionRect,
+                        .container = "Frame2",
+                        .tabIndex = row.captionTab});
+    controls.push_back({.name = FieldControl(row.field),
+                        .kind = K::TextBox,
+                        .rect = row.boxRect,
+                        .container = "Frame2",
+                        .tabIndex = row.boxTab,
+                        .captionLabel = row.captionLabel,
+                        .unitLabel = row.unitLabel,
+                        .accessibleName = info.caption,
+                        .accessibleDescription = info.unit});
+    if (!row.unitLabel.empty()) {
+        controls.push_back({.name = row.unitLabel.name,
+                            .index = row.unitLabel.index,
+                            .kind = K::Label,
+                            .caption = info.unit,
+                            .rect = row.unitRect,
+                            .container = "Frame2",
+                            .tabIndex = row.unitTab});
+    }
 }
 
 WindowDesign BuildMain() {
     using F = InputField;
-    WindowDesign w = Window("frmMain", kMainWindowCaption, 6240, 8745, Border::Sizable,
-                            StartPosition::CenterScreen);
+    WindowDesign w{.name = "frmMain",
+                   .caption = kMainWindowCaption,
+                   .clientWidth = 6240,
+                   .clientHeight = 8745,
+                   .border = Border::Sizable,
+                   .startPosition = StartPosition::CenterScreen,
+                   .accessibleName = std::string(kMainWindowCaption)};
     // The tab indices are the window's own: Tab goes from the frequency to
     // the coil diameter and then back up to the resonator diameter, as users
     // of the calculator know it.
-    w.controls = {
-        Make("Frame2", K::Frame, " Parameters ", {0, 0, 3015, 3615}, "", 0),
-        Make("Label1", K::Label, Caption(F::Frequency), {120, 480, 855, 495}, "Frame2", 2),
-        Make(Name(F::Frequency), K::TextBox, "", {1080, 600, 1335, 285}, "Frame2", 1),
-        Make("Label2", K::Label, FieldInfo(F::Frequency).unit, {2520, 600, 375, 255}, "Frame2", 3),
-        Make("Label4", K::Label, Caption(F::ResonatorDiameter), {120, 1080, 855, 495}, "Frame2", 7),
-        Make(Name(F::ResonatorDiameter), K::TextBox, "", {1080, 1200, 1335, 285}, "Frame2", 6),
-        Indexed(Make("lblUnit", K::Label, FieldInfo(F::ResonatorDiameter).unit,
-                     {2520, 1200, 255, 255}, "Frame2", 8),
-                0),
-        Make("Label3", K::Label, Caption(F::CoilDiameter), {120, 1680, 735, 495}, "Frame2", 5),
-        Make(Name(F::CoilDiameter), K::TextBox, "", {1080, 1800, 1335, 285}, "Frame2", 4),
-        Indexed(Make("lblUnit", K::Label, FieldInfo(F::CoilDiameter).unit, {2520, 1800, 255, 255},
-                     "Frame2", 9),
-                1),
-        Make("lblTPI", K::Label, Caption(F::TurnsPerCm), {120, 2280, 855, 375}, "Frame2", 10),
-        Make(Name(F::TurnsPerCm), K::TextBox, "", {1080, 2400, 1335, 285}, "Frame2", 11),
-        Make(names::cmdGo, K::CommandButton, "Calculate", {840, 3000, 1335, 375}, "Frame2", 12),
-        Make("Frame3", K::Frame, "", {3120, 0, 3135, 3615}, "", 13),
-        Make(names::lstValues, K::ListBox, "", {120, 240, 2895, 3180}, "Frame3", 14),
-        Make("Frame1", K::Frame, " Sweep Data", {0, 3720, 6255, 4935}, "", 15),
-        WithFont(Make(names::lstSweep, K::ListBox, "", {120, 240, 6015, 4545}, "Frame1", 16),
-                 {"Courier", 9.75, false, true}),
-    };
+    std::vector<ControlDesign>& c = w.controls;
+    c.push_back({.name = "Frame2",
+                 .kind = K::Frame,
+                 .caption = " Parameters ",
+                 .rect = {0, 0, 3015, 3615},
+                 .tabIndex = 0});
+    AddField(c, {.field = F::Frequency,
+                 .captionLabel = {"Label1"},
+                 .captionRect = {120, 480, 855, 495},
+                 .captionTab = 2,
+                 .boxRect = {1080, 600, 1335, 285},
+                 .boxTab = 1,
+                 .unitLabel = {"Label2"},
+                 .unitRect = {2520, 600, 375, 255},
+                 .unitTab = 3});
+    AddField(c, {.field = F::ResonatorDiameter,
+                 .captionLabel = {"Label4"},
+                 .captionRect = {120, 1080, 855, 495},
+                 .captionTab = 7,
+                 .boxRect = {1080, 1200, 1335, 285},
+                 .boxTab = 6,
+                 .unitLabel = {"lblUnit", 0},
+                 .unitRect = {2520, 1200, 255, 255},
+                 .unitTab = 8});
+    AddField(c, {.field = F::CoilDiameter,
+                 .captionLabel = {"Label3"},
+                 .captionRect = {120, 1680, 735, 495},
+                 .captionTab = 5,
+                 .boxRect = {1080, 1800, 1335, 285},
+                 .boxTab = 4,
+                 .unitLabel = {"lblUnit", 1},
+                 .unitRect = {2520, 1800, 255, 255},
+                 .unitTab = 9});
+    AddField(c, {.field = F::TurnsPerCm,
+                 .captionLabel = {"lblTPI"},
+                 .captionRect = {120, 2280, 855, 375},
+                 .captionTab = 10,
+                 .boxRect = {1080, 2400, 1335, 285},
+                 .boxTab = 11});
+    c.push_back({.name = names::cmdGo,
+                 .kind = K::CommandButton,
+                 .caption = "Calculate",
+                 .rect = {840, 3000, 1335, 375},
+                 .container = "Frame2",
+                 .tabIndex = 12});
+    c.push_back(
+        {.name = "Frame3", .kind = K::Frame, .rect = {3120, 0, 3135, 3615}, .tabIndex = 13});
+    c.push_back({.name = names::lstValues,
+                 .kind = K::ListBox,
+                 .rect = {120, 240, 2895, 3180},
+                 .container = "Frame3",
+                 .tabIndex = 14,
+                 .accessibleName = kValuesAccessibleName});
+    c.push_back({.name = "Frame1",
+                 .kind = K::Frame,
+                 .caption = " Sweep Data",
+                 .rect = {0, 3720, 6255, 4935},
+                 .tabIndex = 15});
+    c.push_back({.name = names::lstSweep,
+                 .kind = K::ListBox,
+                 .rect = {120, 240, 6015, 4545},
+                 .container = "Frame1",
+                 .tabIndex = 16,
+                 .font = {.family = "Courier", .points = 9.75, .fixedPitch = true},
+                 .accessibleName = kSweepAccessibleName});
     // An item of 120 blanks that does nothing stands before Help and pushes
     // it to the bar's far end, where the window has always had it.
     static const std::string kBlankMenuCaption(120, ' ');
     w.menu = {
-        {"mnuEMPTY", kBlankMenuCaption, ""},
-        {"mnuHelp", "&Help", ""},
-        {names::mnuZRHelp, "Zephyrod Calculator &Help", "mnuHelp", "F1"},
-        {names::mnuAbout, "&About", "mnuHelp"},
+        {.name = "mnuEMPTY", .caption = kBlankMenuCaption, .spacer = true},
+        {.name = "mnuHelp", .caption = "&Help"},
+        {.name = names::mnuZRHelp,
+         .caption = "Zephyrod Calculator &Help",
+         .parent = "mnuHelp",
+         .shortcut = "F1"},
+        {.name = names::mnuAbout, .caption = "&About", .parent = "mnuHelp"},
     };
     return w;
 }
 
 WindowDesign BuildHelp() {
-    // No caption: the title bar stays empty.
-    WindowDesign w =
-        Window("frmHelp", "", 8445, 5025, Border::FixedSingle, StartPosition::PlatformDefault);
-    ControlDesign text = WithFont(Make(names::txtHelp, K::TextBox, "", {0, 120, 8415, 4365}, "", 1),
-                                  {"MS Sans Serif", 9.75, false});
-    text.multiLine = true;
+    WindowDesign w{.name = "frmHelp",
+                   .caption = "",  // the title bar stays empty
+                   .clientWidth = 8445,
+                   .clientHeight = 5025,
+                   .border = Border::FixedSingle,
+                   .startPosition = StartPosition::PlatformDefault,
+                   .accessibleName = std::string(kHelpWindowAccessibleName)};
     w.controls = {
-        text,
-        Make(names::cmdOK, K::CommandButton, "OK", {7560, 4560, 735, 375}, "", 0),
+        {.name = names::txtHelp,
+         .kind = K::TextBox,
+         .rect = {0, 120, 8415, 4365},
+         .tabIndex = 1,
+         .font = {.family = kStandardFont.family, .points = 9.75},
+         .multiLine = true,
+         .accessibleName = kHelpTextAccessibleName},
+        {.name = names::cmdOK,
+         .kind = K::CommandButton,
+         .caption = "OK",
+         .rect = {7560, 4560, 735, 375},
+         .tabIndex = 0},
     };
     return w;
 }
 
-ControlDesign Line(int index, int x1, int y1, int x2, int y2, Rgb color, int width) {
-    ControlDesign c =
-        Indexed(Make("Line1", K::Line, "", {x1, y1, x2 - x1, y2 - y1}, "", {}), index);
-    c.color = color;
-    c.lineWidth = width;
-    return c;
+// One of the two lines of the etched rule, from (x1, y1) to (x2, y2).
+ControlDesign RuleLine(int index, int x1, int y1, int x2, int y2, Rgb color, int width) {
+    return {.name = "Line1",
+            .index = index,
+            .kind = K::Line,
+            .rect = {x1, y1, x2 - x1, y2 - y1},
+            .color = color,
+            .lineWidth = width};
 }
 
 WindowDesign BuildAbout() {
+    constexpr Rgb kBlack{0, 0, 0};
     // The caption comes from the program's title when the window loads.
-    WindowDesign w =
-        Window("frmAbout", "", 5730, 3075, Border::FixedDialog, StartPosition::CenterOwner);
-    w.faceColor = Rgb{239, 239, 239};
-    ControlDesign label1 = Make("Label1", K::Label, kCopyrightLine1, {480, 2520, 3615, 255}, "", 5);
-    label1.align = Align::Center;
-    ControlDesign label2 = Make("Label2", K::Label, kCopyrightLine2, {360, 2760, 3855, 375}, "", 6);
-    label2.align = Align::Center;
-    ControlDesign ok = Make(names::cmdOK, K::CommandButton, "OK", {4245, 2625, 1260, 345}, "", 0);
-    ok.defaultButton = true;
-    ok.cancelButton = true;
+    WindowDesign w{.name = "frmAbout",
+                   .caption = "",
+                   .clientWidth = 5730,
+                   .clientHeight = 3075,
+                   .border = Border::FixedDialog,
+                   .startPosition = StartPosition::CenterOwner,
+                   .accessibleName = AboutCaption(),
+                   .faceColor = Rgb{239, 239, 239}};
     w.controls = {
-        Make(names::picIcon, K::PictureBox, "", {240, 240, 540, 540}, "", 1),
-        Black(WithFont(Make(names::lblTitle, K::Label, kAboutTitle, {1080, 240, 3885, 480}, "", 3),
-                       {"MS Sans Serif", 18, true})),
-        WithFont(Make(names::lblVersion, K::Label, "", {1080, 840, 3885, 225}, "", 4),
-                 {"MS Sans Serif", 9.75, true}),
-        Black(Make(names::lblDescription, K::Label, "", {1080, 1245, 4365, 1050}, "", 2)),
-        Line(1, 90, 2445, 5654, 2445, {128, 128, 128}, 1),
-        Line(0, 105, 2460, 5654, 2460, {255, 255, 255}, 2),
-        label1,
-        label2,
-        ok,
+        {.name = names::picIcon,
+         .kind = K::PictureBox,
+         .rect = {240, 240, 540, 540},
+         .tabIndex = 1},
+        {.name = names::lblTitle,
+         .kind = K::Label,
+         .caption = kAboutTitle,
+         .rect = {1080, 240, 3885, 480},
+         .tabIndex = 3,
+         .font = {.family = kStandardFont.family, .points = 18, .bold = true},
+         .textColor = kBlack},
+        {.name = names::lblVersion,
+         .kind = K::Label,
+         .rect = {1080, 840, 3885, 225},
+         .tabIndex = 4,
+         .font = {.family = kStandardFont.family, .points = 9.75, .bold = true}},
+        {.name = names::lblDescription,
+         .kind = K::Label,
+         .rect = {1080, 1245, 4365, 1050},
+         .tabIndex = 2,
+         .textColor = kBlack},
+        RuleLine(1, 90, 2445, 5654, 2445, {128, 128, 128}, 1),
+        RuleLine(0, 105, 2460, 5654, 2460, {255, 255, 255}, 2),
+        {.name = "Label1",
+         .kind = K::Label,
+         .caption = kCopyrightLine1,
+         .rect = {480, 2520, 3615, 255},
+         .tabIndex = 5,
+         .align = Align::Center},
+        {.name = "Label2",
+         .kind = K::Label,
+         .caption = kCopyrightLine2,
+         .rect = {360, 2760, 3855, 375},
+         .tabIndex = 6,
+         .align = Align::Center},
+        {.name = names::cmdOK,
+         .kind = K::CommandButton,
+         .caption = "OK",
+         .rect = {4245, 2625, 1260, 345},
+         .tabIndex = 0,
+         .defaultButton = true,
+         .cancelButton = true},
     };
     return w;
 }
@@ -159,14 +257,46 @@ const WindowDesign& AboutWindowDesign() {
     return design;
 }
 
-const ControlDesign& Control(const WindowDesign& window, std::string_view name,
-                             std::optional<int> index) {
+const ControlDesign* FindControl(const WindowDesign& window, std::string_view name,
+                                 std::optional<int> index) {
     for (const ControlDesign& control : window.controls) {
         if (control.name == name && (!index || control.index == index)) {
-            return control;
+            return &control;
         }
     }
+    return nullptr;
+}
+
+const ControlDesign& Control(const WindowDesign& window, std::string_view name,
+                             std::optional<int> index) {
+    if (const ControlDesign* control = FindControl(window, name, index)) {
+        return *control;
+    }
     throw std::out_of_range("no control " + std::string(name) + " in " + std::string(window.name));
+}
+
+const ControlDesign& Control(const WindowDesign& window, const ControlRef& ref) {
+    return Control(window, ref.name, ref.index);
+}
+
+std::size_t Row(const WindowDesign& window, const ControlDesign& control) {
+    return static_cast<std::size_t>(&control - window.controls.data());
+}
+
+const MenuItemDesign* FindMenuItem(const WindowDesign& window, std::string_view name) {
+    const auto found =
+        std::find_if(window.menu.begin(), window.menu.end(),
+                     [name](const MenuItemDesign& item) { return item.name == name; });
+    return found != window.menu.end() ? &*found : nullptr;
+}
+
+std::size_t MenuRow(const WindowDesign& window, const MenuItemDesign& item) {
+    return static_cast<std::size_t>(&item - window.menu.data());
+}
+
+bool HasChildren(const WindowDesign& window, std::string_view menuItem) {
+    return std::any_of(window.menu.begin(), window.menu.end(),
+                       [menuItem](const MenuItemDesign& item) { return item.parent == menuItem; });
 }
 
 std::vector<const ControlDesign*> TabOrder(const WindowDesign& window) {

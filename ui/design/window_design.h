@@ -1,11 +1,14 @@
 // The three windows' designs as data: each window's properties and every
 // control (name, kind, caption, rectangle in twips, container, tab index,
-// font). Both editions build their windows from these tables, and their tests
-// check the windows against them.
+// font, the labels a field has, what a screen reader says). Every edition
+// builds its windows from these tables, and its tests check the windows
+// against them.
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -41,19 +44,42 @@ struct TwipsRect {
     int height;
 };
 
-// A font the design names; an empty family is the window's standard 8-point
-// sans-serif dialog font. A fixed-pitch font must stay fixed pitch wherever
+// A rectangle in pixels, each side converted on its own.
+struct PixelRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+constexpr PixelRect Pixels(const TwipsRect& twips, int dpi = kDesignDpi) {
+    return {Pixels(twips.left, dpi), Pixels(twips.top, dpi), Pixels(twips.width, dpi),
+            Pixels(twips.height, dpi)};
+}
+
+// A font the design names. A fixed-pitch font must stay fixed pitch wherever
 // its family is missing: the sweep's columns rest on it.
 struct FontDesign {
     std::string_view family;
-    double points = 8;
+    double points;
     bool bold = false;
     bool fixedPitch = false;
 
-    bool isStandard() const { return family.empty(); }
+    // Whether it is the windows' standard font (kStandardFont).
+    constexpr bool isStandard() const;
+
+    friend bool operator==(const FontDesign&, const FontDesign&) = default;
 };
 
-inline constexpr FontDesign kStandardFont{};
+// The windows' standard font: the 8-point sans-serif dialog font, which
+// every control has that names no font of its own, and which the windows
+// were laid out for. Where the platform lacks its family, each edition puts
+// its nearest sans-serif in its place.
+inline constexpr FontDesign kStandardFont{.family = "MS Sans Serif", .points = 8};
+
+constexpr bool FontDesign::isStandard() const {
+    return *this == kStandardFont;
+}
 
 enum class Align { Left, Center };
 
@@ -63,6 +89,14 @@ struct Rgb {
     int blue;
 };
 
+// A control by its name and, for a control array member, its index.
+struct ControlRef {
+    std::string_view name;
+    std::optional<int> index{};
+
+    bool empty() const { return name.empty(); }
+};
+
 // One control. A control array member has an `index` (0, 1, ...). A line
 // runs from its rectangle's top-left corner to its bottom-right one (a level
 // line has no height) and has a colour and width.
@@ -70,10 +104,10 @@ struct ControlDesign {
     std::string_view name;
     std::optional<int> index{};
     ControlKind kind;
-    std::string_view caption;
-    TwipsRect rect;
-    std::string_view container;   // empty: the window itself
-    std::optional<int> tabIndex;  // none for lines
+    std::string_view caption{};
+    TwipsRect rect{};
+    std::string_view container{};   // empty: the window itself
+    std::optional<int> tabIndex{};  // none for lines
     FontDesign font = kStandardFont;
     Align align = Align::Left;
     bool multiLine = false;
@@ -83,6 +117,16 @@ struct ControlDesign {
     // A line's colour and width (pixels at kDesignDpi).
     Rgb color{0, 0, 0};
     int lineWidth = 1;
+    // A text box's labels: the one that captions it and the one that shows
+    // its unit (none where it has no unit label).
+    ControlRef captionLabel{};
+    ControlRef unitLabel{};
+    // What a screen reader announces for the control and what it adds, where
+    // the control shows neither itself (a field's caption stands in a label
+    // of its own, a list has none); empty: the platform's own (a button's
+    // caption).
+    std::string_view accessibleName{};
+    std::string_view accessibleDescription{};
 
     // A line's far end point (twips).
     int x2() const { return rect.left + rect.width; }
@@ -93,6 +137,7 @@ struct ControlDesign {
         return kind == ControlKind::TextBox || kind == ControlKind::CommandButton ||
                kind == ControlKind::ListBox;
     }
+    bool is(const ControlRef& ref) const { return name == ref.name && index == ref.index; }
 };
 
 enum class Border {
@@ -105,11 +150,14 @@ enum class StartPosition { CenterScreen, PlatformDefault, CenterOwner };
 
 struct MenuItemDesign {
     std::string_view name;
-    std::string_view caption;  // "&" marks the access key
-    std::string_view parent;   // empty: on the menu bar
+    std::string_view caption;   // "&" marks the access key
+    std::string_view parent{};  // empty: on the menu bar
     // The key that gives the same command from anywhere in the window, as
     // the menu shows it beside the caption ("F1"); empty: none.
     std::string_view shortcut{};
+    // An item that only takes room on the bar, pushing the items after it to
+    // the bar's far end: its caption is blanks, and choosing it does nothing.
+    bool spacer = false;
 };
 
 struct WindowDesign {
@@ -119,6 +167,9 @@ struct WindowDesign {
     int clientHeight;          // twips
     Border border;
     StartPosition startPosition;
+    // What a screen reader announces for the window (the help window's title
+    // bar stays empty; the about window's caption is set as it loads).
+    std::string accessibleName{};
     // A face colour of its own, kept whatever colours the desktop's theme
     // imposes (the about window's black texts and etched rule need a light
     // face); none: the platform's.
@@ -163,10 +214,24 @@ constexpr std::string_view FieldControl(InputField field) {
 const WindowDesign& HelpWindowDesign();
 const WindowDesign& AboutWindowDesign();
 
-// The control of that name (and index, for a control array member); throws
+// The control of that name (and index, for a control array member; without
+// one, the first of that name); FindControl gives null and Control throws
 // std::out_of_range when the design has none.
+const ControlDesign* FindControl(const WindowDesign& window, std::string_view name,
+                                 std::optional<int> index = std::nullopt);
 const ControlDesign& Control(const WindowDesign& window, std::string_view name,
                              std::optional<int> index = std::nullopt);
+const ControlDesign& Control(const WindowDesign& window, const ControlRef& ref);
+
+// A control's place in its window's table (from 0).
+std::size_t Row(const WindowDesign& window, const ControlDesign& control);
+
+// The menu item of that name, or null; its place in the window's menu.
+const MenuItemDesign* FindMenuItem(const WindowDesign& window, std::string_view name);
+std::size_t MenuRow(const WindowDesign& window, const MenuItemDesign& item);
+
+// Whether the menu item opens a menu of items of its own.
+bool HasChildren(const WindowDesign& window, std::string_view menuItem);
 
 // The controls that take the focus, in the order Tab visits them.
 std::vector<const ControlDesign*> TabOrder(const WindowDesign& window);

@@ -124,32 +124,38 @@ QWidget* MakeControl(const ControlDesign& control, QWidget* parent) {
 
 }  // namespace
 
-void BuiltControls::add(std::string_view name, std::optional<int> index, QObject* object) {
-    entries_.push_back({name, index, object});
+BuiltControls::BuiltControls(const design::WindowDesign& window, Of what)
+    : window_(&window),
+      of_(what),
+      objects_(what == Of::Menu ? window.menu.size() : window.controls.size(), nullptr) {}
+
+void BuiltControls::add(std::size_t row, QObject* object) {
+    objects_.at(row) = object;
 }
 
 QObject* BuiltControls::find(std::string_view name, std::optional<int> index) const {
-    for (const Entry& entry : entries_) {
-        if (entry.name == name && (!index || entry.index == index)) {
-            return entry.object;
-        }
+    if (of_ == Of::Menu) {
+        const design::MenuItemDesign* item = design::FindMenuItem(*window_, name);
+        return item != nullptr ? objects_[design::MenuRow(*window_, *item)] : nullptr;
     }
-    return nullptr;
+    const ControlDesign* control = design::FindControl(*window_, name, index);
+    return control != nullptr ? objects_[design::Row(*window_, *control)] : nullptr;
 }
 
 void ApplyWindowDesign(QWidget* window, const design::WindowDesign& design) {
     window->setObjectName(ToQString(design.name));
     window->setWindowFlags(WindowFlagsFor(design.border));
     window->setFont(DialogFont());
+    window->setAccessibleName(ToQString(design.accessibleName));
 }
 
 QRect PixelRect(const ControlDesign& control) {
-    return {design::Pixels(control.rect.left), design::Pixels(control.rect.top),
-            design::Pixels(control.rect.width), design::Pixels(control.rect.height)};
+    const design::PixelRect pixels = design::Pixels(control.rect);
+    return {pixels.left, pixels.top, pixels.width, pixels.height};
 }
 
 BuiltControls BuildControls(QWidget* client, const design::WindowDesign& window) {
-    BuiltControls built;
+    BuiltControls built(window, BuiltControls::Of::Controls);
     // Containers come before what they hold.
     std::map<std::string_view, QWidget*> containers{{std::string_view(), client}};
     std::map<const ControlDesign*, QWidget*> widgets;
@@ -165,6 +171,12 @@ BuiltControls BuildControls(QWidget* client, const design::WindowDesign& window)
         if (!control.font.isStandard()) {
             widget->setFont(DesignFont(control.font));
         }
+        if (!control.accessibleName.empty()) {
+            widget->setAccessibleName(ToQString(control.accessibleName));
+        }
+        if (!control.accessibleDescription.empty()) {
+            widget->setAccessibleDescription(ToQString(control.accessibleDescription));
+        }
         if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && !label->pixmap()) {
             GrowToFitCaption(label);
         }
@@ -175,7 +187,7 @@ BuiltControls BuildControls(QWidget* client, const design::WindowDesign& window)
             built.cancelButton = qobject_cast<QPushButton*>(widget);
         }
         widgets[&control] = widget;
-        built.add(control.name, control.index, widget);
+        built.add(design::Row(window, control), widget);
     }
 
     QWidget* previous = nullptr;
@@ -192,24 +204,17 @@ BuiltControls BuildControls(QWidget* client, const design::WindowDesign& window)
 }
 
 BuiltControls BuildMenu(QMenuBar* bar, const design::WindowDesign& window) {
-    BuiltControls built;
+    BuiltControls built(window, BuiltControls::Of::Menu);
     std::map<std::string_view, QMenu*> menus;
-    auto hasItems = [&window](std::string_view name) {
-        for (const design::MenuItemDesign& item : window.menu) {
-            if (item.parent == name) {
-                return true;
-            }
-        }
-        return false;
-    };
     for (const design::MenuItemDesign& item : window.menu) {
         const QString caption = ToQString(item.caption);
-        if (hasItems(item.name)) {
+        const std::size_t row = design::MenuRow(window, item);
+        if (design::HasChildren(window, item.name)) {
             QMenu* menu = item.parent.empty() ? bar->addMenu(caption)
                                               : menus.at(item.parent)->addMenu(caption);
             menu->setObjectName(ToQString(item.name));
             menus[item.name] = menu;
-            built.add(item.name, std::nullopt, menu);
+            built.add(row, menu);
             continue;
         }
         QAction* action = item.parent.empty() ? bar->addAction(caption)
@@ -222,7 +227,8 @@ BuiltControls BuildMenu(QMenuBar* bar, const design::WindowDesign& window) {
         if (!item.shortcut.empty()) {
             action->setShortcut(QKeySequence(ToQString(item.shortcut)));
         }
-        built.add(item.name, std::nullopt, action);
+        action->setProperty(kSpacerProperty, item.spacer);
+        built.add(row, action);
     }
     return built;
 }

@@ -26,12 +26,17 @@ enum class Border;
 
 namespace zephyrod::ui {
 
-// The controls (or menu items) built from a design, by their names there.
-// Each window keeps the ones its code reaches in a struct `Controls` of its
-// own, typed, taken from here as it is built.
+// The controls (or menu items) built from a design, found through the
+// design's own look-up by their names there. Each window keeps the ones its
+// code reaches in a struct `Controls` of its own, typed, taken from here as
+// it is built.
 class BuiltControls {
   public:
-    void add(std::string_view name, std::optional<int> index, QObject* object);
+    enum class Of { Controls, Menu };
+    BuiltControls(const design::WindowDesign& window, Of what);
+
+    // What was built for the design's row (of its controls or of its menu).
+    void add(std::size_t row, QObject* object);
 
     // The control of that name (and index, for a control array member).
     // Throws std::logic_error where the design has none of that kind: a
@@ -50,27 +55,26 @@ class BuiltControls {
     QPushButton* cancelButton = nullptr;
 
   private:
-    struct Entry {
-        std::string_view name;
-        std::optional<int> index;
-        QObject* object;
-    };
     QObject* find(std::string_view name, std::optional<int> index) const;
 
-    std::vector<Entry> entries_;
+    const design::WindowDesign* window_;
+    Of of_;
+    std::vector<QObject*> objects_;  // by row
 };
 
-// Gives a window its design's name and border, and the standard dialog
-// font, which every control without a font of its own takes.
+// Gives a window its design's name, border and name for a screen reader,
+// and the standard dialog font, which every control without a font of its
+// own takes.
 void ApplyWindowDesign(QWidget* window, const design::WindowDesign& design);
 
 // Creates every control of the design inside `client`, whose top-left corner
-// is that of the window's client area, each in its container; sets the tab
-// order.
+// is that of the window's client area, each in its container, with its name
+// and description for a screen reader; sets the tab order.
 BuiltControls BuildControls(QWidget* client, const design::WindowDesign& window);
 
 // Fills the menu bar from the design's menu: an item with items below it
-// becomes a menu, any other an action; each named as in the design.
+// becomes a menu, any other an action; each named as in the design. A spacer
+// item carries the property kSpacerProperty (MenuBarStyle widens it).
 BuiltControls BuildMenu(QMenuBar* bar, const design::WindowDesign& window);
 
 // A control's rectangle in pixels, inside its container.

@@ -14,18 +14,17 @@
 namespace zephyrod::ui {
 
 frmHelp::frmHelp() {
+    // The title bar shows nothing; a screen reader announces the window by
+    // its design's name. Its role is settled before anything asks for it.
+    AnnounceAsWindow(this);
     const design::WindowDesign& design = design::HelpWindowDesign();
     ApplyWindowDesign(this, design);
     setAttribute(Qt::WA_DeleteOnClose);
-    // The title bar shows nothing; a screen reader announces the window by name.
-    AnnounceAsWindow(this);
     setWindowTitle(QString::fromUtf16(kInvisibleTitle));
-    setAccessibleName(ToQString(design::kHelpWindowAccessibleName));
     setFixedSize(design::Pixels(design.clientWidth), design::Pixels(design.clientHeight));
     const BuiltControls built = BuildControls(this, design);
     controls_ = {built.take<QPlainTextEdit>(design::names::txtHelp),
                  built.take<QPushButton>(design::names::cmdOK), built.firstInTabOrder};
-    controls_.txtHelp->setAccessibleName(ToQString(design::kHelpTextAccessibleName));
     connect(controls_.cmdOK, &QPushButton::clicked, this, &frmHelp::cmdOK_Click);
     Form_Load();
 }

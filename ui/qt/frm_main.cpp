@@ -45,17 +45,12 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(client);
     const BuiltControls built = BuildControls(client, design);
     for (const InputFieldInfo& info : kInputFields) {
-        QLineEdit* field = built.take<QLineEdit>(design::FieldControl(info.field));
-        // A screen reader names each field by its caption and says its unit.
-        field->setAccessibleName(ToQString(info.caption));
-        field->setAccessibleDescription(ToQString(info.unit));
-        controls_.fields[static_cast<std::size_t>(info.field)] = field;
+        controls_.fields[static_cast<std::size_t>(info.field)] =
+            built.take<QLineEdit>(design::FieldControl(info.field));
     }
     controls_.cmdGo = built.take<QPushButton>(design::names::cmdGo);
     controls_.lstValues = built.take<ResultList>(design::names::lstValues);
     controls_.lstSweep = built.take<ResultList>(design::names::lstSweep);
-    controls_.lstValues->setAccessibleName(ToQString(design::kValuesAccessibleName));
-    controls_.lstSweep->setAccessibleName(ToQString(design::kSweepAccessibleName));
     connect(controls_.cmdGo, &QPushButton::clicked, this, &frmMain::cmdGo_Click);
 
     resize(QSize(design::Pixels(design.clientWidth), design::Pixels(design.clientHeight)) +

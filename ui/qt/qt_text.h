@@ -9,6 +9,8 @@ namespace zephyrod::ui {
 
 // The property that tells the members of a control array apart.
 inline constexpr char kIndexProperty[] = "index";
+// The property that marks the menu bar's spacer item.
+inline constexpr char kSpacerProperty[] = "spacer";
 
 inline QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

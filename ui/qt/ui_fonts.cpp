@@ -21,18 +21,19 @@ bool IsInstalled(const QString& family) {
 }  // namespace
 
 QFont DialogFont() {
+    // The design's family, else sans-serif faces of about its widths.
     for (const QString& family :
-         {QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans Condensed"),
+         {ToQString(design::kStandardFont.family), QStringLiteral("DejaVu Sans Condensed"),
           QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")}) {
         if (IsInstalled(family)) {
             QFont font(family);
-            font.setPointSizeF(8);
+            font.setPointSizeF(design::kStandardFont.points);
             return font;
         }
     }
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8);
+    font.setPointSizeF(design::kStandardFont.points);
     return font;
 }
 

@@ -3,12 +3,23 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QStyleOptionMenuItem>
+#include <algorithm>
+
+#include "qt_text.h"
 
 namespace zephyrod::ui {
 namespace {
 
-bool IsBlank(const QString& text) {
-    return !text.isEmpty() && text.trimmed().isEmpty();
+bool IsSpacer(const QAction* action) {
+    return action->property(kSpacerProperty).toBool();
+}
+
+// The bar's item that the style option draws: the option names only its text.
+bool DrawsSpacer(const QMenuBar* bar, const QString& text) {
+    const QList<QAction*> actions = bar->actions();
+    return std::any_of(actions.begin(), actions.end(), [&text](const QAction* action) {
+        return IsSpacer(action) && action->text() == text;
+    });
 }
 
 }  // namespace
@@ -18,7 +29,8 @@ QSize MenuBarStyle::sizeFromContents(ContentsType type, const QStyleOption* opti
     QSize natural = QProxyStyle::sizeFromContents(type, option, size, widget);
     const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
     const auto* bar = qobject_cast<const QMenuBar*>(widget);
-    if (type != CT_MenuBarItem || item == nullptr || bar == nullptr || !IsBlank(item->text)) {
+    if (type != CT_MenuBarItem || item == nullptr || bar == nullptr ||
+        !DrawsSpacer(bar, item->text)) {
         return natural;
     }
     // The room left on the bar by every other item, as the bar lays them out.
@@ -27,7 +39,7 @@ QSize MenuBarStyle::sizeFromContents(ContentsType type, const QStyleOption* opti
                              pixelMetric(PM_MenuBarHMargin, nullptr, bar));
     int others = 0;
     for (QAction* action : bar->actions()) {
-        if (!action->isVisible() || IsBlank(action->text())) {
+        if (!action->isVisible() || IsSpacer(action)) {
             continue;
         }
         QStyleOptionMenuItem other;

@@ -5,7 +5,7 @@
 
 namespace zephyrod::ui {
 
-// Lets a menu bar item whose caption is only blanks take the room the other
+// Lets the menu bar's spacer item (kSpacerProperty) take the room the other
 // items leave, so that they stay on the bar instead of an overflow menu.
 class MenuBarStyle : public QProxyStyle {
   public:

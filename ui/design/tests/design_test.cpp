@@ -37,6 +37,39 @@ TEST(WindowDesign, ControlsInsideFramesLieInTheWindow) {
     EXPECT_THROW(Control(main, "lblUnit", 2), std::out_of_range);
 }
 
+// Every edition labels a field from its row: the caption label must hold the
+// field's caption and the unit label its unit, each a label in the field's box.
+TEST(WindowDesign, EachFieldNamesItsCaptionAndUnitLabels) {
+    const WindowDesign& main = MainWindowDesign();
+    for (const InputFieldInfo& info : kInputFields) {
+        const ControlDesign& box = Control(main, FieldControl(info.field));
+        const ControlDesign& caption = Control(main, box.captionLabel);
+        EXPECT_EQ(caption.kind, ControlKind::Label) << box.name;
+        EXPECT_EQ(caption.caption, info.caption) << box.name;
+        EXPECT_EQ(caption.container, box.container) << box.name;
+        EXPECT_EQ(box.accessibleName, info.caption) << box.name;
+        EXPECT_EQ(box.accessibleDescription, info.unit) << box.name;
+        if (info.field == InputField::TurnsPerCm) {
+            EXPECT_TRUE(box.unitLabel.empty());  // its unit stands in its caption
+            continue;
+        }
+        const ControlDesign& unit = Control(main, box.unitLabel);
+        EXPECT_EQ(unit.caption, info.unit) << box.name;
+        EXPECT_EQ(unit.rect.top, box.rect.top) << box.name;
+    }
+    EXPECT_EQ(Control(main, "txtResDia").unitLabel.index, 0);
+}
+
+TEST(WindowDesign, WindowsAndCaptionlessControlsHaveScreenReaderNames) {
+    EXPECT_EQ(MainWindowDesign().accessibleName, "Zephyrod Metric Calculator");
+    EXPECT_EQ(HelpWindowDesign().caption, "");
+    EXPECT_EQ(HelpWindowDesign().accessibleName, "Zephyrod Calculator Help");
+    EXPECT_EQ(AboutWindowDesign().accessibleName, "About Zephyrod");
+    EXPECT_EQ(Control(MainWindowDesign(), "lstValues").accessibleName, "Results");
+    EXPECT_EQ(Control(MainWindowDesign(), "lstSweep").accessibleName, "Sweep Data");
+    EXPECT_EQ(Control(HelpWindowDesign(), "txtHelp").accessibleName, "Help");
+}
+
 TEST(WindowDesign, TwipsBecomePixelsAtTheScreensDpi) {
     EXPECT_EQ(Pixels(6240), 416);
     EXPECT_EQ(Pixels(8745), 583);
@@ -44,12 +77,18 @@ TEST(WindowDesign, TwipsBecomePixelsAtTheScreensDpi) {
     EXPECT_EQ(Pixels(8), 1);
     EXPECT_EQ(Pixels(6240, 144), 624);
     EXPECT_EQ(Pixels(-15), -1);
+    const PixelRect box = Pixels(TwipsRect{1080, 600, 1335, 285}, 120);
+    EXPECT_EQ(box.left, 90);
+    EXPECT_EQ(box.width, 111);  // 111.25: each side rounds on its own
 }
 
 TEST(WindowDesign, MenuPlacesHelpAfterTheBlankItem) {
     const std::vector<MenuItemDesign>& menu = MainWindowDesign().menu;
     ASSERT_EQ(menu.size(), 4u);
     EXPECT_EQ(menu[0].caption, std::string(120, ' '));
+    EXPECT_TRUE(menu[0].spacer);
+    EXPECT_FALSE(HasChildren(MainWindowDesign(), "mnuEMPTY"));
+    EXPECT_TRUE(HasChildren(MainWindowDesign(), "mnuHelp"));
     EXPECT_EQ(menu[1].caption, "&Help");
     EXPECT_EQ(menu[2].parent, "mnuHelp");
     EXPECT_EQ(menu[3].caption, "&About");
