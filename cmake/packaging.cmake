@@ -5,8 +5,8 @@ install(FILES "${PROJECT_SOURCE_DIR}/LICENSE" DESTINATION "${ZEPHYROD_DOC_DIR}" 
 
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "zephyrod-metric")
-set(CPACK_PACKAGE_VENDOR "The Zephyrod authors")
-set(CPACK_PACKAGE_CONTACT "Zephyrod Metric Calculator <zephyrod@example.org>")
+set(CPACK_PACKAGE_VENDOR "${ZEPHYROD_COMPANY}")
+set(CPACK_PACKAGE_CONTACT "${ZEPHYROD_PRODUCT_NAME} <${ZEPHYROD_CONTACT}>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Zephyrod antenna calculator in metric units")
 # One line of the package's long description per line here, none over 80
 # characters; an empty line separates paragraphs.

@@ -45,14 +45,13 @@ zephyrod_write_when_changed("${PROJECT_BINARY_DIR}/windows/LICENSE.txt" "${_lice
 install(FILES "${PROJECT_BINARY_DIR}/windows/README.txt" "${PROJECT_BINARY_DIR}/windows/LICENSE.txt"
     DESTINATION .)
 
-set(ZEPHYROD_DISPLAY_NAME "Zephyrod Metric Calculator")
 set(CPACK_GENERATOR "NSIS;ZIP")
 set(CPACK_PACKAGE_NAME "ZephyrodMetric")
 set(CPACK_PACKAGE_FILE_NAME "ZephyrodMetric-${PROJECT_VERSION}-win64")
-set(CPACK_PACKAGE_VENDOR "The Zephyrod authors")
+set(CPACK_PACKAGE_VENDOR "${ZEPHYROD_COMPANY}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Zephyrod antenna calculator in metric units")
 set(CPACK_PACKAGE_HOMEPAGE_URL "${PROJECT_HOMEPAGE_URL}")
-set(CPACK_PACKAGE_INSTALL_DIRECTORY "${ZEPHYROD_DISPLAY_NAME}")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY "${ZEPHYROD_PRODUCT_NAME}")
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "ZephyrodMetric")
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_BINARY_DIR}/windows/LICENSE.txt")
 set(CPACK_STRIP_FILES ON)
@@ -66,8 +65,8 @@ set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 # packs them, and their times would make every build's installer different.
 set(CPACK_NSIS_DEFINES "Target amd64-unicode\nSetDateSave off")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
-set(CPACK_NSIS_PACKAGE_NAME "${ZEPHYROD_DISPLAY_NAME}")
-set(CPACK_NSIS_DISPLAY_NAME "${ZEPHYROD_DISPLAY_NAME}")
+set(CPACK_NSIS_PACKAGE_NAME "${ZEPHYROD_PRODUCT_NAME}")
+set(CPACK_NSIS_DISPLAY_NAME "${ZEPHYROD_PRODUCT_NAME}")
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 set(CPACK_NSIS_MUI_ICON "${PROJECT_SOURCE_DIR}/resources/icons/zephyrod.ico")
 set(CPACK_NSIS_MUI_UNIICON "${PROJECT_SOURCE_DIR}/resources/icons/zephyrod.ico")
@@ -77,13 +76,13 @@ set(CPACK_NSIS_MODIFY_PATH OFF)
 if(TARGET ZephyrodMetric)
     # The installed-programs entry shows the program's own icon.
     set(CPACK_NSIS_INSTALLED_ICON_NAME "ZephyrodMetric.exe")
-    set(CPACK_PACKAGE_EXECUTABLES "ZephyrodMetric" "${ZEPHYROD_DISPLAY_NAME}")
+    set(CPACK_PACKAGE_EXECUTABLES "ZephyrodMetric" "${ZEPHYROD_PRODUCT_NAME}")
     # The finish page's "Run Zephyrod Metric Calculator" box, and its desktop
     # shortcut box (cmake/nsis/zephyrod.nsh.in), whose shortcut the
     # uninstaller removes.
     set(CPACK_NSIS_MUI_FINISHPAGE_RUN "ZephyrodMetric.exe")
     string(APPEND CPACK_NSIS_DEFINES "\n!define ZEPHYROD_PROGRAM \"ZephyrodMetric.exe\"")
-    set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "Delete \"$DESKTOP\\${ZEPHYROD_DISPLAY_NAME}.lnk\"")
+    set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "Delete \"$DESKTOP\\${ZEPHYROD_PRODUCT_NAME}.lnk\"")
 endif()
 # The installer's version record, its branding text and its check for a
 # running calculator.

@@ -1,5 +1,5 @@
-// What pressing Calculate leaves in the main window, decided once for both
-// editions: the lines of both lists, the entry to select, the error report
+// What pressing Calculate leaves in the main window, decided once for every
+// edition: the lines of both lists, the entry to select, the error report
 // and the control that gets the focus after it.
 #pragma once
 

@@ -50,12 +50,12 @@ std::string AboutDescription() {
     // label keeps the five lines it was laid out for.
     std::string text = "Based on the Zephyrod design by Brennick, Ostral";
     text += kLineBreak;
-    text += "";
+    text += "";  // the first line of the usage notice
     text += kLineBreak;
-    text += " ";
+    text += " ";  // its second line, a single blank
     text += kLineBreak;
     text += kLineBreak;
-    text += "";
+    text += "";  // the prohibition, after an empty line
     return text;
 }
 

@@ -5,14 +5,17 @@
 #include <string>
 #include <string_view>
 
+#include "app_identity.h"
+
 namespace zephyrod::design {
 
 inline constexpr std::string_view kLineBreak = "\r\n";
 
-inline constexpr std::string_view kMainWindowCaption = "Zephyrod Metric Calculator";
+// The program's product name.
+inline constexpr std::string_view kMainWindowCaption = identity::kProductName;
 
 // Where the user can reach the author.
-inline constexpr std::string_view kContactAddress = "zephyrod@example.org";
+inline constexpr std::string_view kContactAddress = identity::kContact;
 
 // The help window's text: six paragraphs, one empty line between them.
 std::string HelpText();
@@ -23,7 +26,7 @@ inline constexpr std::string_view kHelpWindowAccessibleName = "Zephyrod Calculat
 
 // The about window.
 inline constexpr std::string_view kAboutTitle = "Zephyrod Calculator";
-inline constexpr std::string_view kCopyrightLine1 = "Copyright \u00A9 2026 The Zephyrod authors";
+inline constexpr std::string_view kCopyrightLine1 = identity::kCopyrightNotice;
 inline constexpr std::string_view kCopyrightLine2 = "Free software under the MIT License";
 
 // "About " and the application's title: "About Zephyrod".

@@ -1,4 +1,4 @@
-// The windows' designs and texts, as both editions take them.
+// The windows' designs and texts, as every edition takes them.
 #include <gtest/gtest.h>
 
 #include <string>
