@@ -17,22 +17,6 @@ std::string ExampleFor(InputField field) {
     return NumberText(FieldInfo(field).defaultValue);
 }
 
-// Whether the text is a number written with a comma for the decimal point.
-bool IsCommaDecimal(std::string_view text) {
-    const std::size_t comma = text.find(',');
-    if (comma == std::string_view::npos || text.find(',', comma + 1) != std::string_view::npos) {
-        return false;
-    }
-    std::string withPoint(text);
-    withPoint[comma] = '.';
-    try {
-        ParseDouble(withPoint);
-        return true;
-    } catch (const CalcError&) {
-        return false;
-    }
-}
-
 bool IsBlankText(std::string_view text) {
     return text.find_first_not_of(" \t") == std::string_view::npos;
 }
@@ -86,7 +70,7 @@ float ReadField(InputField field, std::string_view text) {
                      example + ".";
         } else if (IsBlankText(text)) {
             detail = caption + " is empty: type a number, such as " + example + ".";
-        } else if (IsCommaDecimal(text)) {
+        } else if (WithDecimalPoint(text)) {
             detail = caption + " " + Quoted(text) +
                      " has a comma: use a point for decimals, as in " + example + ".";
         } else {

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "calc_error.h"
+#include "number_text.h"
+
 namespace zephyrod {
 namespace {
 
@@ -76,6 +79,21 @@ std::string Quoted(std::string_view typed) {
         shown += "...";
     }
     return "\"" + shown + "\"";
+}
+
+std::optional<std::string> WithDecimalPoint(std::string_view text) {
+    const std::size_t comma = text.find(',');
+    if (comma == std::string_view::npos || text.find(',', comma + 1) != std::string_view::npos) {
+        return std::nullopt;
+    }
+    std::string withPoint(text);
+    withPoint[comma] = '.';
+    try {
+        ParseDouble(withPoint);
+        return withPoint;
+    } catch (const CalcError&) {
+        return std::nullopt;
+    }
 }
 
 }  // namespace zephyrod
