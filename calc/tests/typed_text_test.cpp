@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "case_name.h"
+
 namespace zephyrod {
 namespace {
 
@@ -28,13 +30,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CommaCase{"1,000.5", std::nullopt},  // a grouping comma beside a point
                       CommaCase{"7,0,7", std::nullopt}, CommaCase{",", std::nullopt},
                       CommaCase{"abc,", std::nullopt}),
-    [](const auto& info) {
-        std::string name;
-        for (const char c : std::string(info.param.typed)) {
-            name += (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') ? c : '_';
-        }
-        return "r" + std::to_string(info.index) + "_" + name;
-    });
+    testing_names::NameBy([](const CommaCase& c) { return std::string(c.typed); }));
 
 TEST(Quoted, CutsLongTextBeforeACharacterAndShowsControlsAsReplacements) {
     EXPECT_EQ(Quoted("7\n07"),
