@@ -51,6 +51,18 @@ inline constexpr std::string_view kChartCentreWord = "center";
 inline constexpr std::string_view kChartAtWord = "at";
 inline constexpr std::string_view kChartToWord = "to";
 
+// The page's words for a browser that cannot run the calculator: what it
+// lacks (the features by name, joined by ", "), then which browsers work.
+inline constexpr std::string_view kUnsupportedLead =
+    "This calculator cannot run in this browser. It lacks: ";
+inline constexpr std::string_view kLacksWebAssembly = "WebAssembly";
+inline constexpr std::string_view kLacksModules = "JavaScript modules";
+inline constexpr std::string_view kLacksDialogs = "dialog boxes";
+inline constexpr std::string_view kBrowsersThatWork =
+    "It runs in Firefox 102, Chrome 97, Edge 97 and Safari 16 or newer, on computers, tablets "
+    "and phones. On an iPhone or iPad in Lockdown Mode, WebAssembly is off: turn Lockdown Mode "
+    "off for this website in Safari's settings.";
+
 // The two lists' names for a screen reader (they have no caption of their own).
 inline constexpr std::string_view kValuesAccessibleName = "Results";
 inline constexpr std::string_view kSweepAccessibleName = "Sweep Data";

@@ -108,7 +108,10 @@ function registerServiceWorker() {
   });
 }
 
-start().catch((error) => {
-  document.querySelector("main").textContent = String(error);
-  throw error;
-});
+// A browser that lacks what the calculator needs shows the words of
+// unsupported.js instead, never a half-built page.
+if (!document.documentElement.hasAttribute("data-unsupported"))
+  start().catch((error) => {
+    document.querySelector("main").textContent = String(error);
+    throw error;
+  });

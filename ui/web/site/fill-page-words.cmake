@@ -1,0 +1,7 @@
+# Writes unsupported.js from its template and the words that
+# zephyrod-page-words printed (a JSON object).
+#   cmake -DTEMPLATE=... -DWORDS=... -DOUTPUT=... -P fill-page-words.cmake
+file(READ "${TEMPLATE}" script)
+file(READ "${WORDS}" words)
+string(REPLACE "/*@PAGE_WORDS@*/ null" "${words}" script "${script}")
+file(WRITE "${OUTPUT}" "${script}")
