@@ -51,6 +51,12 @@ inline constexpr std::string_view kChartCentreWord = "center";
 inline constexpr std::string_view kChartAtWord = "at";
 inline constexpr std::string_view kChartToWord = "to";
 
+// The page's Share button, which hands the link of the design calculated
+// last to the system's sharing, or copies it where the browser cannot share,
+// and says so.
+inline constexpr std::string_view kShareCaption = "Share";
+inline constexpr std::string_view kLinkCopiedWords = "Link copied";
+
 // The page's words for a browser that cannot run the calculator: what it
 // lacks (the features by name, joined by ", "), then which browsers work.
 inline constexpr std::string_view kUnsupportedLead =
