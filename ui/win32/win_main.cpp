@@ -55,7 +55,7 @@ struct MainWindow {
 
     WindowCore core{Design(), design::kDesignDpi};
     MainControls controls;
-    BlankMenuItem blankMenuItem;
+    SpacerMenuItem menuSpacer;
     // The menu's shortcuts (F1), which the message loops translate.
     AcceleratorHolder accelerators = CreateAccelerators(design::MainWindowDesign());
     HWND help = nullptr;
@@ -178,7 +178,7 @@ void OnCommand(HWND window, MainWindow& state, WPARAM wParam) {
     } else if (id == static_cast<int>(controls.mnuAbout)) {
         mnuAbout_Click(window);
     }
-    // The blank menu item, Esc (IDCANCEL), Enter in a field (IDOK): nothing.
+    // The menu's spacer, Esc (IDCANCEL), Enter in a field (IDOK): nothing.
 }
 
 // The window's creation fails where the design lacks a control the code
@@ -206,8 +206,8 @@ void OnDestroy(HWND window, const MainWindow& state) {
 
 // The menu font changed with the DPI: Help back on the first row.
 void MainWindow::FollowedDpi(HWND window) {
-    blankMenuItem = MeasuredBlankItem(core.design, core.fonts.dpi());
-    FitMenuBar(window, blankMenuItem);
+    menuSpacer = MeasuredSpacer(core.design, core.fonts.dpi());
+    FitMenuBar(window, menuSpacer);
 }
 
 // A right click selects the line under the pointer, so that Copy copies the
@@ -257,17 +257,15 @@ std::optional<LRESULT> MainMessage(HWND window, MainWindow& state, UINT message,
     switch (message) {
         case WM_NCCREATE:
             // Before the menu bar is first measured.
-            state.blankMenuItem = MeasuredBlankItem(state.core.design, WindowDpi(window));
+            state.menuSpacer = MeasuredSpacer(state.core.design, WindowDpi(window));
             break;
         case WM_MEASUREITEM:
-            if (MeasureBlankItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam),
-                                 state.blankMenuItem)) {
+            if (MeasureSpacer(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam), state.menuSpacer)) {
                 return TRUE;
             }
             break;
         case WM_DRAWITEM:
-            if (DrawBlankItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam),
-                              state.blankMenuItem)) {
+            if (DrawSpacer(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), state.menuSpacer)) {
                 return TRUE;
             }
             break;
@@ -321,10 +319,10 @@ HWND OpenMainWindow(int showCommand) {
         return nullptr;
     }
     // Creation sized and placed the window for the menu bar as first
-    // measured; fitting the blank item can change the rows the bar takes,
+    // measured; fitting the spacer can change the rows the bar takes,
     // and with them the frame: size and place the window again.
     MainWindow* state = StateOf<MainWindow>(window);
-    FitMenuBar(window, state->blankMenuItem);
+    FitMenuBar(window, state->menuSpacer);
     SizeClientToDesign(window, design);
     PlaceWindow(window, design, nullptr);
     InitKeyboardCues(window);
