@@ -21,11 +21,13 @@
 #include "list_lines.h"
 #include "menu_bar.h"
 #include "message_loop.h"
+#include "stateful_window.h"
 #include "ui_texts.h"
 #include "win_about.h"
 #include "win_help.h"
 #include "win_text.h"
-#include "window_frame.h"
+#include "window_placement.h"
+#include "window_size.h"
 
 namespace zephyrod::win32 {
 namespace {
