@@ -51,20 +51,6 @@ Styles StylesFor(const ControlDesign& control) {
     return {0, 0};
 }
 
-// A text box's caption: the label in the same container that stands to its
-// left on its row.
-const ControlDesign* CaptionOf(const design::WindowDesign& design, const ControlDesign& field) {
-    for (const ControlDesign& label : design.controls) {
-        const bool sameRow = label.rect.top < field.rect.top + field.rect.height &&
-                             field.rect.top < label.rect.top + label.rect.height;
-        if (label.kind == ControlKind::Label && label.container == field.container && sameRow &&
-            label.rect.left + label.rect.width <= field.rect.left) {
-            return &label;
-        }
-    }
-    return nullptr;
-}
-
 // Creation order is stacking order: the focusable controls in tab order
 // first (Tab follows the stack), each text box right after its caption (so
 // that screen readers name the field by it), then the other labels and the
@@ -72,8 +58,9 @@ const ControlDesign* CaptionOf(const design::WindowDesign& design, const Control
 std::vector<const ControlDesign*> CreationOrder(const design::WindowDesign& design) {
     std::vector<const ControlDesign*> order;
     for (const ControlDesign* control : design::TabOrder(design)) {
-        if (control->kind == ControlKind::TextBox) {
-            if (const ControlDesign* caption = CaptionOf(design, *control)) {
+        if (!control->captionLabel.empty()) {
+            if (const ControlDesign* caption = design::FindControl(
+                    design, control->captionLabel.name, control->captionLabel.index)) {
                 order.push_back(caption);
             }
         }
