@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "accessible_names.h"
 #include "control_ids.h"
 #include "control_keys.h"
 #include "handles.h"
@@ -49,6 +50,12 @@ Styles StylesFor(const ControlDesign& control) {
             break;
     }
     return {0, 0};
+}
+
+// Whether a screen reader hears a name or description of the design's for
+// the control, rather than the one Windows gives it.
+bool IsNamed(const ControlDesign& control) {
+    return !control.accessibleName.empty() || !control.accessibleDescription.empty();
 }
 
 // Creation order is stacking order: the focusable controls in tab order
@@ -113,6 +120,17 @@ void CreateControls(HWND window, const design::WindowDesign& design, FontSet& fo
                                      window, reinterpret_cast<HMENU>(id), instance, nullptr);
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(control->font)), FALSE);
         AddControlKeys(child, *control);
+        if (IsNamed(*control)) {
+            SetAccessibleName(child, control->accessibleName, control->accessibleDescription);
+        }
+    }
+}
+
+void ForgetControlNames(HWND window, const design::WindowDesign& design) {
+    for (const ControlDesign& control : design.controls) {
+        if (IsNamed(control)) {
+            ForgetAccessibleName(GetDlgItem(window, ControlId(design, control)));
+        }
     }
 }
 

@@ -8,11 +8,8 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "accelerators.h"
-#include "accessible_names.h"
 #include "calculate_outcome.h"
 #include "clipboard.h"
 #include "control_ids.h"
@@ -81,23 +78,6 @@ std::optional<MainControls> FindControls(HWND window, const design::WindowDesign
     const bool complete = fields && found.cmdGo != nullptr && found.lstValues != nullptr &&
                           found.lstSweep != nullptr && found.mnuZRHelp != 0 && found.mnuAbout != 0;
     return complete ? std::optional(found) : std::nullopt;
-}
-
-// What a screen reader says for each field (its caption, its unit) and list.
-struct ScreenReaderName {
-    HWND control;
-    std::string_view name;
-    std::string_view description;
-};
-
-std::vector<ScreenReaderName> ScreenReaderNames(const MainControls& controls) {
-    std::vector<ScreenReaderName> names;
-    for (const InputFieldInfo& info : kInputFields) {
-        names.push_back({controls.field(info.field), info.caption, info.unit});
-    }
-    names.push_back({controls.lstValues, design::kValuesAccessibleName, {}});
-    names.push_back({controls.lstSweep, design::kSweepAccessibleName, {}});
-    return names;
 }
 
 void FocusControl(HWND control) {
@@ -191,18 +171,12 @@ bool MainWindow::Load(HWND window) {
         return false;
     }
     controls = *found;
-    for (const ScreenReaderName& name : ScreenReaderNames(controls)) {
-        SetAccessibleName(name.control, name.name, name.description);
-    }
     Form_Load(controls);
     return true;
 }
 
-void OnDestroy(HWND window, const MainWindow& state) {
+void OnDestroy(HWND window) {
     Form_Unload(window);
-    for (const ScreenReaderName& name : ScreenReaderNames(state.controls)) {
-        ForgetAccessibleName(name.control);
-    }
     PostQuitMessage(0);
 }
 
@@ -292,7 +266,7 @@ std::optional<LRESULT> MainMessage(HWND window, MainWindow& state, UINT message,
         case WM_SIZE:
             return RefuseMaximise(window, message, wParam);
         case WM_DESTROY:
-            OnDestroy(window, state);
+            OnDestroy(window);
             return 0;
         default:
             break;

@@ -2,15 +2,19 @@
 
 #include <utility>
 
-#include "controls.h"
+#include "accessible_names.h"
 
 namespace zephyrod::win32 {
 
-// WM_CREATE: the design's controls and the icons at the window's DPI.
+// WM_CREATE: the design's controls, the icons at the window's DPI, and the
+// window's name for a screen reader where its design gives one.
 void CreateContents(HWND window, WindowCore& core) {
     core.fonts.Rescale(WindowDpi(window));
     CreateControls(window, core.design, core.fonts);
     SetProgramIcons(window, core.icons, core.fonts.dpi());
+    if (!core.design.accessibleName.empty()) {
+        SetAccessibleName(window, core.design.accessibleName);
+    }
 }
 
 // WM_DPICHANGED: the controls moved and re-fonted and the icons replaced for
@@ -47,6 +51,13 @@ void KeepFocusOnActivate(HWND window, WindowCore& core, WPARAM wParam) {
     }
     if (target != nullptr) {
         SetFocus(target);
+    }
+}
+
+// WM_NCDESTROY: the window's own name for a screen reader cleared.
+void ForgetWindowName(HWND window, const design::WindowDesign& design) {
+    if (!design.accessibleName.empty()) {
+        ForgetAccessibleName(window);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <concepts>
 #include <optional>
 
+#include "controls.h"
 #include "dpi.h"
 #include "program_icon.h"
 #include "window_design.h"
@@ -43,13 +44,17 @@ concept WindowState = requires(State& state, HWND window) {
 void CreateContents(HWND window, WindowCore& core);
 void KeepFocusOnActivate(HWND window, WindowCore& core, WPARAM wParam);
 void FollowDpi(HWND window, WindowCore& core, int dpi, const RECT& suggested);
+void ForgetWindowName(HWND window, const design::WindowDesign& design);
 
 // The messages every program window handles alike: WM_CREATE (the design's
-// controls and icons, then the window's Load),
+// controls, icons and names for a screen reader, then the window's Load),
 // WM_ACTIVATE (the focus kept), WM_GETDPISCALEDSIZE (the size the window
 // takes at a new DPI) and WM_DPICHANGED (fonts, controls and icons at the
 // new DPI, the window moved to the rectangle Windows suggests, then the
-// window's own FollowedDpi). nullopt for any other message.
+// window's own FollowedDpi). On WM_DESTROY and WM_NCDESTROY it clears the
+// names for a screen reader (the controls' while they exist, the window's
+// last) and leaves the rest to the window: nullopt, as for any other
+// message.
 template <WindowState State>
 std::optional<LRESULT> CoreMessage(HWND window, State& state, UINT message, WPARAM wParam,
                                    LPARAM lParam) {
@@ -73,6 +78,12 @@ std::optional<LRESULT> CoreMessage(HWND window, State& state, UINT message, WPAR
             // Lines and the face are drawn at the new DPI.
             InvalidateRect(window, nullptr, TRUE);
             return 0;
+        case WM_DESTROY:
+            ForgetControlNames(window, state.core.design);
+            return std::nullopt;
+        case WM_NCDESTROY:
+            ForgetWindowName(window, state.core.design);
+            return std::nullopt;
         default:
             return std::nullopt;
     }
