@@ -35,7 +35,10 @@ void SetAccessibleName(HWND window, std::string_view name, std::string_view desc
     std::wstring nameText = Widen(name);
     std::wstring descriptionText = Widen(description);
     for (DWORD object : kObjects) {
-        services->SetHwndPropStr(window, object, CHILDID_SELF, PROPID_ACC_NAME, nameText.data());
+        if (!name.empty()) {
+            services->SetHwndPropStr(window, object, CHILDID_SELF, PROPID_ACC_NAME,
+                                     nameText.data());
+        }
         if (!description.empty()) {
             services->SetHwndPropStr(window, object, CHILDID_SELF, PROPID_ACC_DESCRIPTION,
                                      descriptionText.data());

@@ -8,19 +8,10 @@ namespace {
 constexpr int kFirstControlId = 100;
 constexpr int kFirstMenuId = 200;
 
-bool HasItems(const design::WindowDesign& design, std::string_view name) {
-    for (const design::MenuItemDesign& item : design.menu) {
-        if (item.parent == name) {
-            return true;
-        }
-    }
-    return false;
-}
-
 }  // namespace
 
 int ControlId(const design::WindowDesign& design, const design::ControlDesign& control) {
-    return kFirstControlId + static_cast<int>(&control - design.controls.data());
+    return kFirstControlId + static_cast<int>(design::Row(design, control));
 }
 
 const design::ControlDesign* ControlWithId(const design::WindowDesign& design, int id) {
@@ -32,22 +23,17 @@ const design::ControlDesign* ControlWithId(const design::WindowDesign& design, i
 }
 
 UINT MenuItemId(const design::WindowDesign& design, std::string_view name) {
-    for (std::size_t row = 0; row < design.menu.size(); ++row) {
-        if (design.menu[row].name == name) {
-            return HasItems(design, name) ? 0 : static_cast<UINT>(kFirstMenuId + row);
-        }
+    const design::MenuItemDesign* item = design::FindMenuItem(design, name);
+    if (item == nullptr || design::HasChildren(design, name)) {
+        return 0;
     }
-    return 0;
+    return static_cast<UINT>(kFirstMenuId + design::MenuRow(design, *item));
 }
 
 HWND FindControl(HWND window, const design::WindowDesign& design, std::string_view name,
                  std::optional<int> index) {
-    for (const design::ControlDesign& control : design.controls) {
-        if (control.name == name && (!index || control.index == index)) {
-            return GetDlgItem(window, ControlId(design, control));
-        }
-    }
-    return nullptr;
+    const design::ControlDesign* control = design::FindControl(design, name, index);
+    return control != nullptr ? GetDlgItem(window, ControlId(design, *control)) : nullptr;
 }
 
 }  // namespace zephyrod::win32

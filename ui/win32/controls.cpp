@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "accessible_names.h"
 #include "control_ids.h"
 #include "control_keys.h"
 #include "handles.h"
@@ -51,18 +52,10 @@ Styles StylesFor(const ControlDesign& control) {
     return {0, 0};
 }
 
-// A text box's caption: the label in the same container that stands to its
-// left on its row.
-const ControlDesign* CaptionOf(const design::WindowDesign& design, const ControlDesign& field) {
-    for (const ControlDesign& label : design.controls) {
-        const bool sameRow = label.rect.top < field.rect.top + field.rect.height &&
-                             field.rect.top < label.rect.top + label.rect.height;
-        if (label.kind == ControlKind::Label && label.container == field.container && sameRow &&
-            label.rect.left + label.rect.width <= field.rect.left) {
-            return &label;
-        }
-    }
-    return nullptr;
+// Whether a screen reader hears a name or description of the design's for
+// the control, rather than the one Windows gives it.
+bool IsNamed(const ControlDesign& control) {
+    return !control.accessibleName.empty() || !control.accessibleDescription.empty();
 }
 
 // Creation order is stacking order: the focusable controls in tab order
@@ -72,8 +65,9 @@ const ControlDesign* CaptionOf(const design::WindowDesign& design, const Control
 std::vector<const ControlDesign*> CreationOrder(const design::WindowDesign& design) {
     std::vector<const ControlDesign*> order;
     for (const ControlDesign* control : design::TabOrder(design)) {
-        if (control->kind == ControlKind::TextBox) {
-            if (const ControlDesign* caption = CaptionOf(design, *control)) {
+        if (!control->captionLabel.empty()) {
+            if (const ControlDesign* caption = design::FindControl(
+                    design, control->captionLabel.name, control->captionLabel.index)) {
                 order.push_back(caption);
             }
         }
@@ -126,6 +120,17 @@ void CreateControls(HWND window, const design::WindowDesign& design, FontSet& fo
                                      window, reinterpret_cast<HMENU>(id), instance, nullptr);
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(control->font)), FALSE);
         AddControlKeys(child, *control);
+        if (IsNamed(*control)) {
+            SetAccessibleName(child, control->accessibleName, control->accessibleDescription);
+        }
+    }
+}
+
+void ForgetControlNames(HWND window, const design::WindowDesign& design) {
+    for (const ControlDesign& control : design.controls) {
+        if (IsNamed(control)) {
+            ForgetAccessibleName(GetDlgItem(window, ControlId(design, control)));
+        }
     }
 }
 

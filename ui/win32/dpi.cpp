@@ -10,20 +10,16 @@
 namespace zephyrod::win32 {
 namespace {
 
-// The family of the windows' standard dialog font, the one they were laid
-// out in. It is asked for by its outline counterpart's name (below); where
-// the system lacks that, the font mapper picks the closest variable-pitch
-// sans-serif (see lfPitchAndFamily).
-constexpr std::string_view kStandardFamily = "MS Sans Serif";
-
 // Bitmap faces of the design and their outline counterparts, alike in look
-// and close in widths at the design's DPI.
+// and close in widths at the design's DPI. The standard font is asked for by
+// its counterpart's name; where the system lacks that, the font mapper picks
+// the closest variable-pitch sans-serif (see lfPitchAndFamily).
 struct FaceMapping {
     std::string_view bitmap;
     std::wstring_view scalable;
 };
 constexpr FaceMapping kScalableFaces[] = {
-    {"MS Sans Serif", L"Microsoft Sans Serif"},
+    {design::kStandardFont.family, L"Microsoft Sans Serif"},
     {"Courier", L"Courier New"},
 };
 
@@ -31,13 +27,12 @@ constexpr FaceMapping kScalableFaces[] = {
 // is a bitmap font, which comes in a few sizes only, its outline counterpart,
 // which scales to any DPI.
 std::wstring ScalableFace(const design::FontDesign& font) {
-    const std::string_view family = font.isStandard() ? kStandardFamily : font.family;
     for (const FaceMapping& mapping : kScalableFaces) {
-        if (family == mapping.bitmap) {
+        if (font.family == mapping.bitmap) {
             return std::wstring(mapping.scalable);
         }
     }
-    return Widen(family);
+    return Widen(font.family);
 }
 
 // Functions of newer Windows versions, looked up so that the program still
@@ -51,11 +46,10 @@ Function UserFunction(const char* name) {
 }
 
 FontHolder CreateDesignFont(const design::FontDesign& font, int dpi) {
-    const design::FontDesign& used = font.isStandard() ? design::kStandardFont : font;
     LOGFONTW logFont{};
     // Negative: the character height (without internal leading), as points.
-    logFont.lfHeight = -static_cast<LONG>(std::lround(used.points * dpi / 72.0));
-    logFont.lfWeight = used.bold ? FW_BOLD : FW_NORMAL;
+    logFont.lfHeight = -static_cast<LONG>(std::lround(font.points * dpi / 72.0));
+    logFont.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
     logFont.lfCharSet = DEFAULT_CHARSET;
     // An outline font where a bitmap one has the same name.
     logFont.lfOutPrecision = OUT_TT_PRECIS;
@@ -63,17 +57,12 @@ FontHolder CreateDesignFont(const design::FontDesign& font, int dpi) {
     logFont.lfQuality = DEFAULT_QUALITY;
     // Asked for explicitly: where the family is missing, Wine otherwise
     // substitutes a proportional font.
-    const bool fixed = used.fixedPitch;
+    const bool fixed = font.fixedPitch;
     logFont.lfPitchAndFamily =
         static_cast<BYTE>(fixed ? (FIXED_PITCH | FF_MODERN) : (VARIABLE_PITCH | FF_SWISS));
     const std::wstring face = ScalableFace(font);
     lstrcpynW(logFont.lfFaceName, face.c_str(), LF_FACESIZE);
     return FontHolder(CreateFontIndirectW(&logFont));
-}
-
-bool SameFont(const design::FontDesign& a, const design::FontDesign& b) {
-    return a.family == b.family && a.points == b.points && a.bold == b.bold &&
-           a.fixedPitch == b.fixedPitch;
 }
 
 }  // namespace
@@ -93,10 +82,8 @@ int WindowDpi(HWND window) {
 }
 
 RECT PixelRect(const design::TwipsRect& twips, int dpi) {
-    const int left = design::Pixels(twips.left, dpi);
-    const int top = design::Pixels(twips.top, dpi);
-    return RECT{left, top, left + design::Pixels(twips.width, dpi),
-                top + design::Pixels(twips.height, dpi)};
+    const design::PixelRect pixels = design::Pixels(twips, dpi);
+    return RECT{pixels.left, pixels.top, pixels.left + pixels.width, pixels.top + pixels.height};
 }
 
 RECT OuterRect(RECT client, DWORD style, DWORD exStyle, bool hasMenu, int dpi) {
@@ -132,7 +119,7 @@ NONCLIENTMETRICSW NonClientMetricsForDpi(int dpi) {
 
 HFONT FontSet::Get(const design::FontDesign& font) {
     for (const Entry& entry : fonts_) {
-        if (SameFont(entry.font, font)) {
+        if (entry.font == font) {
             return entry.handle.get();
         }
     }

@@ -11,20 +11,13 @@
 namespace zephyrod::win32 {
 namespace {
 
-bool IsBlank(std::string_view caption) {
-    return !caption.empty() && caption.find_first_not_of(' ') == std::string_view::npos;
+const design::MenuItemDesign* SpacerItem(const design::WindowDesign& design) {
+    const auto found = std::find_if(design.menu.begin(), design.menu.end(),
+                                    [](const design::MenuItemDesign& item) { return item.spacer; });
+    return found != design.menu.end() ? &*found : nullptr;
 }
 
-const design::MenuItemDesign* BlankItem(const design::WindowDesign& design) {
-    for (const design::MenuItemDesign& item : design.menu) {
-        if (IsBlank(item.caption)) {
-            return &item;
-        }
-    }
-    return nullptr;
-}
-
-// Sets (again) the blank item's owner-drawn type; the menu measures it anew.
+// Sets (again) the spacer's owner-drawn type; the menu measures it anew.
 void MarkOwnerDrawn(HMENU menu, UINT id, std::wstring& caption) {
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
@@ -64,39 +57,39 @@ MenuHolder CreateMenuBar(const design::WindowDesign& design) {
         }
         const UINT id = MenuItemId(design, top.name);
         AppendMenuW(bar.get(), MF_STRING, id, caption.c_str());
-        if (IsBlank(top.caption)) {
+        if (top.spacer) {
             MarkOwnerDrawn(bar.get(), id, caption);
         }
     }
     return bar;
 }
 
-BlankMenuItem MeasuredBlankItem(const design::WindowDesign& design, int dpi) {
-    const design::MenuItemDesign* blank = BlankItem(design);
-    if (blank == nullptr) {
+SpacerMenuItem MeasuredSpacer(const design::WindowDesign& design, int dpi) {
+    const design::MenuItemDesign* spacer = SpacerItem(design);
+    if (spacer == nullptr) {
         return {0, 0, dpi};
     }
     NONCLIENTMETRICSW metrics = NonClientMetricsForDpi(dpi);
     const FontHolder font(CreateFontIndirectW(&metrics.lfMenuFont));
     const WindowDc dc;
     const Selection selected(dc.get(), font.get());
-    const std::wstring caption = Widen(blank->caption);
+    const std::wstring caption = Widen(spacer->caption);
     SIZE size{};
     GetTextExtentPoint32W(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &size);
-    return {MenuItemId(design, blank->name), static_cast<int>(size.cx), dpi};
+    return {MenuItemId(design, spacer->name), static_cast<int>(size.cx), dpi};
 }
 
-bool MeasureBlankItem(MEASUREITEMSTRUCT& item, const BlankMenuItem& blank) {
-    if (item.CtlType != ODT_MENU || blank.id == 0 || item.itemID != blank.id) {
+bool MeasureSpacer(MEASUREITEMSTRUCT& item, const SpacerMenuItem& spacer) {
+    if (item.CtlType != ODT_MENU || spacer.id == 0 || item.itemID != spacer.id) {
         return false;
     }
-    item.itemWidth = static_cast<UINT>(std::max(blank.width, 0));
-    item.itemHeight = static_cast<UINT>(SystemMetricForDpi(SM_CYMENU, blank.dpi));
+    item.itemWidth = static_cast<UINT>(std::max(spacer.width, 0));
+    item.itemHeight = static_cast<UINT>(SystemMetricForDpi(SM_CYMENU, spacer.dpi));
     return true;
 }
 
-bool DrawBlankItem(const DRAWITEMSTRUCT& item, const BlankMenuItem& blank) {
-    if (item.CtlType != ODT_MENU || blank.id == 0 || item.itemID != blank.id) {
+bool DrawSpacer(const DRAWITEMSTRUCT& item, const SpacerMenuItem& spacer) {
+    if (item.CtlType != ODT_MENU || spacer.id == 0 || item.itemID != spacer.id) {
         return false;
     }
     BOOL flat = FALSE;
@@ -105,10 +98,10 @@ bool DrawBlankItem(const DRAWITEMSTRUCT& item, const BlankMenuItem& blank) {
     return true;
 }
 
-void FitMenuBar(HWND window, BlankMenuItem& blank) {
+void FitMenuBar(HWND window, SpacerMenuItem& spacer) {
     HMENU bar = GetMenu(window);
     const int count = GetMenuItemCount(bar);
-    if (bar == nullptr || count < 2 || blank.id == 0) {
+    if (bar == nullptr || count < 2 || spacer.id == 0) {
         return;
     }
     for (int attempt = 0; attempt < 3; ++attempt) {
@@ -124,20 +117,20 @@ void FitMenuBar(HWND window, BlankMenuItem& blank) {
         if (last.top == first.top && last.right <= info.rcBar.right) {
             return;
         }
-        // Everything on the row but the blank's own drawing: the items'
+        // Everything on the row but the spacer's own drawing: the items'
         // margins and the other items.
-        int others = (first.right - first.left) - blank.width;
+        int others = (first.right - first.left) - spacer.width;
         for (int index = 1; index < count; ++index) {
             RECT item{};
             GetMenuItemRect(window, bar, static_cast<UINT>(index), &item);
             others += item.right - item.left;
         }
         const int room = (info.rcBar.right - info.rcBar.left) - others - 1;
-        blank.width = std::max(0, std::min(blank.width - 1, room));
+        spacer.width = std::max(0, std::min(spacer.width - 1, room));
         wchar_t caption[256] = {};
-        GetMenuStringW(bar, blank.id, caption, 256, MF_BYCOMMAND);
+        GetMenuStringW(bar, spacer.id, caption, 256, MF_BYCOMMAND);
         std::wstring text = caption;
-        MarkOwnerDrawn(bar, blank.id, text);
+        MarkOwnerDrawn(bar, spacer.id, text);
         DrawMenuBar(window);
     }
 }

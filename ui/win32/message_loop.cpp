@@ -1,7 +1,7 @@
 #include "message_loop.h"
 
 #include "control_ids.h"
-#include "window_frame.h"
+#include "window_class.h"
 
 namespace zephyrod::win32 {
 namespace {

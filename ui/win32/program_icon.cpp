@@ -1,5 +1,9 @@
 #include "program_icon.h"
 
+#include <utility>
+
+#include "dpi.h"
+
 namespace zephyrod::win32 {
 namespace {
 
@@ -17,6 +21,15 @@ HICON SharedProgramIcon(int size) {
 IconHolder ProgramIcon(int size) {
     return IconHolder(static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), kIconName, IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+}
+
+void SetProgramIcons(HWND window, WindowIcons& icons, int dpi) {
+    IconHolder big = ProgramIcon(SystemMetricForDpi(SM_CXICON, dpi));
+    IconHolder small = ProgramIcon(SystemMetricForDpi(SM_CXSMICON, dpi));
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+    icons.big = std::move(big);
+    icons.small = std::move(small);
 }
 
 }  // namespace zephyrod::win32

@@ -8,9 +8,9 @@
 #include "control_ids.h"
 #include "controls.h"
 #include "message_loop.h"
+#include "stateful_window.h"
 #include "ui_texts.h"
 #include "win_text.h"
-#include "window_frame.h"
 
 namespace zephyrod::win32 {
 namespace {

@@ -3,13 +3,12 @@
 #include <memory>
 #include <optional>
 
-#include "accessible_names.h"
 #include "control_ids.h"
 #include "controls.h"
 #include "message_loop.h"
+#include "stateful_window.h"
 #include "ui_texts.h"
 #include "win_text.h"
-#include "window_frame.h"
 
 namespace zephyrod::win32 {
 namespace {
@@ -49,8 +48,6 @@ bool HelpWindow::Load(HWND window) {
     if (controls.txtHelp == nullptr || controls.cmdOK == nullptr) {
         return false;
     }
-    // The text has no caption of its own to be named by.
-    SetAccessibleName(controls.txtHelp, design::kHelpTextAccessibleName);
     Form_Load(controls);
     return true;
 }
@@ -72,12 +69,6 @@ std::optional<LRESULT> HelpMessage(HWND window, HelpWindow& state, UINT message,
             // Enter presses OK only where it has the focus; Esc (IDCANCEL)
             // does nothing.
             return DefaultButtonReply(window, state.core.design);
-        case WM_DESTROY:
-            ForgetAccessibleName(state.controls.txtHelp);
-            break;
-        case WM_NCDESTROY:
-            ForgetAccessibleName(window);
-            break;
         default:
             break;
     }
@@ -93,8 +84,6 @@ HWND OpenHelpWindow() {
     if (window == nullptr) {
         return nullptr;
     }
-    // The title bar stays empty; a screen reader still names the window.
-    SetAccessibleName(window, design::kHelpWindowAccessibleName);
     InitKeyboardCues(window);
     ShowWindow(window, SW_SHOWNORMAL);
     SetForegroundWindow(window);

@@ -8,11 +8,8 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "accelerators.h"
-#include "accessible_names.h"
 #include "calculate_outcome.h"
 #include "clipboard.h"
 #include "control_ids.h"
@@ -21,11 +18,13 @@
 #include "list_lines.h"
 #include "menu_bar.h"
 #include "message_loop.h"
+#include "stateful_window.h"
 #include "ui_texts.h"
 #include "win_about.h"
 #include "win_help.h"
 #include "win_text.h"
-#include "window_frame.h"
+#include "window_placement.h"
+#include "window_size.h"
 
 namespace zephyrod::win32 {
 namespace {
@@ -55,7 +54,7 @@ struct MainWindow {
 
     WindowCore core{Design(), design::kDesignDpi};
     MainControls controls;
-    BlankMenuItem blankMenuItem;
+    SpacerMenuItem menuSpacer;
     // The menu's shortcuts (F1), which the message loops translate.
     AcceleratorHolder accelerators = CreateAccelerators(design::MainWindowDesign());
     HWND help = nullptr;
@@ -79,23 +78,6 @@ std::optional<MainControls> FindControls(HWND window, const design::WindowDesign
     const bool complete = fields && found.cmdGo != nullptr && found.lstValues != nullptr &&
                           found.lstSweep != nullptr && found.mnuZRHelp != 0 && found.mnuAbout != 0;
     return complete ? std::optional(found) : std::nullopt;
-}
-
-// What a screen reader says for each field (its caption, its unit) and list.
-struct ScreenReaderName {
-    HWND control;
-    std::string_view name;
-    std::string_view description;
-};
-
-std::vector<ScreenReaderName> ScreenReaderNames(const MainControls& controls) {
-    std::vector<ScreenReaderName> names;
-    for (const InputFieldInfo& info : kInputFields) {
-        names.push_back({controls.field(info.field), info.caption, info.unit});
-    }
-    names.push_back({controls.lstValues, design::kValuesAccessibleName, {}});
-    names.push_back({controls.lstSweep, design::kSweepAccessibleName, {}});
-    return names;
 }
 
 void FocusControl(HWND control) {
@@ -178,7 +160,7 @@ void OnCommand(HWND window, MainWindow& state, WPARAM wParam) {
     } else if (id == static_cast<int>(controls.mnuAbout)) {
         mnuAbout_Click(window);
     }
-    // The blank menu item, Esc (IDCANCEL), Enter in a field (IDOK): nothing.
+    // The menu's spacer, Esc (IDCANCEL), Enter in a field (IDOK): nothing.
 }
 
 // The window's creation fails where the design lacks a control the code
@@ -189,25 +171,19 @@ bool MainWindow::Load(HWND window) {
         return false;
     }
     controls = *found;
-    for (const ScreenReaderName& name : ScreenReaderNames(controls)) {
-        SetAccessibleName(name.control, name.name, name.description);
-    }
     Form_Load(controls);
     return true;
 }
 
-void OnDestroy(HWND window, const MainWindow& state) {
+void OnDestroy(HWND window) {
     Form_Unload(window);
-    for (const ScreenReaderName& name : ScreenReaderNames(state.controls)) {
-        ForgetAccessibleName(name.control);
-    }
     PostQuitMessage(0);
 }
 
 // The menu font changed with the DPI: Help back on the first row.
 void MainWindow::FollowedDpi(HWND window) {
-    blankMenuItem = MeasuredBlankItem(core.design, core.fonts.dpi());
-    FitMenuBar(window, blankMenuItem);
+    menuSpacer = MeasuredSpacer(core.design, core.fonts.dpi());
+    FitMenuBar(window, menuSpacer);
 }
 
 // A right click selects the line under the pointer, so that Copy copies the
@@ -257,17 +233,15 @@ std::optional<LRESULT> MainMessage(HWND window, MainWindow& state, UINT message,
     switch (message) {
         case WM_NCCREATE:
             // Before the menu bar is first measured.
-            state.blankMenuItem = MeasuredBlankItem(state.core.design, WindowDpi(window));
+            state.menuSpacer = MeasuredSpacer(state.core.design, WindowDpi(window));
             break;
         case WM_MEASUREITEM:
-            if (MeasureBlankItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam),
-                                 state.blankMenuItem)) {
+            if (MeasureSpacer(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam), state.menuSpacer)) {
                 return TRUE;
             }
             break;
         case WM_DRAWITEM:
-            if (DrawBlankItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam),
-                              state.blankMenuItem)) {
+            if (DrawSpacer(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), state.menuSpacer)) {
                 return TRUE;
             }
             break;
@@ -292,7 +266,7 @@ std::optional<LRESULT> MainMessage(HWND window, MainWindow& state, UINT message,
         case WM_SIZE:
             return RefuseMaximise(window, message, wParam);
         case WM_DESTROY:
-            OnDestroy(window, state);
+            OnDestroy(window);
             return 0;
         default:
             break;
@@ -321,10 +295,10 @@ HWND OpenMainWindow(int showCommand) {
         return nullptr;
     }
     // Creation sized and placed the window for the menu bar as first
-    // measured; fitting the blank item can change the rows the bar takes,
+    // measured; fitting the spacer can change the rows the bar takes,
     // and with them the frame: size and place the window again.
     MainWindow* state = StateOf<MainWindow>(window);
-    FitMenuBar(window, state->blankMenuItem);
+    FitMenuBar(window, state->menuSpacer);
     SizeClientToDesign(window, design);
     PlaceWindow(window, design, nullptr);
     InitKeyboardCues(window);

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "dpi.h"
+#include "stateful_window.h"
 #include "ui_texts.h"
 #include "win_fixture.h"
-#include "window_frame.h"
 
 namespace zephyrod::win32::test {
 namespace {
