@@ -21,16 +21,16 @@ namespace {
 
 constexpr int kSingleDigits = 7;
 constexpr int kDoubleDigits = 15;
-constexpr int kMostDigits = kDoubleDigits;
 
-// A number to a fixed count of significant digits:
-// digits[0].digits[1..count-1] × 10^exponent. Zero has `count` zeros.
+// A number to a fixed count of significant digits: kept × 10^(exponent -
+// count + 1), kept of exactly `count` digits (0 for zero), exponent the power
+// of ten of its first digit.
 struct SignificantDecimal {
     bool negative = false;
-    std::array<char, kMostDigits> digits{};
+    std::uint64_t kept = 0;
     int count = 0;
     int exponent = 0;
-    bool IsZero() const { return digits[0] == '0'; }
+    bool IsZero() const { return kept == 0; }
 };
 
 constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
@@ -255,7 +255,7 @@ RoundedDigits ShortestRounded(double value, int count) {
     const auto shortest = jkj::dragonbox::to_decimal(
         value, policy::sign::ignore, policy::trailing_zero::remove,
         policy::decimal_to_binary_rounding::nearest_to_even,
-        policy::binary_to_decimal_rounding::to_even, policy::cache::compact);
+        policy::binary_to_decimal_rounding::to_even, policy::cache::full);
     const std::uint64_t s = shortest.significand;
     const int digits = DigitCount(s);
     RoundedDigits rounded{s, shortest.exponent + digits - 1};
@@ -296,24 +296,19 @@ SignificantDecimal Significant(T value, int count) {
         rounded.kept = kPowersOfTen[count - 1];  // 999.. became 1000..: one more integer digit
         ++rounded.exponent;
     }
-    for (int i = count - 1; i >= 0; --i) {
-        decimal.digits[i] = static_cast<char>('0' + rounded.kept % 10);
-        rounded.kept /= 10;
-    }
+    decimal.kept = rounded.kept;
     decimal.exponent = rounded.exponent;
     return decimal;
 }
 
-// Adds one to a string of decimal digits.
-void Increment(std::string& digits) {
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        if (*it != '9') {
-            ++*it;
-            return;
-        }
-        *it = '0';
-    }
-    digits.insert(digits.begin(), '1');
+// Writes a whole number's digits (at least one) to end at `end`; returns
+// where they start.
+char* WriteDigits(std::uint64_t n, char* end) {
+    do {
+        *--end = static_cast<char>('0' + n % 10);
+        n /= 10;
+    } while (n != 0);
+    return end;
 }
 
 std::string Format(const SignificantDecimal& decimal, std::string_view pattern) {
@@ -325,22 +320,34 @@ std::string Format(const SignificantDecimal& decimal, std::string_view pattern) 
     }
     const auto decimals = pattern.size() - 2;
 
-    // The value times 10^decimals, rounded half away from zero, as whole digits.
+    // The value times 10^decimals, rounded half away from zero, as whole
+    // digits: `kept` of them from the significant digits (the next digit, 5
+    // or more, rounds up), or none (then 0, or 1 when the first is 5 or more).
     const int kept = decimal.exponent + static_cast<int>(decimals) + 1;
-    const std::string_view digits(decimal.digits.data(), static_cast<std::size_t>(decimal.count));
-    std::string scaled;
-    if (kept <= 0) {
-        scaled.assign(1, (kept == 0 && digits[0] >= '5') ? '1' : '0');
-    } else if (kept >= decimal.count) {
-        scaled.assign(digits);
-        scaled.append(static_cast<std::size_t>(kept - decimal.count), '0');
-    } else {
-        scaled.assign(digits.substr(0, static_cast<std::size_t>(kept)));
-        if (digits[static_cast<std::size_t>(kept)] >= '5') {
-            Increment(scaled);
+    std::array<char, 20> buffer;
+    std::string wide;  // more digits than a 64-bit number holds: zeros after them
+    std::string_view scaled;
+    if (kept <= 19) {
+        std::uint64_t whole = 0;
+        if (kept <= 0) {
+            whole = kept == 0 && decimal.kept >= 5 * kPowersOfTen[decimal.count - 1] ? 1 : 0;
+        } else if (kept < decimal.count) {
+            const std::uint64_t unit = kPowersOfTen[decimal.count - kept];
+            whole = decimal.kept / unit + (decimal.kept % unit >= unit / 2 ? 1 : 0);
+        } else {
+            whole = decimal.kept * kPowersOfTen[kept - decimal.count];
         }
+        char* const end = buffer.data() + buffer.size();
+        const char* const start = WriteDigits(whole, end);
+        scaled = std::string_view(start, static_cast<std::size_t>(end - start));
+    } else {
+        char* const end = buffer.data() + buffer.size();
+        const char* const start = WriteDigits(decimal.kept, end);
+        wide.assign(start, static_cast<std::size_t>(end - start));
+        wide.append(static_cast<std::size_t>(kept - decimal.count), '0');
+        scaled = wide;
     }
-    const bool roundsToZero = scaled.find_first_not_of('0') == std::string::npos;
+    const bool roundsToZero = scaled.find_first_not_of('0') == std::string_view::npos;
     const std::size_t fraction = scaled.size() > decimals ? scaled.size() - decimals : 0;
     const std::size_t firstDigit = std::min(scaled.find_first_not_of('0'), fraction);
 
@@ -349,13 +356,13 @@ std::string Format(const SignificantDecimal& decimal, std::string_view pattern) 
     if (decimal.negative && !roundsToZero) {
         text += '-';
     }
-    text.append(scaled, firstDigit, fraction - firstDigit);
+    text += scaled.substr(firstDigit, fraction - firstDigit);
     if (firstDigit == fraction && pattern[0] == '0') {
         text += '0';
     }
     text += '.';
     text.append(decimals - (scaled.size() - fraction), '0');
-    text.append(scaled, fraction);
+    text += scaled.substr(fraction);
     return text;
 }
 
@@ -363,7 +370,10 @@ std::string PlainText(const SignificantDecimal& decimal) {
     if (decimal.IsZero()) {
         return "0";
     }
-    std::string_view digits(decimal.digits.data(), static_cast<std::size_t>(decimal.count));
+    std::array<char, 20> buffer;
+    char* const end = buffer.data() + buffer.size();
+    std::string_view digits(WriteDigits(decimal.kept, end),
+                            static_cast<std::size_t>(decimal.count));
     digits = digits.substr(0, digits.find_last_not_of('0') + 1);
     std::string text;
     if (decimal.negative) {
