@@ -237,18 +237,23 @@ RoundedDigits SubnormalDigits(double value, int count) {
 //
 // Why S's digits give the exact value's rounding. Let v lie in [10^E,
 // 10^(E+1)); the decimals of `count` digits there lie u = 10^(E+1-count)
-// apart, their midpoints end in 5 at digit count + 1. S lies within half an
-// ulp of v, h <= v × 2^-53 < 1.2 × 10^(E-15) < u / 8 (u >= 10^(E-14)). S lies
-// in v's decade too: were 10^E or 10^(E+1) between v and S it would read back
-// as v and have one digit, so S would be it. With d digits in S:
-//  - d <= count: S is on the grid, less than u / 2 from v: it is the answer.
-//  - Rounding S and rounding v differ only where a midpoint M lies between
-//    them (S < M <= v or v < M <= S). Such an M, of count + 1 digits, lies
-//    between two numbers that read back as v, so reads back as v itself:
-//    - d > count + 1: M would be shorter than S. Rounding S is right.
-//    - d = count + 1: M would be as short as S; M != S would be closer to v,
-//      so M = S: S ends in 5. Only then v is compared with S exactly, v >= S
-//      rounding up. Otherwise rounding S is right.
+// apart, and the midpoints between them are decimals of count + 1 digits
+// ending in 5. S reads back as v, so lies within half an ulp of it:
+// h <= v × 2^-53 < 1.2 × 10^(E-15) < u / 8, as u >= 10^(E-14). Were a power
+// of ten between v and S, it too would read back as v, with one digit, and S
+// would be that power; so S lies in v's decade or is 10^(E+1). With d digits
+// in S (trailing zeros removed):
+//  - d <= count: S is one of the decimals u apart (10^(E+1) is too), less than
+//    u / 2 from v: it is the answer.
+//  - d > count: rounding S and rounding v differ only where a midpoint M lies
+//    between them, S < M <= v or v < M <= S. Such an M lies between two
+//    numbers that read back as v, so it reads back as v too:
+//    - d > count + 1: M would be shorter than S, the shortest. So there is no
+//      such M, and rounding S is right.
+//    - d = count + 1: M would be as short as S, and closer to v unless M = S.
+//      So only where S itself is a midpoint (ends in 5) can v round otherwise:
+//      there v is compared with S exactly, v >= S rounding up (a half away
+//      from zero). Otherwise rounding S is right.
 // Subnormals (h not small against u) are rounded from their exact digits.
 RoundedDigits ShortestRounded(double value, int count) {
     namespace policy = jkj::dragonbox::policy;
