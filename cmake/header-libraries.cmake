@@ -1,22 +1,31 @@
-# The header-only libraries the number conversions use: fast_float (text to
-# number) and {fmt} (number to digits), from Debian's packages. Their headers
-# lie in /usr/include, which the Windows and web compilers must not search as
-# a whole (it holds this machine's own C library): every build reads them
-# through a folder of links to those two alone.
+# The header-only libraries the number conversions use, from Debian's
+# packages: fast_float (text to number) and Dragonbox (a number's shortest
+# digits), and for the tests alone {fmt}, whose digits the differential run
+# compares the core's with. Their headers lie in /usr/include, which the
+# Windows and web compilers must not search as a whole (it holds this
+# machine's own C library): every build reads them through a folder of links
+# to those libraries alone.
 set(_headers "${PROJECT_BINARY_DIR}/header-libraries")
-foreach(_library fmt fast_float)
-    if(NOT EXISTS "/usr/include/${_library}")
-        message(FATAL_ERROR "/usr/include/${_library} is missing: install libfmt-dev and "
-                            "libfast-float-dev (scripts/setup.sh lists them)")
+file(MAKE_DIRECTORY "${_headers}")
+# link NAME FOLDER PACKAGE: ${_headers}/NAME -> FOLDER.
+function(_zephyrod_header_link name folder package)
+    if(NOT EXISTS "${folder}")
+        message(FATAL_ERROR "${folder} is missing: install ${package} (scripts/setup.sh lists it)")
     endif()
-    file(MAKE_DIRECTORY "${_headers}")
-    file(CREATE_LINK "/usr/include/${_library}" "${_headers}/${_library}" SYMBOLIC)
-endforeach()
+    file(CREATE_LINK "${folder}" "${_headers}/${name}" SYMBOLIC)
+endfunction()
+_zephyrod_header_link(fast_float /usr/include/fast_float libfast-float-dev)
+_zephyrod_header_link(dragonbox /usr/include/dragonbox-1.1.3/dragonbox libdragonbox-dev)
 
 add_library(zephyrod_header_libraries INTERFACE)
 target_include_directories(zephyrod_header_libraries SYSTEM INTERFACE "${_headers}")
-# {fmt} compiled into the program, without the C++ locale machinery that
-# only its locale-aware ("L") formats need: the program never asks for them,
-# and the web module stays small.
-target_compile_definitions(zephyrod_header_libraries INTERFACE FMT_HEADER_ONLY
-                                                               FMT_STATIC_THOUSANDS_SEPARATOR=0)
+
+if(ZEPHYROD_BUILD_TESTS)
+    _zephyrod_header_link(fmt /usr/include/fmt libfmt-dev)
+    # {fmt} compiled into the test, without the C++ locale machinery that only
+    # its locale-aware ("L") formats need.
+    add_library(zephyrod_fmt INTERFACE)
+    target_include_directories(zephyrod_fmt SYSTEM INTERFACE "${_headers}")
+    target_compile_definitions(zephyrod_fmt INTERFACE FMT_HEADER_ONLY
+                                                      FMT_STATIC_THOUSANDS_SEPARATOR=0)
+endif()

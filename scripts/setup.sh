@@ -5,12 +5,13 @@
 # What building and running the window needs (scripts/run installs only these),
 # the number conversions' header-only libraries among them.
 ZEPHYROD_RUN_PACKAGES=(
-    cmake ninja-build g++ pkg-config libfmt-dev libfast-float-dev
+    cmake ninja-build g++ pkg-config libfast-float-dev libdragonbox-dev
     qt6-base-dev libgl-dev libxcb1-dev
     fonts-dejavu-core fonts-dejavu-extra
 )
 
-# What the tests need besides: GoogleTest and Google Benchmark, clang's
+# What the tests need besides: GoogleTest and Google Benchmark, {fmt} (the
+# digits the number texts are compared with), clang's
 # libFuzzer and sanitizers, a German locale, an X server for the window tests,
 # the package checks, the accessibility bus, for the Windows edition the
 # mingw-w64 cross compilers, GoogleTest's sources, Wine, its fonts and the
@@ -21,7 +22,7 @@ ZEPHYROD_RUN_PACKAGES=(
 # diffoscope, and for bench/window-start-and-sizes xcalc (the Linux edition's
 # reference window) and python3-xlib (it watches the X server for windows).
 ZEPHYROD_TEST_PACKAGES=(
-    libgtest-dev libgmock-dev libbenchmark-dev googletest
+    libgtest-dev libgmock-dev libbenchmark-dev googletest libfmt-dev
     clang libclang-rt-14-dev
     locales xvfb xauth x11-utils xdotool
     desktop-file-utils appstream dpkg-dev file lintian man-db groff-base bsdextrautils
@@ -36,7 +37,7 @@ ZEPHYROD_TEST_PACKAGES=(
 command -v npm >/dev/null 2>&1 || ZEPHYROD_TEST_PACKAGES+=(npm)
 
 # What `scripts/run --web` needs: building the page and serving it.
-ZEPHYROD_WEB_PACKAGES=(cmake ninja-build emscripten libfmt-dev libfast-float-dev python3)
+ZEPHYROD_WEB_PACKAGES=(cmake ninja-build emscripten libfast-float-dev libdragonbox-dev python3)
 
 missing_packages() {
     local p status

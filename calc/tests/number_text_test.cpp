@@ -2,6 +2,7 @@
 // field defaults and the coil length, and reading the fields.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cfloat>
 #include <cmath>
 #include <string>
@@ -67,6 +68,49 @@ TEST(SignificantDigits, ExactHalvesRoundAwayFromZero) {
     // Just below a half stays below.
     EXPECT_EQ(NumberText(std::nextafter(23499.625f, 0.0f)), "23499.62");
     EXPECT_EQ(NumberText(9999999.5f), "10000000");
+}
+
+// Where the shortest digits that read back as the number are not simply its
+// rounded digits.
+struct RoundingCase {
+    double value;
+    int zeros;           // zeros after "0." ahead of the digits, or -1 for none
+    const char* digits;  // the text, or its digits after the zeros
+    const char* why;
+};
+
+class SignificantRounding : public testing::TestWithParam<RoundingCase> {};
+
+TEST_P(SignificantRounding, RoundsTheExactValue) {
+    const RoundingCase& c = GetParam();
+    const std::string expected =
+        c.zeros < 0 ? c.digits
+                    : "0." + std::string(static_cast<std::size_t>(c.zeros), '0') + c.digits;
+    EXPECT_EQ(NumberText(c.value), expected) << c.why;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SignificantRounding,
+    testing::Values(
+        // Shortest digits of 16 ending in 5 stand on a half of 15 digits: the
+        // exact value, a hair above or below, decides.
+        RoundingCase{2.995224996457315, -1, "2.99522499645732", "above its shortest digits"},
+        RoundingCase{8.626903632435095, -1, "8.62690363243509", "below its shortest digits"},
+        // The same at a power of two, whose lower neighbour is nearer.
+        RoundingCase{0x1p-1017, 306, "712023634722304", "power of two below its digits"},
+        // Subnormals round from their exact digits: 5e-324 is 4.9406564584124654e-324.
+        RoundingCase{0x1p-1074, 323, "494065645841247", "least subnormal"},
+        RoundingCase{0x0.fffffffffffffp-1022, 307, "22250738585072", "greatest subnormal"},
+        RoundingCase{DBL_MIN, 307, "22250738585072", "least normal"},
+        // 0.99999999999999989 rounds up to a whole digit more.
+        RoundingCase{0x1.fffffffffffffp-1, -1, "1", "carry into a new digit"}),
+    NameBy([](const RoundingCase& c) { return std::string(c.why); }));
+
+TEST(SignificantRounding, SingleFromItsDoubleDigits) {
+    // The single's own shortest digits (9.76565e-4 and 8.5904e9) lie more than
+    // half a unit of the seventh digit from its value; the double's do not.
+    EXPECT_EQ(NumberText(std::bit_cast<float>(0x3A800015u)), "0.0009765649");
+    EXPECT_EQ(NumberText(std::bit_cast<float>(0x500001C6u)), "8590399000");
 }
 
 TEST(FormatPattern, NonFiniteIsAnOverflowNeverText) {
