@@ -12,6 +12,7 @@ CalculateOutcome CalculateInWindow(const InputTexts& texts) {
     if (result.lists) {
         outcome.values = result.lists->values;
         outcome.sweep = result.lists->SweepLines();
+        outcome.sweepRows = result.lists->rows;
     }
     if (!result.error) {
         outcome.selectIndex = kCentreRowIndex;
