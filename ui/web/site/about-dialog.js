@@ -4,7 +4,7 @@
 // copyright lines and the window's default button, which Enter, Esc and a
 // click all press.
 
-import { buildControls, sizeWindow } from "./controls.js";
+import { buildControls, sizeWindow, windowHeading } from "./controls.js";
 import { el } from "./dom.js";
 
 // The page's look for the texts beside the icon, in the design's order.
@@ -22,11 +22,7 @@ export function buildAboutDialog(windowDesign) {
   const okButton = built.element(buttons.find((row) => row.defaultButton) ?? buttons[0]);
   const cancel = buttons.find((row) => row.cancelButton);
 
-  const caption = el(
-    "h2",
-    { id: `${windowDesign.name}-caption`, className: "dialog-caption" },
-    windowDesign.accessibleName,
-  );
+  const caption = windowHeading(windowDesign, "h2", "dialog-caption");
   const dialog = el(
     "dialog",
     { id: windowDesign.name, "aria-labelledby": caption.id, className: "window-dialog about" },

@@ -8,6 +8,7 @@
 // (twips: --w, --h) and font size (points: --points) for the style sheet.
 //
 //   const built = buildControls(design.windows.about, "frmAbout-");
+//   built.row({ name, index })    // the row of that name (and index)
 //   built.element(row)            // the element made for a row
 //   built.rows("CommandButton")   // the window's rows of a kind, in order
 
@@ -201,12 +202,19 @@ export function buildControls(windowDesign, prefix = "") {
   }
 
   return {
+    row: byRef,
     element: (row) => elements.get(row),
     list: (row) => lists.get(row),
     rows: (kind) => controls.filter((row) => row.kind === kind),
     // The controls on the window itself, not in a box.
     topLevel: () => controls.filter((row) => row.container === ""),
   };
+}
+
+// A window's heading: its name for a screen reader, which the window's
+// element is labelled by.
+export function windowHeading(windowDesign, tag, className) {
+  return el(tag, { id: `${windowDesign.name}-caption`, className }, windowDesign.accessibleName);
 }
 
 // A window's own size and face colour, handed to the style sheet.

@@ -4,7 +4,7 @@
 // any edits and only brings it into view; OK closes it, and the next opening
 // shows the text afresh.
 
-import { buildControls, sizeWindow } from "./controls.js";
+import { buildControls, sizeWindow, windowHeading } from "./controls.js";
 import { el } from "./dom.js";
 
 export function buildHelpPanel(windowDesign) {
@@ -13,11 +13,7 @@ export function buildHelpPanel(windowDesign) {
   const text = built.element(textRow);
   text.classList.add("help-text");
   const [okButton] = built.rows("CommandButton").map((row) => built.element(row));
-  const caption = el(
-    "h2",
-    { id: `${windowDesign.name}-caption`, className: "panel-caption" },
-    windowDesign.accessibleName,
-  );
+  const caption = windowHeading(windowDesign, "h2", "panel-caption");
   const panel = el(
     "section",
     { id: windowDesign.name, className: "help-panel", "aria-labelledby": caption.id, hidden: true },

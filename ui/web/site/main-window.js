@@ -35,10 +35,9 @@ function arrangeFrames(client, frames, elementOf) {
 export function buildMainWindow(design, onCalculate) {
   const windowDesign = design.windows.main;
   const built = buildControls(windowDesign);
-  const inReadingOrder = design.fields.map((field) =>
-    windowDesign.controls.find((row) => row.name === field.control),
+  const fields = design.fields.map((field) =>
+    built.element(built.row({ name: field.control, index: null })),
   );
-  const fields = inReadingOrder.map((row) => built.element(row));
   fields.forEach((input, i) => (input.value = design.fields[i].defaultText));
 
   // Calculate: the button of the box of fields, which Enter in a field presses.

@@ -6,6 +6,7 @@ import { buildAboutDialog } from "./about-dialog.js";
 import { makeCalculate } from "./calculate.js";
 import { copyText } from "./clipboard.js";
 import { loadCore } from "./core.js";
+import { windowHeading } from "./controls.js";
 import { el } from "./dom.js";
 import { buildErrorDialog } from "./error-dialog.js";
 import { buildHelpPanel } from "./help-panel.js";
@@ -17,7 +18,7 @@ function titleBar(windowDesign, menuBar) {
     "header",
     { className: "title-bar" },
     el("img", { className: "app-icon", src: "icons/zephyrod.svg", alt: "", width: 24, height: 24 }),
-    el("h1", { id: `${windowDesign.name}-caption` }, windowDesign.caption),
+    windowHeading(windowDesign, "h1"),
     menuBar,
   );
 }
