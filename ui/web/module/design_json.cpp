@@ -167,7 +167,6 @@ std::string WindowJson(const WindowDesign& window) {
         .AddText("caption", window.caption)
         .AddText("accessibleName", window.accessibleName)
         .Add("width", JsonNumber(window.clientWidth))
-        .Add("height", JsonNumber(window.clientHeight))
         .Add("faceColor", window.faceColor ? JsonString(ColorText(*window.faceColor)) : "null")
         .Add("controls", JsonArray(controls))
         .Add("menu", MenuJson(window, ""))

@@ -11,7 +11,7 @@ import { el } from "./dom.js";
 const TEXT_CLASSES = ["about-title", "about-version", "about-description"];
 
 export function buildAboutDialog(windowDesign) {
-  const built = buildControls(windowDesign, `${windowDesign.name}-`);
+  const built = buildControls(windowDesign, { withinPage: true });
   const elements = (rows) => rows.map((row) => built.element(row));
   const labels = built.rows("Label");
   const texts = elements(labels.filter((row) => row.align !== "Center"));

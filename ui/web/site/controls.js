@@ -7,7 +7,7 @@
 // screen reader comes from its row. Each element carries its own size
 // (twips: --w, --h) and font size (points: --points) for the style sheet.
 //
-//   const built = buildControls(design.windows.about, "frmAbout-");
+//   const built = buildControls(design.windows.about, { withinPage: true });
 //   built.row({ name, index })    // the row of that name (and index)
 //   built.element(row)            // the element made for a row
 //   built.rows("CommandButton")   // the window's rows of a kind, in order
@@ -18,10 +18,6 @@ import { ListBox } from "./listbox.js";
 const refers = (ref, row) =>
   ref !== null && ref.name === row.name && (ref.index ?? null) === (row.index ?? null);
 
-export function controlId(prefix, row) {
-  return `${prefix}${row.name}${row.index === null ? "" : `-${row.index}`}`;
-}
-
 // The row's own size and font size, handed to the style sheet.
 function sizeFromRow(element, row) {
   element.style.setProperty("--w", String(row.width));
@@ -31,9 +27,12 @@ function sizeFromRow(element, row) {
   if (row.font.bold) element.classList.add("bold");
 }
 
-export function buildControls(windowDesign, prefix = "") {
+// `withinPage`: the window is shown within the main window's page (a
+// dialog, the help), and its ids start with its name.
+export function buildControls(windowDesign, { withinPage = false } = {}) {
   const controls = windowDesign.controls;
-  const id = (row) => controlId(prefix, row);
+  const prefix = withinPage ? `${windowDesign.name}-` : "";
+  const id = (row) => `${prefix}${row.name}${row.index === null ? "" : `-${row.index}`}`;
   const byRef = (ref) => controls.find((row) => refers(ref, row));
   const inside = (frame) => controls.filter((row) => row.container === frame.name);
   const holdsFields = (frame) => inside(frame).some((row) => row.kind === "TextBox");
@@ -48,31 +47,37 @@ export function buildControls(windowDesign, prefix = "") {
   const elements = new Map();
   const lists = new Map();
   const descriptions = new Map(); // a text box -> its description where no label shows it
+  const inner = new Map(); // a frame -> where its controls go, and its fields' grid
 
   const makers = {
     Frame(row) {
       const title = row.caption.trim();
       if (holdsFields(row)) {
         // A box of fields is a form: Enter in a field presses its button.
+        const grid = el("div", { className: "field-grid" });
+        const fieldset = el(
+          "fieldset",
+          {},
+          title ? el("legend", { className: "frame-caption" }, title) : null,
+          grid,
+        );
+        inner.set(row, { body: fieldset, grid });
         const form = el(
           "form",
           { id: id(row), className: "parameters", novalidate: true },
-          el(
-            "fieldset",
-            {},
-            title ? el("legend", { className: "frame-caption" }, title) : null,
-            el("div", { className: "field-grid" }),
-          ),
+          fieldset,
         );
         form.addEventListener("submit", (event) => event.preventDefault());
         return form;
       }
       const titleId = `${id(row)}-caption`;
-      return el(
+      const section = el(
         "section",
         { id: id(row), className: "frame", "aria-labelledby": title ? titleId : null },
         title ? el("h2", { id: titleId, className: "frame-caption" }, title) : null,
       );
+      inner.set(row, { body: section, grid: null });
+      return section;
     },
     Label(row) {
       const text = row.text ?? row.caption;
@@ -172,28 +177,26 @@ export function buildControls(windowDesign, prefix = "") {
   for (const row of controls) {
     const frame = controls.find((c) => c.name === row.container && c.kind === "Frame");
     if (!frame) continue;
-    const frameElement = elements.get(frame);
-    if (!holdsFields(frame)) {
-      frameElement.append(elements.get(row));
+    const { body, grid } = inner.get(frame);
+    if (!grid) {
+      body.append(elements.get(row));
     } else if (row.kind === "TextBox") {
       const label = (ref) => (ref === null ? null : elements.get(byRef(ref)));
-      frameElement
-        .querySelector(".field-grid")
-        .append(
-          label(row.captionLabel) ?? el("span"),
-          elements.get(row),
-          label(row.unitLabel) ?? el("span", { className: "unit" }),
-          ...(descriptions.has(row) ? [descriptions.get(row)] : []),
-        );
+      grid.append(
+        label(row.captionLabel) ?? el("span"),
+        elements.get(row),
+        label(row.unitLabel) ?? el("span", { className: "unit" }),
+        ...(descriptions.has(row) ? [descriptions.get(row)] : []),
+      );
     } else if (labelled(row) === null) {
-      frameElement.firstElementChild.append(elements.get(row));
+      body.append(elements.get(row));
     }
   }
   // A box of fields lays its rows out as the design does: the captions'
   // column up to the boxes, the boxes' width, one row every so far down.
   for (const frame of controls.filter((row) => row.kind === "Frame" && holdsFields(row))) {
     const boxes = inside(frame).filter((row) => row.kind === "TextBox");
-    const grid = elements.get(frame).querySelector(".field-grid");
+    const { grid } = inner.get(frame);
     const caption = boxes[0].captionLabel === null ? boxes[0] : byRef(boxes[0].captionLabel);
     grid.style.setProperty("--caption-w", String(boxes[0].left - caption.left));
     grid.style.setProperty("--field-w", String(boxes[0].width));
@@ -217,9 +220,9 @@ export function windowHeading(windowDesign, tag, className) {
   return el(tag, { id: `${windowDesign.name}-caption`, className }, windowDesign.accessibleName);
 }
 
-// A window's own size and face colour, handed to the style sheet.
+// A window's own width and face colour, handed to the style sheet (its
+// height follows from its controls).
 export function sizeWindow(element, windowDesign) {
   element.style.setProperty("--w", String(windowDesign.width));
-  element.style.setProperty("--h", String(windowDesign.height));
   if (windowDesign.faceColor) element.style.setProperty("--window-face", windowDesign.faceColor);
 }

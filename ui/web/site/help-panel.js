@@ -8,7 +8,7 @@ import { buildControls, sizeWindow, windowHeading } from "./controls.js";
 import { el } from "./dom.js";
 
 export function buildHelpPanel(windowDesign) {
-  const built = buildControls(windowDesign, `${windowDesign.name}-`);
+  const built = buildControls(windowDesign, { withinPage: true });
   const [textRow] = built.rows("TextBox");
   const text = built.element(textRow);
   text.classList.add("help-text");

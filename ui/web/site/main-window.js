@@ -35,13 +35,14 @@ function arrangeFrames(client, frames, elementOf) {
 export function buildMainWindow(design, onCalculate) {
   const windowDesign = design.windows.main;
   const built = buildControls(windowDesign);
-  const fields = design.fields.map((field) =>
-    built.element(built.row({ name: field.control, index: null })),
-  );
+  const fieldRows = design.fields.map((field) => built.row({ name: field.control, index: null }));
+  const fields = fieldRows.map((row) => built.element(row));
   fields.forEach((input, i) => (input.value = design.fields[i].defaultText));
 
   // Calculate: the button of the box of fields, which Enter in a field presses.
-  const calculateButton = fields[0].form.querySelector('button[type="submit"]');
+  const calculateButton = built.element(
+    built.rows("CommandButton").find((row) => row.container === fieldRows[0].container),
+  );
   calculateButton.addEventListener("click", (event) => {
     event.preventDefault(); // no form submission: the page calculates here and now
     onCalculate();
