@@ -1,6 +1,5 @@
 #include "outcome_json.h"
 
-#include <cmath>
 #include <string_view>
 #include <vector>
 
@@ -27,32 +26,38 @@ std::string ErrorJson(const design::CalculateOutcome& outcome) {
         .Text();
 }
 
-// A sweep row: its values as numbers (null for one that is not finite) and
-// each as the list prints it, in the columns' order.
-std::string RowJson(const SweepRow& row) {
-    std::vector<std::string> values;
-    for (const double value : row.values) {
-        values.push_back(std::isfinite(value) ? JsonDecimal(value) : "null");
+// The sweep's rows, each as its values as numbers (null for one that is not
+// finite) and each value as the list prints it, in the columns' order:
+// [{"values":[7.07,...],"pieces":["7.07",...]},...]. Written into one text,
+// as a calculation writes a score of them.
+std::string RowsJson(const std::vector<SweepRow>& rows) {
+    std::string json = "[";
+    json.reserve(rows.size() * 128);
+    for (const SweepRow& row : rows) {
+        json += json.size() > 1 ? ",{\"values\":[" : "{\"values\":[";
+        for (std::size_t column = 0; column < kSweepColumnCount; ++column) {
+            json += column ? "," : "";
+            json += JsonValue(row.values[column]);
+        }
+        json += "],\"pieces\":[";
+        for (std::size_t column = 0; column < kSweepColumnCount; ++column) {
+            json += column ? "," : "";
+            json += JsonString(row.pieces[column]);
+        }
+        json += "]}";
     }
-    return JsonObject()
-        .Add("values", JsonArray(values))
-        .Add("pieces", JsonStrings(std::vector<std::string>(row.pieces.begin(), row.pieces.end())))
-        .Text();
+    return json + "]";
 }
 
 }  // namespace
 
 std::string CalculateJson(const InputTexts& texts) {
     const design::CalculateOutcome outcome = design::CalculateInWindow(texts);
-    std::vector<std::string> rows;
-    for (const SweepRow& row : outcome.sweepRows) {
-        rows.push_back(RowJson(row));
-    }
     const int select = outcome.selectIndex.value_or(-1);
     return JsonObject()
         .Add("values", JsonStrings(outcome.values))
         .Add("sweep", JsonStrings(outcome.sweep))
-        .Add("sweepRows", outcome.sweep ? JsonArray(rows) : "null")
+        .Add("sweepRows", outcome.sweep ? RowsJson(outcome.sweepRows) : "null")
         .Add("select", JsonNumber(select))
         .Add("centreRow", JsonNumber(select >= 0 ? select - kSweepHeaderLines : -1))
         .Add("error", ErrorJson(outcome))
