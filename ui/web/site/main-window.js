@@ -11,7 +11,8 @@ import { el } from "./dom.js";
 const TOOLS = { values: ["copy", "copyAll"], sweep: ["copy", "copyAll", "copyCsv"] };
 
 // The design's boxes by rows (those of one top), and the grid they make:
-// the first row's widths as the columns, the gaps between the boxes.
+// the widths of the row with the most boxes as the columns, the gaps
+// between the boxes; a row of fewer boxes spans the grid.
 function arrangeFrames(client, frames, elementOf) {
   const tops = [...new Set(frames.map((frame) => frame.top))].sort((a, b) => a - b);
   const rows = tops.map((top) => frames.filter((frame) => frame.top === top));
