@@ -1,5 +1,7 @@
 #include "calculate_outcome.h"
 
+#include <utility>
+
 #include "calculation.h"
 #include "ui_texts.h"
 #include "window_design.h"
@@ -7,11 +9,12 @@
 namespace zephyrod::design {
 
 CalculateOutcome CalculateInWindow(const InputTexts& texts) {
-    const CalcResult result = Calculate(texts);
+    CalcResult result = Calculate(texts);
     CalculateOutcome outcome;
     if (result.lists) {
-        outcome.values = result.lists->values;
+        outcome.values = std::move(result.lists->values);
         outcome.sweep = result.lists->SweepLines();
+        outcome.sweepRows = std::move(result.lists->rows);
     }
     if (!result.error) {
         outcome.selectIndex = kCentreRowIndex;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calc_error.h"
+#include "calculation.h"
 #include "input_fields.h"
 
 namespace zephyrod::design {
@@ -30,6 +31,9 @@ struct CalculateOutcome {
     // The lists' new lines; none where the list keeps what it holds.
     std::optional<std::vector<std::string>> values;
     std::optional<std::vector<std::string>> sweep;
+    // The sweep's rows behind its lines below the header, each with its
+    // values and their printed pieces (for an edition that draws them).
+    std::vector<SweepRow> sweepRows;
     // The sweep entry to select and scroll into view: the centre row.
     std::optional<int> selectIndex;
     std::optional<ErrorReport> error;

@@ -12,6 +12,9 @@ const { loadCore } = await import(pathToFileURL(join(site, "core.js")));
 // Under Node the module is handed its .wasm instead of fetching it.
 const core = await loadCore({ wasmBinary: readFileSync(join(site, "zephyrod-core.wasm")) });
 const defaults = core.design.fields.map((field) => field.defaultText);
+const { main, help, about } = core.design.windows;
+const row = (windowDesign, ref) =>
+  windowDesign.controls.find((c) => c.name === ref.name && c.index === ref.index);
 
 function withField(index, text) {
   const texts = [...defaults];
@@ -20,8 +23,16 @@ function withField(index, text) {
 }
 
 test("the design names the fields in reading order with their defaults", () => {
+  // Each field's caption is what its box is announced by; its unit, its unit label's.
+  const fieldRow = (f) => row(main, { name: f.control, index: null });
+  const unitOf = (box) => (box.unitLabel ? row(main, box.unitLabel).caption : "");
   assert.deepEqual(
-    core.design.fields.map((f) => [f.control, f.caption, f.unitLabel, f.defaultText]),
+    core.design.fields.map((f) => [
+      f.control,
+      fieldRow(f).accessibleName,
+      unitOf(fieldRow(f)),
+      f.defaultText,
+    ]),
     [
       ["txtFreq", "Center Frequency", "MHz", "7.07"],
       ["txtResDia", "Resonator Diameter", "mm", "25.4"],
@@ -29,20 +40,23 @@ test("the design names the fields in reading order with their defaults", () => {
       ["txtTPI", "Coil Turns Per cm", "", "8.66"],
     ],
   );
-  assert.equal(core.design.versionText, "Version 1.0.0");
-  assert.equal(core.design.aboutCaption, "About Zephyrod");
+  assert.equal(row(about, { name: "lblVersion", index: null }).text, "Version 1.0.0");
+  assert.equal(about.accessibleName, "About Zephyrod");
   assert.deepEqual(core.design.copyMenu, {
     copy: "Copy",
     copyAll: "Copy All",
     copyCsv: "Copy CSV",
   });
-  assert.equal(core.design.windows.frmAbout.faceColor, "#efefef");
-  assert.match(core.design.help.text, /^Enter the desired center frequency.*\r\n\r\nTo /);
+  assert.equal(about.faceColor, "#efefef");
+  assert.match(
+    row(help, { name: "txtHelp", index: null }).text,
+    /^Enter the desired center frequency.*\r\n\r\nTo /,
+  );
   assert.deepEqual(
-    core.design.menu.map((m) => [m.name, m.children.map((c) => c.caption)]),
+    main.menu.map((m) => [m.name, m.spacer, m.children.map((c) => c.caption)]),
     [
-      ["mnuEMPTY", []],
-      ["mnuHelp", ["Zephyrod Calculator &Help", "&About"]],
+      ["mnuEMPTY", true, []],
+      ["mnuHelp", false, ["Zephyrod Calculator &Help", "&About"]],
     ],
   );
 });
@@ -60,6 +74,11 @@ test("the defaults give the six results, the whole sweep and its centre row", ()
   assert.equal(outcome.sweep.length, 23);
   assert.equal(outcome.sweep[12], "7.07      664.78mm     56.0       0.00mm   0.0 T");
   assert.equal(outcome.select, 12);
+  // The chart's rows: the numbers themselves beside the list's pieces.
+  const centre = outcome.sweepRows[outcome.centreRow];
+  assert.equal(outcome.sweepRows.length, 21);
+  assert.deepEqual(centre.pieces, ["7.07", "664.78", "56.0", "0.00", "0.0"]);
+  assert.ok(Math.abs(centre.values[0] - 7.07) < 1e-6 && Math.abs(centre.values[1] - 664.78) < 0.01);
   assert.equal(outcome.error, null);
   const csv = outcome.csv.split("\r\n");
   assert.equal(csv.length, 23); // header, 21 rows, the empty end

@@ -1,13 +1,13 @@
 #include "design_json.h"
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 #include <vector>
 
-#include "app_identity.h"
-#include "calculate_outcome.h"
 #include "input_fields.h"
 #include "json_text.h"
+#include "sweep_layout.h"
 #include "ui_texts.h"
 #include "window_design.h"
 
@@ -38,30 +38,6 @@ std::string_view KindName(ControlKind kind) {
     return "";
 }
 
-std::string_view BorderName(design::Border border) {
-    switch (border) {
-        case design::Border::Sizable:
-            return "Sizable";
-        case design::Border::FixedSingle:
-            return "FixedSingle";
-        case design::Border::FixedDialog:
-            return "FixedDialog";
-    }
-    return "";
-}
-
-std::string_view StartPositionName(design::StartPosition position) {
-    switch (position) {
-        case design::StartPosition::CenterScreen:
-            return "CenterScreen";
-        case design::StartPosition::PlatformDefault:
-            return "PlatformDefault";
-        case design::StartPosition::CenterOwner:
-            return "CenterOwner";
-    }
-    return "";
-}
-
 // "#rrggbb".
 std::string ColorText(const design::Rgb& color) {
     static constexpr std::string_view kHex = "0123456789abcdef";
@@ -77,57 +53,90 @@ std::string OptionalNumber(const std::optional<int>& value) {
     return value ? JsonNumber(*value) : "null";
 }
 
-// The name a screen reader announces: the one the design gives the control,
-// otherwise its caption (the field's caption for a text box).
-std::string_view AccessibleName(const ControlDesign& control) {
-    for (const InputFieldInfo& field : kInputFields) {
-        if (control.name == design::FieldControl(field.field)) {
-            return field.caption;
-        }
+std::string Bool(bool value) {
+    return value ? "true" : "false";
+}
+
+// A label a text box names: {"name", "index"}; null where it names none.
+std::string RefJson(const design::ControlRef& ref) {
+    if (ref.empty()) {
+        return "null";
     }
-    if (control.name == design::names::lstValues) {
-        return design::kValuesAccessibleName;
+    return JsonObject().AddText("name", ref.name).Add("index", OptionalNumber(ref.index)).Text();
+}
+
+// What the window's code puts in a control as the window loads, where the
+// design leaves it empty: the about window's version and description, the
+// help window's text. Null elsewhere: the control shows its caption.
+std::string LoadedText(const ControlDesign& control) {
+    if (control.name == design::names::lblVersion) {
+        return JsonString(design::VersionLine());
     }
-    if (control.name == design::names::lstSweep) {
-        return design::kSweepAccessibleName;
+    if (control.name == design::names::lblDescription) {
+        return JsonString(design::AboutDescription());
     }
     if (control.name == design::names::txtHelp) {
-        return design::kHelpTextAccessibleName;
+        return JsonString(design::HelpText());
     }
-    return control.caption;
+    return "null";
+}
+
+// Which of Calculate's lists a list box shows ("values", "sweep"), as the
+// calculation's JSON names them; null for any other control.
+std::string ListShown(const ControlDesign& control) {
+    if (control.name == design::names::lstValues) {
+        return JsonString("values");
+    }
+    if (control.name == design::names::lstSweep) {
+        return JsonString("sweep");
+    }
+    return "null";
 }
 
 std::string ControlJson(const ControlDesign& control) {
     JsonObject font;
     font.AddText("face", control.font.family)
         .Add("points", JsonDecimal(control.font.points))
-        .Add("bold", control.font.bold ? "true" : "false")
-        .Add("fixedPitch", control.font.fixedPitch ? "true" : "false");
+        .Add("bold", Bool(control.font.bold))
+        .Add("fixedPitch", Bool(control.font.fixedPitch));
     JsonObject json;
     json.AddText("name", control.name)
         .Add("index", OptionalNumber(control.index))
         .AddText("kind", KindName(control.kind))
         .AddText("caption", control.caption)
+        .Add("text", LoadedText(control))
         .Add("left", JsonNumber(control.rect.left))
         .Add("top", JsonNumber(control.rect.top))
         .Add("width", JsonNumber(control.rect.width))
         .Add("height", JsonNumber(control.rect.height))
         .AddText("container", control.container)
-        .Add("tabIndex", OptionalNumber(control.tabIndex))
         .Add("font", font.Text())
         .AddText("align", control.align == design::Align::Center ? "Center" : "Left")
-        .AddText("accessibleName", AccessibleName(control))
-        .Add("multiLine", control.multiLine ? "true" : "false")
-        .Add("defaultButton", control.defaultButton ? "true" : "false")
-        .Add("cancelButton", control.cancelButton ? "true" : "false")
-        .Add("textColor", control.textColor ? JsonString(ColorText(*control.textColor)) : "null");
+        .AddText("accessibleName", control.accessibleName)
+        .AddText("accessibleDescription", control.accessibleDescription)
+        .Add("captionLabel", RefJson(control.captionLabel))
+        .Add("unitLabel", RefJson(control.unitLabel))
+        .Add("multiLine", Bool(control.multiLine))
+        .Add("defaultButton", Bool(control.defaultButton))
+        .Add("cancelButton", Bool(control.cancelButton))
+        .Add("shows", ListShown(control));
     if (control.kind == ControlKind::Line) {
-        json.Add("x2", JsonNumber(control.x2()))
-            .Add("y2", JsonNumber(control.y2()))
-            .AddText("color", ColorText(control.color))
+        json.AddText("color", ColorText(control.color))
             .Add("lineWidth", JsonNumber(control.lineWidth));
     }
     return json.Text();
+}
+
+// The window a menu item opens, as the design's JSON names it among its
+// windows ("help", "about"); null for an item that opens none.
+std::string WindowOpened(const design::MenuItemDesign& item) {
+    if (item.name == design::names::mnuZRHelp) {
+        return JsonString("help");
+    }
+    if (item.name == design::names::mnuAbout) {
+        return JsonString("about");
+    }
+    return "null";
 }
 
 // The menu as a tree: each item with its children, in the design's order.
@@ -139,6 +148,8 @@ std::string MenuJson(const WindowDesign& window, std::string_view parent) {
                                 .AddText("name", item.name)
                                 .AddText("caption", item.caption)
                                 .AddText("shortcut", item.shortcut)
+                                .Add("spacer", Bool(item.spacer))
+                                .Add("opens", WindowOpened(item))
                                 .Add("children", MenuJson(window, item.name))
                                 .Text());
         }
@@ -146,7 +157,7 @@ std::string MenuJson(const WindowDesign& window, std::string_view parent) {
     return JsonArray(items);
 }
 
-std::string WindowJson(const WindowDesign& window, std::string_view accessibleName) {
+std::string WindowJson(const WindowDesign& window) {
     std::vector<std::string> controls;
     for (const ControlDesign& control : window.controls) {
         controls.push_back(ControlJson(control));
@@ -154,98 +165,92 @@ std::string WindowJson(const WindowDesign& window, std::string_view accessibleNa
     return JsonObject()
         .AddText("name", window.name)
         .AddText("caption", window.caption)
-        .AddText("accessibleName", accessibleName)
+        .AddText("accessibleName", window.accessibleName)
         .Add("width", JsonNumber(window.clientWidth))
-        .Add("height", JsonNumber(window.clientHeight))
-        .AddText("border", BorderName(window.border))
-        .AddText("startPosition", StartPositionName(window.startPosition))
         .Add("faceColor", window.faceColor ? JsonString(ColorText(*window.faceColor)) : "null")
         .Add("controls", JsonArray(controls))
+        .Add("menu", MenuJson(window, ""))
         .Text();
 }
 
-// The caption of the label that shows a field's unit: the label beside the
-// field, on its row in the same frame; empty where the field has none.
-std::string_view UnitLabel(const WindowDesign& window, const ControlDesign& field) {
-    for (const ControlDesign& control : window.controls) {
-        if (control.kind == ControlKind::Label && control.container == field.container &&
-            control.rect.top == field.rect.top && control.rect.left > field.rect.left) {
-            return control.caption;
-        }
-    }
-    return "";
-}
-
+// The fields in reading order: the text box that holds each and its default.
 std::string FieldsJson() {
-    const WindowDesign& window = design::MainWindowDesign();
     const InputTexts defaults = DefaultInputTexts();
     std::vector<std::string> fields;
     for (std::size_t i = 0; i < kInputFields.size(); ++i) {
-        const InputFieldInfo& info = kInputFields[i];
-        const std::string_view control = design::FieldControl(info.field);
-        const ControlDesign& field = design::Control(window, control);
         fields.push_back(JsonObject()
-                             .AddText("control", control)
-                             .AddText("caption", info.caption)
-                             .AddText("unit", info.unit)
-                             .AddText("unitLabel", UnitLabel(window, field))
+                             .AddText("control", design::FieldControl(kInputFields[i].field))
                              .AddText("defaultText", defaults[i])
-                             .AddText("accessibleName", info.caption)
-                             .AddText("accessibleDescription", info.unit)
                              .Text());
     }
     return JsonArray(fields);
 }
 
+// The sweep header's titles, one a column from the first: its words, in the
+// columns' order.
+std::vector<std::string_view> HeaderTitles() {
+    std::vector<std::string_view> titles;
+    std::string_view rest = kSweepHeader;
+    while (!rest.empty()) {
+        const std::size_t start = rest.find_first_not_of(' ');
+        if (start == std::string_view::npos) {
+            break;
+        }
+        rest.remove_prefix(start);
+        const std::size_t end = std::min(rest.find(' '), rest.size());
+        titles.push_back(rest.substr(0, end));
+        rest.remove_prefix(end);
+    }
+    return titles;
+}
+
+// A curve or scale of the sweep's chart: the column it takes from each row,
+// the column's title and the unit its numbers count in (empty: none).
+std::string AxisJson(SweepColumn column, std::string_view unit) {
+    const auto index = static_cast<std::size_t>(column);
+    const std::vector<std::string_view> titles = HeaderTitles();
+    return JsonObject()
+        .Add("column", JsonNumber(static_cast<long long>(index)))
+        .AddText("title", index < titles.size() ? titles[index] : std::string_view())
+        .AddText("unit", unit)
+        .Text();
+}
+
+std::string ChartJson() {
+    const std::string words = JsonObject()
+                                  .AddText("centre", design::kChartCentreWord)
+                                  .AddText("at", design::kChartAtWord)
+                                  .AddText("to", design::kChartToWord)
+                                  .Text();
+    // The resonator's length counts in the unit of its diameter.
+    return JsonObject()
+        .Add("frequency", AxisJson(SweepColumn::Frequency, FieldInfo(InputField::Frequency).unit))
+        .Add("length",
+             AxisJson(SweepColumn::ResonatorLength, FieldInfo(InputField::ResonatorDiameter).unit))
+        .Add("turns", AxisJson(SweepColumn::Turns, ""))
+        .Add("words", words)
+        .Text();
+}
+
 }  // namespace
 
 std::string DesignJson() {
-    const WindowDesign& main = design::MainWindowDesign();
-    const std::string windows =
-        JsonObject()
-            .Add("frmMain", WindowJson(main, main.caption))
-            .Add("frmHelp",
-                 WindowJson(design::HelpWindowDesign(), design::kHelpWindowAccessibleName))
-            .Add("frmAbout", WindowJson(design::AboutWindowDesign(), design::AboutCaption()))
-            .Text();
-    const std::string help = JsonObject()
-                                 .AddText("text", design::HelpText())
-                                 .AddText("accessibleName", design::kHelpTextAccessibleName)
-                                 .AddText("windowAccessibleName", design::kHelpWindowAccessibleName)
-                                 .Text();
-    const std::string about =
-        JsonObject()
-            .AddText("caption", design::AboutCaption())
-            .AddText("title", design::kAboutTitle)
-            .AddText("version", design::VersionLine())
-            .AddText("description", design::AboutDescription())
-            .Add("copyright",
-                 JsonStrings(std::vector<std::string>{std::string(design::kCopyrightLine1),
-                                                      std::string(design::kCopyrightLine2)}))
-            .Text();
+    const std::string windows = JsonObject()
+                                    .Add("main", WindowJson(design::MainWindowDesign()))
+                                    .Add("help", WindowJson(design::HelpWindowDesign()))
+                                    .Add("about", WindowJson(design::AboutWindowDesign()))
+                                    .Text();
     const std::string copyMenu = JsonObject()
                                      .AddText("copy", design::kCopyCaption)
                                      .AddText("copyAll", design::kCopyAllCaption)
                                      .AddText("copyCsv", design::kCopyCsvCaption)
                                      .Text();
-    const std::string chartWords = JsonObject()
-                                       .AddText("centre", design::kChartCentreWord)
-                                       .AddText("at", design::kChartAtWord)
-                                       .AddText("to", design::kChartToWord)
-                                       .Text();
     return JsonObject()
-        .AddText("title", design::kMainWindowCaption)
-        .AddText("version", identity::kVersion)
-        .AddText("versionText", design::VersionLine())
-        .AddText("aboutCaption", design::AboutCaption())
-        .AddText("errorTitle", design::kMainWindowCaption)
-        .Add("fields", FieldsJson())
+        .Add("standardFontPoints", JsonDecimal(design::kStandardFont.points))
         .Add("windows", windows)
-        .Add("menu", MenuJson(main, ""))
-        .Add("help", help)
-        .Add("about", about)
+        .Add("fields", FieldsJson())
         .Add("copyMenu", copyMenu)
-        .Add("chartWords", chartWords)
+        .Add("chart", ChartJson())
         .Text();
 }
 

@@ -1,5 +1,10 @@
 #include "json_text.h"
 
+#include <fmt/format.h>
+
+#include <array>
+#include <cmath>
+
 #include "number_text.h"
 
 namespace zephyrod::web {
@@ -33,6 +38,15 @@ std::string JsonNumber(long long value) {
 
 std::string JsonDecimal(double value) {
     return NumberText(value);
+}
+
+std::string JsonValue(double value) {
+    if (!std::isfinite(value)) {
+        return "null";
+    }
+    std::array<char, 32> text{};  // {fmt}'s shortest form: at most 24 characters
+    const auto written = fmt::format_to_n(text.data(), text.size(), "{}", value);
+    return std::string(text.data(), written.out);
 }
 
 std::string JsonStrings(const std::vector<std::string>& texts) {

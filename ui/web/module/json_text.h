@@ -16,6 +16,10 @@ std::string JsonString(std::string_view text);
 // exponent: 9.75, 8).
 std::string JsonNumber(long long value);
 std::string JsonDecimal(double value);
+// A JSON number that reads back as the very same double: the fewest digits
+// that do ({fmt}'s shortest form, with an exponent where that is shorter);
+// null for a value that is not finite. Quick, for the many values of a sweep.
+std::string JsonValue(double value);
 
 // An array of JSON strings; null where there is none.
 std::string JsonStrings(const std::vector<std::string>& texts);

@@ -5,8 +5,9 @@
 
 #include "calc_error.h"
 #include "calculate_outcome.h"
-#include "cli.h"
+#include "calculation.h"
 #include "json_text.h"
+#include "sweep_layout.h"
 
 namespace zephyrod::web {
 namespace {
@@ -25,24 +26,47 @@ std::string ErrorJson(const design::CalculateOutcome& outcome) {
         .Text();
 }
 
+// The sweep's rows, each as its values as numbers (null for one that is not
+// finite) and each value as the list prints it, in the columns' order:
+// [{"values":[7.07,...],"pieces":["7.07",...]},...]. Written into one text,
+// as a calculation writes a score of them.
+std::string RowsJson(const std::vector<SweepRow>& rows) {
+    std::string json = "[";
+    json.reserve(rows.size() * 128);
+    for (const SweepRow& row : rows) {
+        json += json.size() > 1 ? ",{\"values\":[" : "{\"values\":[";
+        for (std::size_t column = 0; column < kSweepColumnCount; ++column) {
+            json += column ? "," : "";
+            json += JsonValue(row.values[column]);
+        }
+        json += "],\"pieces\":[";
+        for (std::size_t column = 0; column < kSweepColumnCount; ++column) {
+            json += column ? "," : "";
+            json += JsonString(row.pieces[column]);
+        }
+        json += "]}";
+    }
+    return json + "]";
+}
+
 }  // namespace
 
 std::string CalculateJson(const InputTexts& texts) {
     const design::CalculateOutcome outcome = design::CalculateInWindow(texts);
+    const int select = outcome.selectIndex.value_or(-1);
     return JsonObject()
         .Add("values", JsonStrings(outcome.values))
         .Add("sweep", JsonStrings(outcome.sweep))
-        .Add("select", JsonNumber(outcome.selectIndex.value_or(-1)))
+        .Add("sweepRows", outcome.sweep ? RowsJson(outcome.sweepRows) : "null")
+        .Add("select", JsonNumber(select))
+        .Add("centreRow", JsonNumber(select >= 0 ? select - kSweepHeaderLines : -1))
         .Add("error", ErrorJson(outcome))
         .Text();
 }
 
-// From the headless calculator itself: every text a value, none an option.
 std::string SweepCsvJson(const InputTexts& texts) {
-    std::vector<std::string_view> args{"--csv", "--"};
-    args.insert(args.end(), texts.begin(), texts.end());
-    const cli::Outcome printed = cli::Run(args);
-    return printed.out.empty() ? "null" : JsonString(printed.out);
+    const CalcResult result = Calculate(texts);
+    return result.lists ? JsonString(SweepCsv(result.lists->rows)) : "null";
 }
 
 }  // namespace zephyrod::web

@@ -1,29 +1,31 @@
-// The about box: a modal dialog with the program's icon, title, version,
-// description and copyright lines on its own light face, and OK, which Enter,
-// Esc and a click all press.
+// The about box: a modal dialog built from the about window's design, on its
+// own light face: the program's icon beside its texts (title, version and
+// description, in the design's order), the etched rule, the centred
+// copyright lines and the window's default button, which Enter, Esc and a
+// click all press.
 
-import { control, el } from "./dom.js";
+import { buildControls, sizeWindow, windowHeading } from "./controls.js";
+import { el } from "./dom.js";
 
-export function buildAboutDialog(design) {
-  const window = design.windows.frmAbout;
-  const about = design.about;
-  const id = (name) => `frmAbout-${name}`;
-  const title = control(window, "lblTitle");
-  const ok = control(window, "cmdOK");
-  const icon = control(window, "picIcon");
-  const copyrights = window.controls
-    .filter((c) => c.kind === "Label" && c.align === "center")
-    .sort((a, b) => a.top - b.top);
+// The page's look for the texts beside the icon, in the design's order.
+const TEXT_CLASSES = ["about-title", "about-version", "about-description"];
 
-  const caption = el("h2", { id: id("caption"), className: "dialog-caption" }, about.caption);
-  const okButton = el(
-    "button",
-    { id: id(ok.name), type: "submit", className: "command" },
-    ok.caption,
-  );
+export function buildAboutDialog(windowDesign) {
+  const built = buildControls(windowDesign, { withinPage: true });
+  const elements = (rows) => rows.map((row) => built.element(row));
+  const labels = built.rows("Label");
+  const texts = elements(labels.filter((row) => row.align !== "Center"));
+  texts.forEach((text, i) => text.classList.add(TEXT_CLASSES[i]));
+  const [icon] = elements(built.rows("PictureBox"));
+  icon.classList.add("about-icon");
+  const buttons = built.rows("CommandButton");
+  const okButton = built.element(buttons.find((row) => row.defaultButton) ?? buttons[0]);
+  const cancel = buttons.find((row) => row.cancelButton);
+
+  const caption = windowHeading(windowDesign, "h2", "dialog-caption");
   const dialog = el(
     "dialog",
-    { id: "frmAbout", "aria-labelledby": caption.id, className: "window-dialog about" },
+    { id: windowDesign.name, "aria-labelledby": caption.id, className: "window-dialog about" },
     el(
       "form",
       { method: "dialog" },
@@ -31,40 +33,30 @@ export function buildAboutDialog(design) {
       el(
         "div",
         { className: "about-face" },
-        el("img", {
-          id: id(icon.name),
-          className: "about-icon",
-          src: "icons/zephyrod.svg",
-          alt: "",
-          width: 32,
-          height: 32,
-          loading: "lazy",
-        }),
-        el(
-          "div",
-          { className: "about-texts" },
-          el("p", { id: id(title.name), className: "about-title" }, about.title),
-          el("p", { id: id("lblVersion"), className: "about-version" }, about.version),
-          el("p", { id: id("lblDescription"), className: "about-description" }, about.description),
-        ),
-        el("hr", { className: "etched" }),
+        icon,
+        el("div", { className: "about-texts" }, texts),
+        el("div", { className: "etched", role: "separator" }, elements(built.rows("Line"))),
         el(
           "div",
           { className: "about-bottom" },
           el(
             "div",
             { className: "about-copyright" },
-            about.copyright.map((line, i) =>
-              el("p", { id: id(copyrights[i] ? copyrights[i].name : `copyright${i}`) }, line),
-            ),
+            elements(labels.filter((row) => row.align === "Center")),
           ),
-          okButton,
+          elements(buttons),
         ),
       ),
     ),
   );
-  const face = window.faceColor;
-  if (face) dialog.style.setProperty("--about-face", face);
+  sizeWindow(dialog, windowDesign);
+  // Esc presses the cancel button, as on the desktop.
+  if (cancel) {
+    dialog.addEventListener("cancel", (event) => {
+      event.preventDefault();
+      built.element(cancel).click();
+    });
+  }
 
   let returnTo = null;
   dialog.addEventListener("close", () => {

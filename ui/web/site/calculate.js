@@ -12,7 +12,6 @@ import { drawSweepChart } from "./sweep-chart.js";
 const CHART_INSET = 26;
 
 export function makeCalculate(core, page) {
-  const units = { freq: core.design.fields[0].unitLabel, length: core.design.fields[1].unitLabel };
   let sweepResult = null; // the result that last filled the sweep: its CSV is read only to copy it
   let lastSweep = null;
   let chartWidth = 600;
@@ -25,14 +24,7 @@ export function makeCalculate(core, page) {
     chartPending = true;
     requestAnimationFrame(() => {
       chartPending = false;
-      drawSweepChart(
-        page.chart,
-        lastSweep.lines,
-        lastSweep.select,
-        units,
-        core.design.chartWords,
-        chartWidth,
-      );
+      drawSweepChart(page.chart, lastSweep.rows, lastSweep.centre, core.design.chart, chartWidth);
     });
   };
   new ResizeObserver(([entry]) => {
@@ -45,17 +37,19 @@ export function makeCalculate(core, page) {
   }).observe(page.sweepBox);
   const calculate = () => {
     const result = core.calculate(page.fields.map((input) => input.value));
-    if (result.values) page.lstValues.setLines(result.values);
-    if (result.sweep) {
-      page.lstSweep.setLines(result.sweep);
+    // Each list shows the lines of its name in the result, where it has any.
+    for (const [shows, list] of Object.entries(page.lists)) {
+      if (result[shows]) list.setLines(result[shows]);
+    }
+    if (result.sweepRows) {
       sweepResult = result;
-      lastSweep = { lines: result.sweep, select: result.select };
+      lastSweep = { rows: result.sweepRows, centre: result.sweepRows[result.centreRow] ?? null };
       draw();
     }
-    if (result.select >= 0) page.lstSweep.select(result.select, true);
+    if (result.select >= 0) page.lists.sweep.select(result.select, true);
     if (result.error) {
-      const target = document.getElementById(result.error.focus) ?? page.cmdGo;
-      page.errorDialog.show(result.error.message, target);
+      const target = document.getElementById(result.error.focus) ?? page.calculateButton;
+      page.errorDialog.show(result.error, target);
     }
     return result;
   };

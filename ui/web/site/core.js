@@ -2,8 +2,8 @@
 // over the shared design and the calculation as plain JavaScript values.
 //
 //   const core = await loadCore();
-//   core.design                  // captions, names, units, defaults, texts
-//   core.calculate([f, r, c, t]) // { values, sweep, select, error, csv }
+//   core.design                  // the windows' designs, the fields' defaults, the chart's axes
+//   core.calculate([f, r, c, t]) // { values, sweep, sweepRows, select, centreRow, error, csv }
 //
 // Texts cross to the module as UTF-8 and come back as JSON.
 import createZephyrodCore from "./zephyrod-core.js";

@@ -1,4 +1,4 @@
-// Building elements: el("button", { id: "cmdGo", type: "button" }, "Calculate").
+// Building elements: el("button", { type: "button", className: "tool" }, "Copy").
 // Attributes are set as attributes (aria-*, role, data-*), except `className`
 // and event handlers (`onclick`), which are set as properties.
 
@@ -14,15 +14,6 @@ export function el(tag, attributes = {}, ...children) {
     ...children.flat(Infinity).filter((child) => child !== null && child !== undefined),
   );
   return element;
-}
-
-// Finds a control of a window's design by name (and index, for a control array).
-export function control(window, name, index = null) {
-  const found = window.controls.find(
-    (c) => c.name === name && (index === null || c.index === index),
-  );
-  if (!found) throw new Error(`no control ${name} in the design`);
-  return found;
 }
 
 // A caption with "&" before its access key: the text without the marker, and

@@ -1,16 +1,15 @@
-// The error box: a modal alert dialog with the main window's caption, the
-// plain sentence that says what to fix and the run-time error's line. OK or
-// Esc closes it; then the control at fault gets the focus, a field with its
-// whole text selected.
+// The error box: a modal alert dialog with the report's title (the main
+// window's caption), the plain sentence that says what to fix and the
+// run-time error's line. OK or Esc closes it; then the control at fault gets
+// the focus, a field with its whole text selected. It is the platform's
+// message box on the desktop and has no design of its own: its OK says what
+// the about window's default button says.
 
 import { el } from "./dom.js";
 
-export function buildErrorDialog(design, okCaption) {
-  const caption = el(
-    "h2",
-    { id: "dlgError-caption", className: "dialog-caption" },
-    design.errorTitle ?? design.title,
-  );
+export function buildErrorDialog(aboutDesign) {
+  const okCaption = aboutDesign.controls.find((row) => row.defaultButton).caption;
+  const caption = el("h2", { id: "dlgError-caption", className: "dialog-caption" });
   const message = el("p", { id: "dlgError-message", className: "error-message" });
   const ok = el(
     "button",
@@ -57,8 +56,9 @@ export function buildErrorDialog(design, okCaption) {
   return {
     dialog,
     // Shows the report at once (modal); `target` gets the focus when it closes.
-    show(text, target) {
-      message.textContent = text;
+    show(report, target) {
+      caption.textContent = report.title;
+      message.textContent = report.message;
       focusAfter = target;
       dialog.showModal();
       ok.focus();

@@ -1,37 +1,27 @@
-// The help: the instructions in an editable text box with OK, beside the
-// calculator on a wide screen and below it on a narrow one. It blocks
-// nothing. Opening it again while it is open keeps any edits and only brings
-// it into view; OK closes it, and the next opening shows the text afresh.
+// The help: the help window's text box and button, beside the calculator on
+// a wide screen and below it on a narrow one, under a heading that says the
+// window's name. It blocks nothing. Opening it again while it is open keeps
+// any edits and only brings it into view; OK closes it, and the next opening
+// shows the text afresh.
 
-import { control, el } from "./dom.js";
+import { buildControls, sizeWindow, windowHeading } from "./controls.js";
+import { el } from "./dom.js";
 
-export function buildHelpPanel(design) {
-  const window = design.windows.frmHelp;
-  const textBox = control(window, "txtHelp");
-  const ok = control(window, "cmdOK");
-  const caption = el(
-    "h2",
-    { id: "frmHelp-caption", className: "panel-caption" },
-    design.help.windowAccessibleName ?? window.accessibleName,
-  );
-  const text = el("textarea", {
-    id: textBox.name,
-    className: "help-text",
-    "aria-label": textBox.accessibleName || null,
-    spellcheck: "false",
-  });
-  const okButton = el(
-    "button",
-    { id: "frmHelp-cmdOK", type: "button", className: "command" },
-    ok.caption,
-  );
+export function buildHelpPanel(windowDesign) {
+  const built = buildControls(windowDesign, { withinPage: true });
+  const [textRow] = built.rows("TextBox");
+  const text = built.element(textRow);
+  text.classList.add("help-text");
+  const [okButton] = built.rows("CommandButton").map((row) => built.element(row));
+  const caption = windowHeading(windowDesign, "h2", "panel-caption");
   const panel = el(
     "section",
-    { id: "frmHelp", className: "help-panel", "aria-labelledby": caption.id, hidden: true },
+    { id: windowDesign.name, className: "help-panel", "aria-labelledby": caption.id, hidden: true },
     caption,
     text,
     el("div", { className: "dialog-buttons" }, okButton),
   );
+  sizeWindow(panel, windowDesign);
 
   let returnTo = null;
   okButton.addEventListener("click", () => {
@@ -43,7 +33,7 @@ export function buildHelpPanel(design) {
     panel,
     show(from) {
       if (panel.hidden) {
-        text.value = design.help.text.replace(/\r\n/g, "\n");
+        text.value = textRow.text.replace(/\r\n/g, "\n");
         panel.hidden = false;
         returnTo = from;
       }

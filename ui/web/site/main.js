@@ -6,25 +6,24 @@ import { buildAboutDialog } from "./about-dialog.js";
 import { makeCalculate } from "./calculate.js";
 import { copyText } from "./clipboard.js";
 import { loadCore } from "./core.js";
-import { control, el } from "./dom.js";
+import { windowHeading } from "./controls.js";
+import { el } from "./dom.js";
 import { buildErrorDialog } from "./error-dialog.js";
 import { buildHelpPanel } from "./help-panel.js";
-import { applyDesignSizes } from "./layout.js";
 import { buildMainWindow } from "./main-window.js";
 import { buildMenuBar } from "./menu.js";
 
-function titleBar(design, menuBar) {
+function titleBar(windowDesign, menuBar) {
   return el(
     "header",
     { className: "title-bar" },
     el("img", { className: "app-icon", src: "icons/zephyrod.svg", alt: "", width: 24, height: 24 }),
-    el("h1", { id: "frmMain-caption" }, design.title),
+    windowHeading(windowDesign, "h1"),
     menuBar,
   );
 }
 
 function wireCopyTools(page, calc) {
-  const lists = { lstValues: page.lstValues, lstSweep: page.lstSweep };
   const texts = {
     copy: (list) => list.selectedLine(),
     copyAll: (list) => (list.lines.length ? list.lines.join("\n") : null),
@@ -36,20 +35,18 @@ function wireCopyTools(page, calc) {
     copyAll: (list) => list.lines.length > 0,
     copyCsv: () => calc.hasCsv(),
   };
-  for (const [id, button] of Object.entries(page.tools)) {
-    const [listName, what] = id.split("-");
+  for (const { button, list, what } of page.tools) {
     button.addEventListener("click", () => {
-      const text = texts[what](lists[listName]);
+      const text = texts[what](list);
       if (text) copyText(text);
     });
   }
   const update = () => {
-    for (const [id, button] of Object.entries(page.tools)) {
-      const [listName, what] = id.split("-");
-      button.disabled = !available[what](lists[listName]);
+    for (const { button, list, what } of page.tools) {
+      button.disabled = !available[what](list);
     }
   };
-  for (const list of Object.values(lists)) {
+  for (const list of Object.values(page.lists)) {
     list.element.addEventListener("click", update);
     list.element.addEventListener("keydown", update);
   }
@@ -60,12 +57,13 @@ async function start() {
   const core = await loadCore();
   performance.mark("zephyrod-core-loaded");
   const design = core.design;
-  document.title = design.title;
+  const mainDesign = design.windows.main;
+  document.title = mainDesign.caption;
+  document.documentElement.style.setProperty("--standard-pt", String(design.standardFontPoints));
 
-  const about = buildAboutDialog(design);
-  const help = buildHelpPanel(design);
-  const okCaption = control(design.windows.frmAbout, "cmdOK").caption;
-  const errorDialog = buildErrorDialog(design, okCaption);
+  const about = buildAboutDialog(design.windows.about);
+  const help = buildHelpPanel(design.windows.help);
+  const errorDialog = buildErrorDialog(design.windows.about);
   let onCalculate = null; // set below, once the parts it uses exist
   const main = buildMainWindow(design, () => onCalculate());
   const page = { ...main, errorDialog };
@@ -77,19 +75,14 @@ async function start() {
   };
   updateTools();
 
-  const menuBar = buildMenuBar(design, {
-    mnuZRHelp: () => help.show(document.getElementById("mnuHelp")),
-    mnuAbout: () => about.show(),
+  // What the menu's items open: the help returns the focus to the menu.
+  const menuBar = buildMenuBar(mainDesign, {
+    help: (menu) => help.show(menu),
+    about: () => about.show(),
   });
-  const window = el(
-    "div",
-    { id: "frmMain", className: "app-window" },
-    titleBar(design, menuBar),
-    main.client,
-  );
-  applyDesignSizes(document.documentElement, design);
+  main.element.append(titleBar(mainDesign, menuBar), main.client);
   const root = document.querySelector("main");
-  root.replaceChildren(el("div", { className: "workspace" }, window, help.panel));
+  root.replaceChildren(el("div", { className: "workspace" }, main.element, help.panel));
   document.body.append(errorDialog.dialog, about.dialog);
 
   page.fields[0].focus();

@@ -6,16 +6,15 @@
 
 import { accessKey, captionNodes, el } from "./dom.js";
 
-function openableItems(menu) {
-  // Items with neither a caption nor a submenu (a blank spacer) have no use here.
-  return menu.filter((item) => item.caption.trim() !== "" && item.children.length > 0);
-}
-
-export function buildMenuBar(design, handlers) {
-  const bar = el("nav", { className: "menu-bar", "aria-label": design.title });
+// `handlers` by the windows the items open (an item's `opens`); each is
+// handed the button of the menu the item is on.
+export function buildMenuBar(windowDesign, handlers) {
+  const bar = el("nav", { className: "menu-bar", "aria-label": windowDesign.accessibleName });
   const menus = [];
-  const shortcuts = new Map(); // key name ("F1") -> the item's name
-  for (const top of openableItems(design.menu)) {
+  const shortcuts = new Map(); // key name ("F1") -> the window the item opens and its menu's button
+  // The spacer only pushes the desktop's items to the bar's end: the bar
+  // here keeps them there itself.
+  for (const top of windowDesign.menu.filter((item) => !item.spacer)) {
     const topKey = accessKey(top.caption).key;
     const button = el(
       "button",
@@ -40,6 +39,7 @@ export function buildMenuBar(design, handlers) {
           tabindex: -1,
           className: "menu-item",
           "data-key": accessKey(child.caption).key,
+          "data-opens": child.opens,
           "aria-keyshortcuts": child.shortcut || null,
         },
         el("span", { className: "menu-caption" }, captionNodes(child.caption)),
@@ -49,7 +49,7 @@ export function buildMenuBar(design, handlers) {
       ),
     );
     for (const child of top.children) {
-      if (child.shortcut) shortcuts.set(child.shortcut, child.name);
+      if (child.shortcut) shortcuts.set(child.shortcut, { opens: child.opens, button });
     }
     const popup = el(
       "div",
@@ -77,7 +77,7 @@ export function buildMenuBar(design, handlers) {
     };
     const choose = (item) => {
       close(true);
-      handlers[item.id]?.();
+      handlers[item.dataset.opens]?.(button);
     };
     menu.open = open;
     menu.close = close;
@@ -131,7 +131,7 @@ export function buildMenuBar(design, handlers) {
     event.preventDefault();
     if (document.querySelector("dialog[open]")) return;
     for (const menu of menus) if (!menu.popup.hidden) menu.close(false);
-    handlers[item]?.();
+    handlers[item.opens]?.(item.button);
   });
   document.addEventListener("keydown", (event) => {
     if (!event.altKey || event.ctrlKey || event.metaKey || event.repeat) return;

@@ -1,4 +1,4 @@
-// A small chart of the sweep, drawn as inline SVG from the sweep list's rows:
+// A small chart of the sweep, drawn as inline SVG from the sweep's rows:
 // the resonator length (left scale) and the coil turns (right scale) against
 // the frequency, the centre frequency marked. Its text alternative gives the
 // ends of both curves and the centre values.
@@ -14,26 +14,28 @@ function svg(tag, attributes = {}, text = null) {
   return node;
 }
 
-// The sweep's rows as numbers, with the texts they show: the frequency, the
-// resonator length and the turns are the first three columns of each row.
-function parseRows(lines) {
-  return lines
-    .slice(2)
-    .map((line) => {
-      const [freq, length, turns] = line.trim().split(/\s+/);
-      return {
-        freq: parseFloat(freq),
-        length: parseFloat(length),
-        turns: parseFloat(turns),
-        freqText: freq,
-        lengthText: length.replace(/[^\d.\-]/g, ""),
-        turnsText: turns,
-      };
-    })
+// The rows as the chart's points: each axis's value (a number) and its text
+// as the list prints it; rows without a number on every axis are left out.
+function points(rows, axes) {
+  const point = (row) => ({
+    freq: row.values[axes.frequency.column],
+    length: row.values[axes.length.column],
+    turns: row.values[axes.turns.column],
+    freqText: row.pieces[axes.frequency.column],
+    lengthText: row.pieces[axes.length.column],
+    turnsText: row.pieces[axes.turns.column],
+  });
+  return rows
+    .map(point)
     .filter(
-      (r) => Number.isFinite(r.freq) && Number.isFinite(r.length) && Number.isFinite(r.turns),
+      (p) => Number.isFinite(p.freq) && Number.isFinite(p.length) && Number.isFinite(p.turns),
     );
 }
+
+// A number's text followed by its axis's unit, where it has one.
+const withUnit = (text, axis) => (axis.unit ? `${text} ${axis.unit}` : text);
+// An axis's title and, in brackets, its unit.
+const titled = (axis) => (axis.unit ? `${axis.title} (${axis.unit})` : axis.title);
 
 function scale(values, from, to) {
   let low = Math.min(...values);
@@ -57,16 +59,17 @@ function path(rows, x, y, key) {
     .join("");
 }
 
-// Draws the chart into `figure` (hiding it when there are fewer than two
-// rows), `width` px wide so that its texts keep their size. `centreIndex` is
-// the list index of the centre row, or -1.
-export function drawSweepChart(figure, lines, centreIndex, units, words, width) {
-  const rows = parseRows(lines);
+// Draws the chart of the sweep's rows into `figure` (hiding it when there
+// are fewer than two), `width` px wide so that its texts keep their size.
+// `centreRow` is the centre row, or null; `chart` the design's axes (the
+// column each takes from a row, its title and unit) and joining words.
+export function drawSweepChart(figure, sweepRows, centreRow, chart, width) {
+  const rows = points(sweepRows, chart);
   figure.replaceChildren();
   figure.hidden = rows.length < 2;
   if (figure.hidden) return;
-  const [freqWord, lengthWord, turnsWord] = lines[0].trim().split(/\s+/);
-  const centre = centreIndex >= 2 ? (rows[centreIndex - 2] ?? null) : null;
+  const { frequency, length, turns, words: w } = chart;
+  const centre = centreRow ? (points([centreRow], chart)[0] ?? null) : null;
   const x = scale(
     rows.map((r) => r.freq),
     PAD.left,
@@ -87,25 +90,25 @@ export function drawSweepChart(figure, lines, centreIndex, units, words, width) 
   );
   const first = rows[0];
   const last = rows.at(-1);
-  const w = words;
+  const freqOf = (p) => withUnit(p.freqText, frequency);
+  const lengthOf = (p) => withUnit(p.lengthText, length);
+  const turnsOf = (p) => withUnit(p.turnsText, turns);
   const summary = [
-    `${lengthWord} ${first.lengthText} ${units.length} ${w.at} ${first.freqText} ${units.freq} ${w.to} ${last.lengthText} ${units.length} ${w.at} ${last.freqText} ${units.freq}`,
-    `${turnsWord} ${first.turnsText} ${w.at} ${first.freqText} ${units.freq} ${w.to} ${last.turnsText} ${w.at} ${last.freqText} ${units.freq}`,
-    centre
-      ? `${w.centre} ${centre.freqText} ${units.freq}: ${centre.lengthText} ${units.length}, ${centre.turnsText}`
-      : null,
+    `${length.title} ${lengthOf(first)} ${w.at} ${freqOf(first)} ${w.to} ${lengthOf(last)} ${w.at} ${freqOf(last)}`,
+    `${turns.title} ${turnsOf(first)} ${w.at} ${freqOf(first)} ${w.to} ${turnsOf(last)} ${w.at} ${freqOf(last)}`,
+    centre ? `${w.centre} ${freqOf(centre)}: ${lengthOf(centre)}, ${turnsOf(centre)}` : null,
   ]
     .filter(Boolean)
     .join("; ");
 
-  const chart = svg("svg", {
+  const drawing = svg("svg", {
     viewBox: `0 0 ${width} ${HEIGHT}`,
     role: "img",
     "aria-label": summary,
     preserveAspectRatio: "xMidYMid meet",
   });
   const plotBottom = HEIGHT - PAD.bottom;
-  chart.append(
+  drawing.append(
     svg("rect", {
       class: "plot",
       x: PAD.left,
@@ -116,7 +119,7 @@ export function drawSweepChart(figure, lines, centreIndex, units, words, width) 
   );
   if (centre) {
     const cx = x.at(centre.freq).toFixed(1);
-    chart.append(
+    drawing.append(
       svg("line", { class: "centre", x1: cx, x2: cx, y1: PAD.top, y2: plotBottom }),
       svg(
         "text",
@@ -125,21 +128,21 @@ export function drawSweepChart(figure, lines, centreIndex, units, words, width) 
       ),
     );
   }
-  chart.append(
+  drawing.append(
     svg("path", { class: "curve length", d: path(rows, x, yLength, "length") }),
     svg("path", { class: "curve turns", d: path(rows, x, yTurns, "turns") }),
   );
   if (centre) {
     const cx = x.at(centre.freq);
-    chart.append(
+    drawing.append(
       svg("circle", { class: "mark length", cx, cy: yLength.at(centre.length), r: 4.5 }),
       svg("circle", { class: "mark turns", cx, cy: yTurns.at(centre.turns), r: 4.5 }),
     );
   }
   const tick = (text, attributes) => svg("text", { class: "tick", ...attributes }, text);
-  chart.append(
+  drawing.append(
     tick(first.freqText, { x: PAD.left, y: HEIGHT - 8, "text-anchor": "start" }),
-    tick(`${last.freqText} ${units.freq}`, {
+    tick(freqOf(last), {
       x: width - PAD.right,
       y: HEIGHT - 8,
       "text-anchor": "end",
@@ -179,9 +182,9 @@ export function drawSweepChart(figure, lines, centreIndex, units, words, width) 
     return item;
   };
   legend.append(
-    key("length", `${lengthWord} (${units.length})`),
-    key("turns", turnsWord),
-    key("freq", `${freqWord} (${units.freq})`),
+    key("length", titled(length)),
+    key("turns", titled(turns)),
+    key("freq", titled(frequency)),
   );
-  figure.append(chart, legend);
+  figure.append(drawing, legend);
 }

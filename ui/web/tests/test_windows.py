@@ -23,7 +23,7 @@ class HelpAndAbout(PageTest):
         ActionChains(self.driver).key_down(Keys.ALT).send_keys(key).key_up(Keys.ALT).perform()
 
     def help_text(self):
-        return self.element("txtHelp").get_property("value")
+        return self.element("frmHelp-txtHelp").get_property("value")
 
     def test_help_menu_shows_its_two_items_and_closes_with_escape(self):
         self.element("mnuHelp").click()
@@ -43,7 +43,7 @@ class HelpAndAbout(PageTest):
         self.choose("mnuZRHelp")
         self.assertTrue(self.element("frmHelp").is_displayed())
         self.assertEqual(self.element("frmHelp-caption").text, "Zephyrod Calculator Help")
-        self.assertEqual(self.element("txtHelp").get_attribute("aria-label"), "Help")
+        self.assertEqual(self.element("frmHelp-txtHelp").get_attribute("aria-label"), "Help")
         self.assertEqual(self.focused_id(), "frmHelp-cmdOK")
         text = self.help_text()
         paragraphs = text.split("\n\n")
@@ -58,7 +58,7 @@ class HelpAndAbout(PageTest):
     def test_help_keeps_edits_while_open_and_starts_afresh_after_ok(self):
         self.choose("mnuZRHelp")
         original = self.help_text()
-        box = self.element("txtHelp")
+        box = self.element("frmHelp-txtHelp")
         box.send_keys(Keys.END, Keys.ENTER, "73")
         self.assertEqual(self.help_text(), original + "\n73")
         self.assertTrue(self.element("frmHelp").is_displayed())
@@ -101,6 +101,9 @@ class HelpAndAbout(PageTest):
                 copyright = self.js("return [...document.querySelectorAll('.about-copyright p')].map(p => p.textContent)")
                 self.assertEqual(len(copyright), 2)
                 self.assertTrue(copyright[0].startswith("Copyright"))
+                # The copyright lines carry the design's names, in the about window's ids.
+                self.assertEqual(self.js("return [...document.querySelectorAll('.about-copyright p')].map(p => p.id)"),
+                                 ["frmAbout-Label1", "frmAbout-Label2"])
                 self.assertEqual(self.focused_id(), "frmAbout-cmdOK")
                 if close == "click":
                     self.element("frmAbout-cmdOK").click()
