@@ -477,6 +477,24 @@ std::string FormatPattern(double value, std::string_view pattern) {
     return Format(Significant(value, kDoubleDigits), pattern);
 }
 
+std::string ShortestText(double value) {
+    if (value == 0) {
+        return std::signbit(value) ? "-0" : "0";
+    }
+    namespace policy = jkj::dragonbox::policy;
+    const auto shortest = jkj::dragonbox::to_decimal(
+        value, policy::sign::return_sign, policy::trailing_zero::remove,
+        policy::decimal_to_binary_rounding::nearest_to_even,
+        policy::binary_to_decimal_rounding::to_even, policy::cache::full);
+    std::string text = shortest.is_negative ? "-" : "";
+    text += IntegerText(static_cast<long long>(shortest.significand));
+    if (shortest.exponent != 0) {
+        text += 'e';
+        text += IntegerText(shortest.exponent);
+    }
+    return text;
+}
+
 std::string IntegerText(long long value) {
     std::array<char, 24> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);

@@ -31,6 +31,11 @@ std::string NumberText(double value);
 std::string FormatPattern(float value, std::string_view pattern);
 std::string FormatPattern(double value, std::string_view pattern);
 
+// A finite number in the fewest digits that read back as the same double,
+// for a program to read (JSON, JavaScript): the digits as a whole number and
+// its power of ten, "66478074765e-8", "-5e-1", "56", "0". Not for people.
+std::string ShortestText(double value);
+
 // A whole number in plain decimal digits.
 std::string IntegerText(long long value);
 

@@ -146,6 +146,17 @@ INSTANTIATE_TEST_SUITE_P(Plain, NumberTextDouble,
                                          PlainCase{2702.5 / 25.4, "106.397637795276"}),
                          NameBy([](const PlainCase& c) { return std::string(c.expected); }));
 
+TEST(ShortestText, FewestDigitsThatReadBackForAProgram) {
+    EXPECT_EQ(ShortestText(56.0), "56");
+    EXPECT_EQ(ShortestText(0.5), "5e-1");
+    EXPECT_EQ(ShortestText(-0.1), "-1e-1");  // the double nearest 0.1, not its 55 exact digits
+    EXPECT_EQ(ShortestText(664.78074765), "66478074765e-8");
+    EXPECT_EQ(ShortestText(static_cast<double>(7.07f)), "7070000171661377e-15");
+    EXPECT_EQ(ShortestText(1e300), "1e300");
+    EXPECT_EQ(ShortestText(5e-324), "5e-324");  // the smallest subnormal
+    EXPECT_EQ(ShortestText(0.0), "0");
+}
+
 TEST(NumberTextSingle, FieldDefaults) {
     EXPECT_EQ(NumberText(7.07f), "7.07");
     EXPECT_EQ(NumberText(25.4f), "25.4");

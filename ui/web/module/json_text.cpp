@@ -1,8 +1,5 @@
 #include "json_text.h"
 
-#include <fmt/format.h>
-
-#include <array>
 #include <cmath>
 
 #include "number_text.h"
@@ -44,9 +41,7 @@ std::string JsonValue(double value) {
     if (!std::isfinite(value)) {
         return "null";
     }
-    std::array<char, 32> text{};  // {fmt}'s shortest form: at most 24 characters
-    const auto written = fmt::format_to_n(text.data(), text.size(), "{}", value);
-    return std::string(text.data(), written.out);
+    return ShortestText(value);
 }
 
 std::string JsonStrings(const std::vector<std::string>& texts) {
