@@ -19,9 +19,11 @@ class Offline(PageTest):
         self.open_page()
         wait_for(lambda: self.js("return !!navigator.serviceWorker.controller"), timeout=15,
                  what="the service worker to control the page")
-        # Installable: the manifest, its icons and the service worker as the browser wants them.
-        self.assertEqual(self.browser.cdp("Page.getAppManifest").get("errors"), [])
-        self.assertEqual(self.browser.cdp("Page.getInstallabilityErrors")["installabilityErrors"], [])
+        # Installable: the manifest, its icons and the service worker as the
+        # browser wants them (only Chromium says, through its DevTools Protocol).
+        if self.browser.name == "chromium":
+            self.assertEqual(self.browser.cdp("Page.getAppManifest").get("errors"), [])
+            self.assertEqual(self.browser.cdp("Page.getInstallabilityErrors")["installabilityErrors"], [])
         caches = self.driver.execute_async_script("caches.keys().then(arguments[0])")
         self.assertEqual(len(caches), 1)
         self.assertRegex(caches[0], r"^zephyrod-1\.0\.0-[0-9a-f]{16}$")
@@ -65,6 +67,8 @@ class Update(PageTest):
 
 class OwnOriginOnly(PageTest):
     def test_no_request_leaves_the_origin(self):
+        self.skip_in(("firefox", "webkit"), "the requests are read from Chromium's performance log "
+                     "and the blocked ones from its console log")
         self.open_page()
         self.calculate()
         self.element("mnuHelp").click()
