@@ -18,7 +18,8 @@ import { pathToFileURL } from "node:url";
 
 const options = JSON.parse(process.argv[2] || "{}");
 // puppeteer-core is installed by `npm ci` into the build folder, not beside this file.
-const modules = options.modules || path.join(path.dirname(new URL(import.meta.url).pathname), "node_modules");
+const modules =
+  options.modules || path.join(path.dirname(new URL(import.meta.url).pathname), "node_modules");
 const require = createRequire(path.join(modules, "..", "package.json"));
 const { default: puppeteer } = await import(pathToFileURL(require.resolve("puppeteer-core")).href);
 
@@ -56,7 +57,9 @@ function scriptFunction(body, asynchronous) {
 
 const commands = {
   async goto({ url }) {
-    await page.goto(url, { waitUntil: "load" });
+    // BiDi's own navigate: it also returns when only the fragment changes,
+    // where no load event comes.
+    await context().navigate(url, "complete");
   },
   async reload() {
     await page.reload({ waitUntil: "load" });
