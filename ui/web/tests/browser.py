@@ -24,6 +24,7 @@ from urllib.parse import quote
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.remote.switch_to import SwitchTo
 from selenium.webdriver.remote.webdriver import WebDriver
 from selenium.webdriver.webkitgtk.service import Service as WebKitService
 
@@ -131,6 +132,17 @@ class Firefox(NoDevTools):
         self.driver.quit()
 
 
+class FocusedById(SwitchTo):
+    """WebKitWebDriver's Get Active Element at times answers with a reference
+    it then cannot find (seen with two test programs side by side), so the
+    focused element is found by its id."""
+
+    @property
+    def active_element(self):
+        id_ = self._driver.execute_script("return document.activeElement && document.activeElement.id")
+        return self._driver.find_element("id", id_) if id_ else super().active_element
+
+
 class WebKit(NoDevTools):
     """WebKitGTK's MiniBrowser on an X server of its own; the colour scheme is
     its dark mode, chosen at its start. Its window is never narrower than its
@@ -146,6 +158,7 @@ class WebKit(NoDevTools):
             options = webdriver.WebKitGTKOptions()
             options.binary_location = MINIBROWSER
             options.add_argument("--automation")
+            options.add_argument("--javascript-can-access-clipboard=true")
             if scheme == "dark":
                 options.add_argument("--dark-mode")
             env = {**os.environ, "DISPLAY": display, "NO_AT_BRIDGE": "1"}
@@ -153,6 +166,7 @@ class WebKit(NoDevTools):
             self.service.start()
             try:
                 self.driver = WebDriver(command_executor=self.service.service_url, options=options)
+                self.driver._switch_to = FocusedById(self.driver)
             except Exception:
                 self.service.stop()
                 raise

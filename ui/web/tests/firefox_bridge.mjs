@@ -33,6 +33,8 @@ const browser = await puppeteer.launch({
     // Scrollbars over the content, as on a phone and in the Chromium runs.
     "ui.useOverlayScrollbars": 1,
     "browser.shell.checkDefaultBrowser": false,
+    // navigator.clipboard.readText() without its paste prompt, so that a test reads back a copy.
+    "dom.events.testing.asyncClipboard": true,
   },
 });
 // A tab of its own, in front: the first tab never has the focus, and without
