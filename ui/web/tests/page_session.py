@@ -42,19 +42,13 @@ class PageTest(unittest.TestCase):
         cls.requested = []
         cls.server = SiteServer(SITE, requested=cls.requested, pages={FRAME_PATH: FRAME_PAGE})
         cls.url = cls.server.start()
-        try:
-            cls.browser = open_browser(scheme=cls.scheme)
-        except Exception:
-            cls.server.stop()
-            raise
+        # Class cleanups run also when a setUpClass fails or skips the class
+        # after this point, so that no browser (or its Xvfb) outlives it.
+        cls.addClassCleanup(lambda: cls.server and cls.server.stop())
+        cls.browser = open_browser(scheme=cls.scheme)
+        cls.addClassCleanup(cls.browser.quit)
         cls.driver = cls.browser.driver
         cls.browser.viewport(cls.width, cls.height, cls.scale, cls.mobile)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.browser.quit()
-        if cls.server:
-            cls.server.stop()
 
     def skip_in(self, engines, reason):
         """Skips this test in the engines named (see the README for why)."""
