@@ -15,10 +15,12 @@ open_browser() starts the one ZEPHYROD_BROWSER names (chromium by default).
 """
 
 import base64
+import json
 import os
 import shutil
 import subprocess
 import tempfile
+import time
 import unittest
 from urllib.parse import quote
 
@@ -96,6 +98,24 @@ class Browser:
     def screenshot_png(self):
         return base64.b64decode(self.cdp("Page.captureScreenshot", {"format": "png"})["data"])
 
+    # Requests and blocks, from the performance and console logs (on from the start).
+    def watch(self):
+        pass
+
+    def requests(self, origin):
+        """The URLs requested by the pages of origin (and their workers), not by the browser's own new tab."""
+        urls = []
+        for entry in self.driver.get_log("performance"):
+            message = json.loads(entry["message"])["message"]
+            params = message.get("params", {})
+            if message["method"] == "Network.requestWillBeSent" and \
+                    params.get("documentURL", "").startswith(origin):
+                urls.append(params["request"]["url"])
+        return urls
+
+    def blocked(self):
+        return [e["message"] for e in self.driver.get_log("browser") if "Content Security Policy" in e["message"]]
+
     def quit(self):
         try:
             self.driver.quit()
@@ -128,6 +148,16 @@ class Firefox(NoDevTools):
     def screenshot_png(self):
         return base64.b64decode(self.driver.get_screenshot_as_base64())
 
+    # Requests (every one the tab makes) and what the page's Content-Security-Policy blocks.
+    def watch(self):
+        self.driver.watch()
+
+    def requests(self, origin):
+        return self.driver.requested()
+
+    def blocked(self):
+        return self.driver.blocked()
+
     def quit(self):
         self.driver.quit()
 
@@ -146,10 +176,11 @@ class FocusedById(SwitchTo):
 class WebKit(NoDevTools):
     """WebKitGTK's MiniBrowser on an X server of its own; the colour scheme is
     its dark mode, chosen at its start. Its window is never narrower than its
-    toolbar (447 px), so a phone's width is a frame of that size: see open()."""
+    toolbar (447 px), so a phone is a frame of its size: see open()."""
 
     name = "webkit"
     screen = "1600x1200x24"
+    toolbar = 38
 
     def __init__(self, width=1280, height=900, scheme="light"):
         self.xvfb, display = self._start_xvfb()
@@ -196,16 +227,18 @@ class WebKit(NoDevTools):
         self.xvfb.wait()
 
     def viewport(self, width, height, scale=1, mobile=False):
-        # The window is sized so that its page area is width x height; the
-        # device scale stays 1 (WebKitGTK takes it from the X server).
-        self.frame = None
-        self.driver.set_window_size(width, height)
-        inner = self.driver.execute_script("return [innerWidth, innerHeight]")
-        self.driver.set_window_size(width + width - inner[0], height + height - inner[1])
-        inner = self.driver.execute_script("return [innerWidth, innerHeight]")
-        if inner != [width, height]:
-            self.frame = (width, height)
-            self.driver.set_window_size(max(width, 800), height + 100)
+        # A phone is a frame of its size (see open()); otherwise the window is
+        # sized so that its page area is width x height, below the toolbar
+        # (38 px). The device scale stays 1: WebKitGTK takes it from the X server.
+        self.frame = (width, height) if mobile else None
+        if mobile:
+            width, height = max(width, 800), height + 100
+        self.driver.set_window_size(width, height + self.toolbar)
+        deadline = time.monotonic() + 10
+        while self.driver.execute_script("return innerWidth") != width:
+            if time.monotonic() > deadline:
+                raise RuntimeError(f"MiniBrowser's page did not become {width} px wide")
+            time.sleep(0.02)
 
     def open(self, url):
         """Opens url; for a size the window cannot take, inside a frame of

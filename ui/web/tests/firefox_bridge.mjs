@@ -43,6 +43,12 @@ const first = await browser.pages();
 const page = await browser.newPage();
 await Promise.all(first.map((tab) => tab.close()));
 await page.bringToFront();
+
+// What the page asks for (every request its tab makes) and what its
+// Content-Security-Policy blocks, once watch has been said.
+const requested = [];
+page.on("request", (request) => requested.push(request.url()));
+const blockedRecord = "__zephyrodTestBlocked";
 const context = () => page.mainFrame().browsingContext;
 
 // A script body becomes a function here, in Node, so that the page's
@@ -100,6 +106,21 @@ const commands = {
       isMobile: mobile,
       hasTouch: mobile,
     });
+  },
+  async watch() {
+    requested.length = 0;
+    await page.evaluateOnNewDocument((name) => {
+      window[name] = [];
+      addEventListener("securitypolicyviolation", (event) =>
+        window[name].push(`${event.violatedDirective} ${event.blockedURI}`),
+      );
+    }, blockedRecord);
+  },
+  async requested() {
+    return [...requested];
+  },
+  async blocked() {
+    return page.evaluate((name) => window[name] || [], blockedRecord);
   },
   async screenshot() {
     return page.screenshot({ encoding: "base64" });

@@ -145,6 +145,16 @@ class FirefoxDriver:
         self.command("actions", actions=params["actions"])
         return {"value": None}
 
+    # What the page asked for and what its Content-Security-Policy blocked, from watch() on.
+    def watch(self):
+        self.command("watch")
+
+    def requested(self):
+        return self.command("requested")
+
+    def blocked(self):
+        return self.command("blocked")
+
     # The rest.
     def viewport(self, width, height, scale, mobile):
         self.command("viewport", width=width, height=height, scale=scale, mobile=mobile)

@@ -78,7 +78,11 @@ class PageTest(unittest.TestCase):
         before = self.address()
         step()
         wait_for(lambda: self.address() != before, what="another address")
-        self.wait_ready()
+        try:
+            self.wait_ready()
+        except AssertionError:
+            raise AssertionError("the page at %s not ready (%s)" % tuple(self.js(
+                "return [location.href, document.readyState + ' ' + history.length]"))) from None
 
     def js(self, script, *args):
         return self.driver.execute_script(script, *args)
