@@ -10,7 +10,9 @@ fresh empty profile each time and nothing fetched from the network:
 
 Each has the same small surface: driver (Selenium's WebDriver, or the slice
 of it the tests use), name, viewport(), open(url), screenshot_png(), cdp()
-(Chromium only: elsewhere it skips the test that asks) and quit().
+(Chromium only: elsewhere it skips the test that asks) and quit(); Chromium
+and Firefox also watch(), requests(origin) and blocked() (what the page's
+Content-Security-Policy blocked).
 open_browser() starts the one ZEPHYROD_BROWSER names (chromium by default).
 """
 
