@@ -1,7 +1,9 @@
 """What the page's tests share: the site served by its own server on
-127.0.0.1, one headless Chromium per test class, and the steps a user takes
-(type into a field, press Calculate, read a list, close a box), each waiting
-for the state it expects instead of sleeping."""
+127.0.0.1, one browser per test class (the engine ZEPHYROD_BROWSER names:
+chromium, firefox or webkit; see browser.py), and the steps a user takes
+(open an address, go back and forward, type into a field, press Calculate,
+read a list, close a box), each waiting for the state it expects instead of
+sleeping."""
 
 import os
 import time
@@ -10,7 +12,7 @@ from pathlib import Path
 
 from selenium.webdriver.common.by import By
 
-from browser import Browser
+from browser import ENGINE, FRAME_PAGE, FRAME_PATH, open_browser
 from static_server import SiteServer
 
 SITE = Path(os.environ.get("ZEPHYROD_SITE_DIR", Path(__file__).resolve().parents[3] / "build/web/site"))
@@ -38,28 +40,49 @@ class PageTest(unittest.TestCase):
         if not (SITE / "index.html").is_file():
             raise RuntimeError(f"no site built in {SITE}: build the web preset first")
         cls.requested = []
-        cls.server = SiteServer(SITE, requested=cls.requested)
+        cls.server = SiteServer(SITE, requested=cls.requested, pages={FRAME_PATH: FRAME_PAGE})
         cls.url = cls.server.start()
-        try:
-            cls.browser = Browser()
-        except Exception:
-            cls.server.stop()
-            raise
+        # Class cleanups run also when a setUpClass fails or skips the class
+        # after this point, so that no browser (or its Xvfb) outlives it.
+        cls.addClassCleanup(lambda: cls.server and cls.server.stop())
+        cls.browser = open_browser(scheme=cls.scheme)
+        cls.addClassCleanup(cls.browser.quit)
         cls.driver = cls.browser.driver
         cls.browser.viewport(cls.width, cls.height, cls.scale, cls.mobile)
-        cls.browser.color_scheme(cls.scheme)
 
-    @classmethod
-    def tearDownClass(cls):
-        cls.browser.quit()
-        if cls.server:
-            cls.server.stop()
+    def skip_in(self, engines, reason):
+        """Skips this test in the engines named (see the README for why)."""
+        if ENGINE in engines:
+            self.skipTest(f"not in {ENGINE}: {reason}")
 
-    # The page.
-    def open_page(self):
-        self.driver.get(self.url)
+    # The page, at its address or with a query and a fragment after it.
+    def open_page(self, after=""):
+        self.browser.open(self.url + after)
+        self.wait_ready()
+
+    def wait_ready(self):
         wait_for(lambda: self.js("return document.documentElement.dataset.ready === 'true'"),
                  what="the page to be ready")
+
+    def address(self):
+        return self.js("return location.href")
+
+    def go_back(self):
+        self.go(self.driver.back)
+
+    def go_forward(self):
+        self.go(self.driver.forward)
+
+    def go(self, step):
+        """A step through the history, then the page ready at another address."""
+        before = self.address()
+        step()
+        wait_for(lambda: self.address() != before, what="another address")
+        try:
+            self.wait_ready()
+        except AssertionError:
+            raise AssertionError("the page at %s not ready (%s)" % tuple(self.js(
+                "return [location.href, document.readyState + ' ' + history.length]"))) from None
 
     def js(self, script, *args):
         return self.driver.execute_script(script, *args)

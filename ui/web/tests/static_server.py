@@ -35,6 +35,7 @@ class SiteHandler(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, **TYPES}
     quiet = True
     requested = None  # a list that collects the paths asked for, when set
+    pages = {}  # paths served from memory beside the folder (the tests' own pages)
 
     def end_headers(self):
         self.send_header("Cache-Control", "no-cache")
@@ -44,7 +45,15 @@ class SiteHandler(http.server.SimpleHTTPRequestHandler):
     def do_GET(self):
         if self.requested is not None:
             self.requested.append(self.path)
-        super().do_GET()
+        page = self.pages.get(self.path.split("?", 1)[0])
+        if page is None:
+            super().do_GET()
+            return
+        self.send_response(200)
+        self.send_header("Content-Type", "text/html; charset=utf-8")
+        self.send_header("Content-Length", str(len(page)))
+        self.end_headers()
+        self.wfile.write(page)
 
     def log_message(self, format, *args):
         if not self.quiet:
@@ -54,8 +63,9 @@ class SiteHandler(http.server.SimpleHTTPRequestHandler):
 class SiteServer:
     """A server in a thread of its own: start() gives its address, stop() ends it."""
 
-    def __init__(self, folder, port=0, quiet=True, requested=None):
-        handler = type("Handler", (SiteHandler,), {"quiet": quiet, "requested": requested})
+    def __init__(self, folder, port=0, quiet=True, requested=None, pages=None):
+        handler = type("Handler", (SiteHandler,),
+                       {"quiet": quiet, "requested": requested, "pages": pages or {}})
         self.httpd = http.server.ThreadingHTTPServer(
             ("127.0.0.1", port), functools.partial(handler, directory=str(folder)))
         self.httpd.daemon_threads = True

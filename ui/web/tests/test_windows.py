@@ -118,10 +118,13 @@ class Copy(PageTest):
     @classmethod
     def setUpClass(cls):
         super().setUpClass()
-        cls.browser.cdp("Browser.grantPermissions", {
-            "origin": cls.url.rstrip("/"),
-            "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"],
-        })
+        # Reading the clipboard back: Chromium grants it through its DevTools
+        # Protocol; Firefox and WebKit allow it for the tests from their start.
+        if cls.browser.name == "chromium":
+            cls.browser.cdp("Browser.grantPermissions", {
+                "origin": cls.url.rstrip("/"),
+                "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"],
+            })
 
     def setUp(self):
         self.open_page()
@@ -155,6 +158,8 @@ class Copy(PageTest):
         self.assert_clipboard(E.DEFAULT_SWEEP[12])
 
     def test_copy_csv_copies_the_sweep_as_the_headless_calculator_prints_it(self):
+        self.skip_in(("webkit",), "WebKitGTK's clipboard gives the CSV's CR LF line ends back as LF "
+                     "(writeText('a\\r\\nb') reads back as 'a\\nb')")
         self.element("lstSweep-copyCsv").click()
         csv = wait_for(lambda: (lambda t: t if t.startswith("freq_mhz") else None)(self.clipboard()),
                        what="the CSV on the clipboard")
