@@ -7,6 +7,7 @@ import { makeCalculate } from "./calculate.js";
 import { copyText } from "./clipboard.js";
 import { loadCore } from "./core.js";
 import { windowHeading } from "./controls.js";
+import { browserLanguage, takeDecimalComma, writesDecimalComma } from "./decimal-comma.js";
 import { el } from "./dom.js";
 import { buildErrorDialog } from "./error-dialog.js";
 import { buildHelpPanel } from "./help-panel.js";
@@ -74,6 +75,7 @@ async function start() {
     updateTools();
   };
   updateTools();
+  if (writesDecimalComma(browserLanguage())) takeDecimalComma(page.fields, core.withDecimalPoint);
 
   // What the menu's items open: the help returns the focus to the menu.
   const menuBar = buildMenuBar(mainDesign, {
