@@ -146,3 +146,11 @@ test("a decimal comma as the core reads one, for the page's fields", () => {
   for (const [typed, withPoint] of cases)
     assert.equal(core.withDecimalPoint(typed), withPoint, typed);
 });
+
+test("the design names each field's key in the link and Share's words", () => {
+  assert.deepEqual(
+    core.design.fields.map((f) => f.linkKey),
+    ["f", "r", "c", "t"],
+  );
+  assert.deepEqual(core.design.share, { caption: "Share", copied: "Link copied" });
+});
