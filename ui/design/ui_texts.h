@@ -2,10 +2,12 @@
 // lines. A line break inside them is a carriage return and a line feed.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
 #include "app_identity.h"
+#include "input_fields.h"
 
 namespace zephyrod::design {
 
@@ -56,6 +58,10 @@ inline constexpr std::string_view kChartToWord = "to";
 // and says so.
 inline constexpr std::string_view kShareCaption = "Share";
 inline constexpr std::string_view kLinkCopiedWords = "Link copied";
+
+// The page's link of a design: each field's text after its key in the
+// address ("#f=7.07&r=25.4&c=34.925&t=8.66"), in the order of kInputFields.
+inline constexpr std::array<std::string_view, kInputFieldCount> kFieldLinkKeys{"f", "r", "c", "t"};
 
 // The page's words for a browser that cannot run the calculator: what it
 // lacks (the features by name, joined by ", "), then which browsers work.

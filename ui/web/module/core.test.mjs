@@ -131,3 +131,26 @@ test("long, emoji and zero-byte texts get an error and leave the core working", 
   }
   assert.equal(core.calculate(defaults).select, 12);
 });
+
+test("a decimal comma as the core reads one, for the page's fields", () => {
+  const cases = [
+    ["7,07", "7.07"],
+    [",5", ".5"],
+    ["25,4", "25.4"],
+    ["7.07", null],
+    ["1,000.5", null],
+    ["7,0,7", null],
+    ["abc,", null],
+    ["", null],
+  ];
+  for (const [typed, withPoint] of cases)
+    assert.equal(core.withDecimalPoint(typed), withPoint, typed);
+});
+
+test("the design names each field's key in the link and Share's words", () => {
+  assert.deepEqual(
+    core.design.fields.map((f) => f.linkKey),
+    ["f", "r", "c", "t"],
+  );
+  assert.deepEqual(core.design.share, { caption: "Share", copied: "Link copied" });
+});

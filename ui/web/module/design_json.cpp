@@ -173,7 +173,8 @@ std::string WindowJson(const WindowDesign& window) {
         .Text();
 }
 
-// The fields in reading order: the text box that holds each and its default.
+// The fields in reading order: the text box that holds each, its default and
+// its key in the page's link.
 std::string FieldsJson() {
     const InputTexts defaults = DefaultInputTexts();
     std::vector<std::string> fields;
@@ -181,6 +182,7 @@ std::string FieldsJson() {
         fields.push_back(JsonObject()
                              .AddText("control", design::FieldControl(kInputFields[i].field))
                              .AddText("defaultText", defaults[i])
+                             .AddText("linkKey", design::kFieldLinkKeys[i])
                              .Text());
     }
     return JsonArray(fields);
@@ -250,6 +252,10 @@ std::string DesignJson() {
         .Add("windows", windows)
         .Add("fields", FieldsJson())
         .Add("copyMenu", copyMenu)
+        .Add("share", JsonObject()
+                          .AddText("caption", design::kShareCaption)
+                          .AddText("copied", design::kLinkCopiedWords)
+                          .Text())
         .Add("chart", ChartJson())
         .Text();
 }

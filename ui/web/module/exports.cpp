@@ -9,7 +9,9 @@
 #include <string>
 
 #include "design_json.h"
+#include "json_text.h"
 #include "outcome_json.h"
+#include "typed_text.h"
 
 namespace {
 
@@ -68,6 +70,16 @@ EMSCRIPTEN_KEEPALIVE char* zephyrod_sweep_csv(const char* text0, std::size_t siz
     return Answer([&] {
         return zephyrod::web::SweepCsvJson(
             Texts(text0, size0, text1, size1, text2, size2, text3, size3));
+    });
+}
+
+// A number typed with a comma for the decimal point ("7,07"), as the core
+// reads one: the text with a point instead (a JSON string), or null where the
+// text is not such a number.
+EMSCRIPTEN_KEEPALIVE char* zephyrod_with_decimal_point(const char* text, std::size_t size) {
+    return Answer([&] {
+        const auto withPoint = zephyrod::WithDecimalPoint(std::string_view(text, size));
+        return withPoint ? zephyrod::web::JsonString(*withPoint) : std::string("null");
     });
 }
 

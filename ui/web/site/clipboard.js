@@ -1,13 +1,16 @@
 // Puts a text on the clipboard. The asynchronous clipboard where the page may
 // use it (an https or local address); otherwise, or when it refuses, the copy
-// command on a hidden text box, which works on plain http too.
+// command on a hidden text box, which works on plain http too. Resolves to
+// whether the text was copied.
 
 export function copyText(text) {
   if (navigator.clipboard && window.isSecureContext) {
-    navigator.clipboard.writeText(text).catch(() => copyThroughTextBox(text));
-  } else {
-    copyThroughTextBox(text);
+    return navigator.clipboard.writeText(text).then(
+      () => true,
+      () => copyThroughTextBox(text),
+    );
   }
+  return Promise.resolve(copyThroughTextBox(text));
 }
 
 function copyThroughTextBox(text) {
@@ -20,7 +23,9 @@ function copyThroughTextBox(text) {
   document.body.append(box);
   box.select();
   try {
-    document.execCommand("copy");
+    return document.execCommand("copy");
+  } catch {
+    return false;
   } finally {
     box.remove();
     if (focused instanceof HTMLElement) focused.focus({ preventScroll: true });

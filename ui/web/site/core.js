@@ -4,6 +4,7 @@
 //   const core = await loadCore();
 //   core.design                  // the windows' designs, the fields' defaults, the chart's axes
 //   core.calculate([f, r, c, t]) // { values, sweep, sweepRows, select, centreRow, error, csv }
+//   core.withDecimalPoint("7,07") // "7.07": a decimal comma as the core reads one; else null
 //
 // Texts cross to the module as UTF-8 and come back as JSON.
 import createZephyrodCore from "./zephyrod-core.js";
@@ -72,5 +73,15 @@ export async function loadCore(options = {}) {
     return outcome;
   }
 
-  return { design, calculate };
+  // The core's one rule for a number typed with a decimal comma.
+  function withDecimalPoint(text) {
+    const [pointer, bytes] = putText(module, String(text));
+    try {
+      return takeJson(module, module._zephyrod_with_decimal_point(pointer, bytes));
+    } finally {
+      module._free(pointer);
+    }
+  }
+
+  return { design, calculate, withDecimalPoint };
 }

@@ -7,7 +7,8 @@ import { buildControls, sizeWindow } from "./controls.js";
 import { el } from "./dom.js";
 
 // The copy tools under each of Calculate's lists: the selected line and
-// every line; the sweep also as CSV.
+// every line; the sweep also as CSV. Under the results, Share hands on the
+// link of the design calculated, with the words that say it was copied.
 const TOOLS = { values: ["copy", "copyAll"], sweep: ["copy", "copyAll", "copyCsv"] };
 
 // The design's boxes by rows (those of one top), and the grid they make:
@@ -51,6 +52,7 @@ export function buildMainWindow(design, onCalculate) {
 
   const lists = {};
   const tools = [];
+  const share = { button: null, status: null };
   let chartAfter = null;
   for (const row of built.rows("ListBox")) {
     const list = built.list(row);
@@ -64,6 +66,15 @@ export function buildMainWindow(design, onCalculate) {
       tools.push({ button, list, what });
       return button;
     });
+    if (row.shows === "values") {
+      share.status = el("span", { id: "share-status", role: "status", className: "tool-status" });
+      share.button = el(
+        "button",
+        { id: "share", type: "button", className: "tool" },
+        design.share.caption,
+      );
+      buttons.unshift(share.status, share.button);
+    }
     list.element.after(el("div", { className: "list-tools" }, buttons));
     if (row.shows === "sweep") chartAfter = list.element.parentElement;
   }
@@ -80,5 +91,15 @@ export function buildMainWindow(design, onCalculate) {
 
   const element = el("div", { id: windowDesign.name, className: "app-window" });
   sizeWindow(element, windowDesign);
-  return { element, client, fields, calculateButton, lists, chart, sweepBox: chartAfter, tools };
+  return {
+    element,
+    client,
+    fields,
+    calculateButton,
+    lists,
+    chart,
+    sweepBox: chartAfter,
+    tools,
+    share,
+  };
 }

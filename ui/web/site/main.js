@@ -1,12 +1,15 @@
 // The page's start: loads the core, builds the three windows from its
 // design, puts the defaults in the fields with the frequency focused and
-// selected, and registers the service worker that keeps the site offline.
+// selected (a link's design instead, calculated), and registers the service
+// worker that keeps the site offline.
 
 import { buildAboutDialog } from "./about-dialog.js";
 import { makeCalculate } from "./calculate.js";
 import { copyText } from "./clipboard.js";
 import { loadCore } from "./core.js";
 import { windowHeading } from "./controls.js";
+import { browserLanguage, takeDecimalComma, writesDecimalComma } from "./decimal-comma.js";
+import { designHistory } from "./design-link.js";
 import { el } from "./dom.js";
 import { buildErrorDialog } from "./error-dialog.js";
 import { buildHelpPanel } from "./help-panel.js";
@@ -53,6 +56,35 @@ function wireCopyTools(page, calc) {
   return update;
 }
 
+// How long the words that say the link was copied stay.
+const COPIED_SHOWN_MS = 4000;
+
+// Share: the address (the design calculated last) to the system's sharing
+// where the browser has it, else copied, with words that say so. Enabled
+// once the address holds a design.
+function wireShare(share, words) {
+  let hide = 0;
+  const copyLink = (url) =>
+    copyText(url).then((copied) => {
+      if (!copied) return;
+      share.status.textContent = words.copied;
+      clearTimeout(hide);
+      hide = setTimeout(() => (share.status.textContent = ""), COPIED_SHOWN_MS);
+    });
+  share.button.addEventListener("click", () => {
+    const url = location.href;
+    if (typeof navigator.share === "function") {
+      navigator.share({ title: document.title, url }).catch((error) => {
+        // Cancelled by the user: nothing more. Refused: copied instead.
+        if (error?.name !== "AbortError") copyLink(url);
+      });
+    } else {
+      copyLink(url);
+    }
+  });
+  return (enabled) => (share.button.disabled = !enabled);
+}
+
 async function start() {
   const core = await loadCore();
   performance.mark("zephyrod-core-loaded");
@@ -69,11 +101,27 @@ async function start() {
   const page = { ...main, errorDialog };
   const calc = makeCalculate(core, page);
   const updateTools = wireCopyTools(page, calc);
+  const designs = designHistory(design.fields.map((field) => field.linkKey));
+  const enableShare = wireShare(page.share, design.share);
+  // Every Calculate, a fault's too, records its texts in the address.
   onCalculate = () => {
+    designs.record(page.fields.map((input) => input.value));
+    enableShare(true);
     calc.calculate();
     updateTools();
   };
   updateTools();
+  enableShare(false);
+  if (writesDecimalComma(browserLanguage())) takeDecimalComma(page.fields, core.withDecimalPoint);
+
+  // A design from the address (a link opened, Back or Forward): its texts
+  // into the fields, then as a press of Calculate.
+  const calculateDesign = (texts) => {
+    if (errorDialog.dialog.open) errorDialog.dialog.close();
+    page.fields.forEach((input, i) => (input.value = texts[i]));
+    onCalculate();
+  };
+  designs.onStep(calculateDesign);
 
   // What the menu's items open: the help returns the focus to the menu.
   const menuBar = buildMenuBar(mainDesign, {
@@ -85,8 +133,11 @@ async function start() {
   root.replaceChildren(el("div", { className: "workspace" }, main.element, help.panel));
   document.body.append(errorDialog.dialog, about.dialog);
 
+  const linked = designs.current();
+  if (linked !== null) page.fields.forEach((input, i) => (input.value = linked[i]));
   page.fields[0].focus();
   page.fields[0].select();
+  if (linked !== null) onCalculate();
   document.documentElement.dataset.ready = "true";
   performance.mark("zephyrod-ready");
   // Only now: filling the offline cache fetches every file once more, which

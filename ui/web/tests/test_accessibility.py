@@ -1,14 +1,14 @@
 """An accessibility scan with axe-core (every rule it runs by default, the
 contrast of every text included): no violations on the wide and the phone
-layout, light and dark, with the help open, the about box open and the
-error box open."""
+layout, light and dark, with the help open, the about box open, the error
+box open and the words that say Share copied the link."""
 
 import json
 import os
 import unittest
 from pathlib import Path
 
-from page_session import PageTest
+from page_session import PageTest, wait_for
 
 AXE = Path(os.environ.get("ZEPHYROD_AXE", "node_modules/axe-core/axe.min.js"))
 
@@ -55,6 +55,16 @@ class Scan:
             self.set_fields("7,07", "25.4", "34.925", "8.66")
             self.calculate()
             self.assert_no_violations()
+
+    def test_with_the_link_copied(self):
+        self.browser.cdp("Browser.grantPermissions", {
+            "origin": self.url.rstrip("/"),
+            "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"],
+        })
+        self.element("share").click()
+        wait_for(lambda: self.js("return document.getElementById('share-status').textContent"),
+                 what="the words that say the link was copied")
+        self.assert_no_violations()
 
 
 class WideLight(Scan, PageTest):

@@ -1,5 +1,6 @@
 """The main window in the browser: the state at load, Calculate with the
-default and a worked design line for line, the centre row, the keys, and
+default and a worked design line for line, the centre row, the keys, a
+decimal comma in a language that writes one and in one that does not, and
 every class of error with its words, its lists and the focus after it."""
 
 import unittest
@@ -171,6 +172,77 @@ class AddressAndHistory(PageTest):
         self.open_page("?probe=2")
         self.go_back()
         self.assertIn(self.field_values(), [E.WORKED_FIELDS, E.DEFAULT_FIELDS])
+
+
+class BrowserLanguage:
+    """The browser's first language, as the page reads it, for a test class."""
+
+    language = None
+
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        cls.browser.cdp("Page.addScriptToEvaluateOnNewDocument", {"source":
+            "Object.defineProperty(navigator, 'languages', { get: () => [%r] });" % cls.language})
+        cls.browser.cdp("Browser.grantPermissions", {
+            "origin": cls.url.rstrip("/"),
+            "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"],
+        })
+
+    def setUp(self):
+        self.open_page()
+
+    def type_into(self, id_, text):
+        field = self.element(id_)
+        field.send_keys(Keys.CONTROL, "a")
+        field.send_keys(text)
+
+    def paste_into(self, id_, text):
+        self.driver.execute_async_script(
+            "navigator.clipboard.writeText(arguments[0]).then(arguments[1], arguments[1])", text)
+        self.element(id_).send_keys(Keys.CONTROL, "a")
+        self.element(id_).send_keys(Keys.CONTROL, "v")
+
+
+class DecimalCommaLanguage(BrowserLanguage, PageTest):
+    language = "de-DE"
+
+    def test_a_comma_typed_or_pasted_becomes_the_point_that_is_calculated(self):
+        self.type_into("txtFreq", "7,07")
+        self.assertEqual(self.element("txtFreq").get_property("value"), "7.07")
+        self.paste_into("txtResDia", "25,4")
+        wait_for(lambda: self.element("txtResDia").get_property("value") == "25.4",
+                 what="the pasted comma as the point")
+        self.calculate()
+        self.assertFalse(self.dialog_open("dlgError"))
+        self.assertEqual(self.lines("lstValues"), E.DEFAULT_RESULTS)
+        self.assertEqual(self.lines("lstSweep"), E.DEFAULT_SWEEP)
+        self.assertEqual(self.selected_rows("lstSweep"), [12])
+
+    def test_the_caret_stays_where_the_comma_was_typed(self):
+        self.type_into("txtCoilDia", "34925")
+        self.js("document.getElementById('txtCoilDia').setSelectionRange(2, 2)")
+        self.element("txtCoilDia").send_keys(",")
+        self.assertEqual(self.element("txtCoilDia").get_property("value"), "34.925")
+        self.assertEqual(self.js("const f = document.getElementById('txtCoilDia');"
+                                 "return [f.selectionStart, f.selectionEnd]"), [3, 3])
+
+    def test_a_pasted_comma_the_core_does_not_read_as_a_decimal_stays(self):
+        self.paste_into("txtTPI", "1,000.5")
+        wait_for(lambda: self.element("txtTPI").get_property("value") != "8.66", what="the paste")
+        self.assertEqual(self.element("txtTPI").get_property("value"), "1,000.5")
+
+
+class GroupingCommaLanguage(BrowserLanguage, PageTest):
+    language = "en-US"
+
+    def test_a_comma_stays_as_typed_and_gets_the_words_for_it(self):
+        self.type_into("txtFreq", "7,07")
+        self.assertEqual(self.element("txtFreq").get_property("value"), "7,07")
+        self.calculate()
+        self.assertTrue(self.dialog_open("dlgError"))
+        message = self.js("return document.getElementById('dlgError-message').textContent")
+        self.assertTrue(message.startswith(E.ERRORS[2][2]), message)
 
 
 class Errors(PageTest):

@@ -1,5 +1,6 @@
 """Offline and private: after the first visit the service worker answers a
-reload with the server stopped, and the page still calculates; a changed site
+reload with the server stopped, and the page still calculates, a link to a
+design too; a changed site
 replaces the cached one; nothing the page does sends a request anywhere but
 its own origin, and its Content-Security-Policy blocks nothing it needs."""
 
@@ -34,6 +35,21 @@ class Offline(PageTest):
         self.calculate()
         self.assertEqual(self.lines("lstValues"), E.DEFAULT_RESULTS)
         self.assertEqual(self.lines("lstSweep"), E.DEFAULT_SWEEP)
+
+
+class OfflineLink(PageTest):
+    def test_a_link_opened_with_the_server_stopped_calculates_its_design(self):
+        self.open_page()
+        wait_for(lambda: self.js("return !!navigator.serviceWorker.controller"), timeout=15,
+                 what="the service worker to control the page")
+        self.server.stop()
+        self.server = None
+        self.driver.get("about:blank")
+        self.driver.get(self.url + "#f=14.2&r=20&c=30&t=11")
+        wait_for(lambda: self.js("return document.documentElement.dataset.ready === 'true'"),
+                 what="the page to load from the service worker")
+        self.assertEqual(self.field_values(), E.WORKED_FIELDS)
+        self.assertEqual(self.lines("lstValues"), E.WORKED_RESULTS)
 
 
 class Update(PageTest):
