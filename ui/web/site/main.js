@@ -122,6 +122,14 @@ async function start() {
     onCalculate();
   };
   designs.onStep(calculateDesign);
+  // A page brought back from the browser's back-forward cache keeps its
+  // lists, but WebKit empties its fields (they take no autofill): the
+  // address's design, else the defaults, goes back into them.
+  window.addEventListener("pageshow", (event) => {
+    if (!event.persisted || page.fields.some((input) => input.value !== "")) return;
+    const texts = designs.current() ?? design.fields.map((field) => field.defaultText);
+    page.fields.forEach((input, i) => (input.value = texts[i]));
+  });
 
   // What the menu's items open: the help returns the focus to the menu.
   const menuBar = buildMenuBar(mainDesign, {

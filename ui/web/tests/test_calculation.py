@@ -164,8 +164,6 @@ class AddressAndHistory(PageTest):
         self.assertEqual(self.lines("lstValues"), E.DEFAULT_RESULTS)
 
     def test_going_back_to_the_page_shows_a_design_in_the_fields(self):
-        self.skip_in(("webkit",), "WebKit empties the fields (autocomplete=off) of a page that it "
-                     "restores from its back-forward cache, and the page does not refill them yet")
         self.open_page("?probe=1")
         self.set_fields(*E.WORKED_FIELDS)
         self.calculate()
