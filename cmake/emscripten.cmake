@@ -18,7 +18,7 @@ set(CMAKE_CXX_LINKER_LAUNCHER env NODE_PATH=/usr/share/nodejs)
 
 # Code optimised for size: the page's module is fetched over a phone's
 # network. With WebAssembly's own exceptions a calculation so compiled took
-# 0.57 times as long as at -O2 with the exceptions through JavaScript (Node 20,
+# 0.8 times as long as at -O2 with the exceptions through JavaScript (Node 20,
 # the two alternating). Not kept as bitcode to the link (-flto): that saves
 # another 6 KB of the module gzipped, but every test program's link then
 # compiles all its code again, minutes more for the web build.
