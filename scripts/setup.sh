@@ -16,13 +16,14 @@ ZEPHYROD_RUN_PACKAGES=(
 # the package checks, the accessibility bus, for the Windows edition the
 # mingw-w64 cross compilers, GoogleTest's sources, Wine, its fonts and the
 # stand-ins for Windows' outline fonts (fonts-liberation), NSIS and zip, for the
-# web edition Emscripten (its tests run under Node) and, for the page's tests,
-# Chromium with its WebDriver and Selenium, Firefox ESR (npm installs
-# puppeteer-core, which drives it, and axe-core) and WebKitGTK's WebDriver with
-# its MiniBrowser (on Xvfb), and for the
-# trusted-build checks git (a second clone), hardening-check (devscripts) and
-# diffoscope, and for bench/window-start-and-sizes xcalc (the Linux edition's
-# reference window) and python3-xlib (it watches the X server for windows).
+# web edition Emscripten (its tests run under Node) and esbuild (it joins the
+# page's modules) and, for the page's tests, Chromium with its WebDriver and
+# Selenium, Firefox ESR (npm installs puppeteer-core, which drives it, and
+# axe-core) and WebKitGTK's WebDriver with its MiniBrowser (on Xvfb), and for
+# the trusted-build checks git (a second clone), hardening-check (devscripts)
+# and diffoscope, and for bench/window-start-and-sizes xcalc (the Linux
+# edition's reference window) and python3-xlib (it watches the X server for
+# windows).
 ZEPHYROD_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev googletest libfmt-dev
     clang libclang-rt-14-dev
@@ -31,15 +32,17 @@ ZEPHYROD_TEST_PACKAGES=(
     at-spi2-core python3-pyatspi dbus qt6-gtk-platformtheme
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64 fonts-wine fonts-liberation nsis zip unzip
-    emscripten chromium chromium-driver python3-selenium firefox-esr webkit2gtk-driver
+    emscripten binaryen esbuild chromium chromium-driver python3-selenium firefox-esr webkit2gtk-driver
     git devscripts diffoscope-minimal
     x11-apps python3-xlib
 )
 # npm comes with some builds of Node; Debian's own is a package of its own.
 command -v npm >/dev/null 2>&1 || ZEPHYROD_TEST_PACKAGES+=(npm)
 
-# What `scripts/run --web` needs: building the page and serving it.
-ZEPHYROD_WEB_PACKAGES=(cmake ninja-build emscripten libfast-float-dev libdragonbox-dev python3)
+# What `scripts/run --web` needs: building the page (esbuild joins its
+# modules; binaryen's wasm-opt, which Emscripten depends on, shrinks the
+# module) and serving it.
+ZEPHYROD_WEB_PACKAGES=(cmake ninja-build emscripten binaryen esbuild libfast-float-dev libdragonbox-dev python3)
 
 missing_packages() {
     local p status

@@ -1,13 +1,17 @@
 """Offline and private: after the first visit the service worker answers a
 reload with the server stopped, and the page still calculates, a link to a
-design too; a changed site
-replaces the cached one; nothing the page does sends a request anywhere but
-its own origin, and its Content-Security-Policy blocks nothing it needs."""
+design too; filling its cache fetches nothing the page has fetched; a changed
+site replaces the cached one; nothing the page does sends a request anywhere
+but its own origin, and its Content-Security-Policy blocks nothing it needs."""
 
+import functools
+import json
 import shutil
 import tempfile
 import unittest
+from collections import Counter
 from pathlib import Path
+from urllib.parse import urlparse
 
 import expected as E
 from page_session import SITE, PageTest, wait_for
@@ -50,6 +54,44 @@ class OfflineLink(PageTest):
                  what="the page to load from the service worker")
         self.assertEqual(self.field_values(), E.WORKED_FIELDS)
         self.assertEqual(self.lines("lstValues"), E.WORKED_RESULTS)
+
+
+class FetchedOnce(PageTest):
+    """A first visit has the server send every file of the site once: the page
+    the files it needs, the service worker, as it fills its cache, only the
+    rest (it takes the page's copies from the browser's HTTP cache). The
+    browser's revalidations of the page's own icon (answered "not modified",
+    no file sent) are not fetches."""
+
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        cls.sent = []
+        sent = cls.sent
+        handler = cls.server.httpd.RequestHandlerClass  # functools.partial of the handler class
+
+        class Recording(handler.func):
+            def do_GET(self):
+                if not (self.headers.get("If-Modified-Since") or self.headers.get("If-None-Match")):
+                    sent.append(urlparse(self.path).path)
+                super().do_GET()
+
+        cls.server.httpd.RequestHandlerClass = functools.partial(Recording, *handler.args, **handler.keywords)
+
+    def test_a_first_visit_fetches_each_file_once(self):
+        self.open_page()
+        wait_for(lambda: self.js("return !!navigator.serviceWorker.controller"), timeout=15,
+                 what="the service worker to control the page")
+        cached = self.driver.execute_async_script("""
+            caches.keys().then((names) => caches.open(names[0])).then((cache) => cache.keys())
+                .then((requests) => arguments[0](requests.map((r) => new URL(r.url).pathname)));
+        """)
+        files = [p.relative_to(SITE).as_posix() for p in SITE.rglob("*") if p.is_file()]
+        self.assertEqual(sorted(cached), sorted(["/"] + ["/" + f for f in files if f != "sw.js"]))
+        counts = Counter(self.sent)
+        self.assertEqual({path: n for path, n in counts.items() if n > 1}, {})
+        # The folder "./" and index.html are one file: fetched once, as "./".
+        self.assertEqual(sorted(counts), sorted(["/"] + ["/" + f for f in files if f != "index.html"]))
 
 
 class Update(PageTest):
