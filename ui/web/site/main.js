@@ -85,6 +85,14 @@ function wireShare(share, words) {
   return (enabled) => (share.button.disabled = !enabled);
 }
 
+// The fields' texts as their default values too. A page that the browser
+// brings back from its back-forward cache keeps its lists, but WebKit resets
+// its fields (they take no autofill) to their default values: so they show
+// the design calculated last, or the page's defaults, never nothing.
+function keepAsDefaults(fields) {
+  for (const input of fields) input.defaultValue = input.value;
+}
+
 async function start() {
   const core = await loadCore();
   performance.mark("zephyrod-core-loaded");
@@ -106,6 +114,7 @@ async function start() {
   // Every Calculate, a fault's too, records its texts in the address.
   onCalculate = () => {
     designs.record(page.fields.map((input) => input.value));
+    keepAsDefaults(page.fields);
     enableShare(true);
     calc.calculate();
     updateTools();
@@ -122,14 +131,6 @@ async function start() {
     onCalculate();
   };
   designs.onStep(calculateDesign);
-  // A page brought back from the browser's back-forward cache keeps its
-  // lists, but WebKit empties its fields (they take no autofill): the
-  // address's design, else the defaults, goes back into them.
-  window.addEventListener("pageshow", (event) => {
-    if (!event.persisted || page.fields.some((input) => input.value !== "")) return;
-    const texts = designs.current() ?? design.fields.map((field) => field.defaultText);
-    page.fields.forEach((input, i) => (input.value = texts[i]));
-  });
 
   // What the menu's items open: the help returns the focus to the menu.
   const menuBar = buildMenuBar(mainDesign, {
@@ -143,6 +144,7 @@ async function start() {
 
   const linked = designs.current();
   if (linked !== null) page.fields.forEach((input, i) => (input.value = linked[i]));
+  keepAsDefaults(page.fields);
   page.fields[0].focus();
   page.fields[0].select();
   if (linked !== null) onCalculate();

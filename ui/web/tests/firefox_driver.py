@@ -55,6 +55,9 @@ class BridgeElement:
     def is_displayed(self):
         return self._js("return e.checkVisibility({ visibilityProperty: true })")
 
+    def is_enabled(self):
+        return self._js("return !e.disabled")
+
 
 class SwitchTo:
     def __init__(self, driver):
