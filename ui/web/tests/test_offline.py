@@ -79,6 +79,9 @@ class FetchedOnce(PageTest):
         cls.server.httpd.RequestHandlerClass = functools.partial(Recording, *handler.args, **handler.keywords)
 
     def test_a_first_visit_fetches_each_file_once(self):
+        self.skip_in(("webkit",), "WebKit's service worker does not take the page's copies from "
+                     "the HTTP cache: every file is sent again as it fills its cache (measured: "
+                     "each twice, the module three times)")
         self.open_page()
         wait_for(lambda: self.js("return !!navigator.serviceWorker.controller"), timeout=15,
                  what="the service worker to control the page")
