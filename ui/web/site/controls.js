@@ -142,7 +142,7 @@ export function buildControls(windowDesign, { withinPage = false } = {}) {
       );
     },
     ListBox(row) {
-      const box = new ListBox(id(row), row.accessibleName, row.font.fixedPitch);
+      const box = new ListBox(id(row), row.accessibleName, row.font.fixedPitch, row.columnEnds);
       lists.set(row, box);
       return box.element;
     },

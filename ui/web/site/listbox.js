@@ -1,22 +1,71 @@
 // A list box: one option element per line, its text exactly the line, one
 // selected row at a time. The arrow keys, Home, End, Page Up and Page Down move
 // the selection, a click selects, and Ctrl+C (Cmd+C) copies the selected line.
+//
+// A list of columns (the sweep) is given what follows each column of its rows
+// (`columnEnds`, from the design) and, with its lines, the rows' pieces: each
+// line is then written as its parts, the columns as cells and the blanks that
+// follow them as gaps, so that the style sheet can set the cells out as a grid
+// on a narrow screen and leave the line as it is on a wide one. The header
+// lines (those above the rows) are split into their titles and blanks the same
+// way. The parts always make up the line itself: an option's text is its line.
 
 import { copyText } from "./clipboard.js";
 import { el } from "./dom.js";
 
+// A header line's parts: its titles as cells, the blanks between as gaps; a
+// title of dashes is a rule, which takes the width its column has.
+// The last title spans the columns no title stands over (the header's
+// "Delta" stands over both deltas).
+function headingParts(line, columns) {
+  const parts = line
+    .split(/( +)/)
+    .filter((text) => text !== "")
+    .map((text) => {
+      if (text.startsWith(" ")) return el("span", { className: "gap" }, text);
+      return el("span", { className: /^-+$/.test(text) ? "cell rule" : "cell" }, text);
+    });
+  const cells = parts.filter((part) => part.classList.contains("cell"));
+  if (cells.length > 0 && cells.length < columns) {
+    cells[cells.length - 1].style.setProperty("--span", String(columns - cells.length + 1));
+  }
+  return parts;
+}
+
+// A row's parts: each piece with what follows it up to the blanks (a unit,
+// as "mm") as a cell, a break allowed between the two, and the blanks as a
+// gap. The unit is a part of its own, which a narrow screen shows muted so
+// that the numbers of neighbouring columns stand apart.
+function rowParts(row, columnEnds) {
+  const parts = [];
+  row.pieces.forEach((piece, column) => {
+    const end = columnEnds[column] ?? "";
+    const unit = end.trimEnd();
+    const unitPart = unit ? [el("wbr"), el("span", { className: "cell-unit" }, unit)] : [];
+    parts.push(el("span", { className: "cell" }, piece, unitPart));
+    if (end.length > unit.length)
+      parts.push(el("span", { className: "gap" }, end.slice(unit.length)));
+  });
+  return parts;
+}
+
 export class ListBox {
-  constructor(id, accessibleName, fixedPitch) {
+  constructor(id, accessibleName, fixedPitch, columnEnds = null) {
     this.id = id;
     this.lines = [];
     this.selected = -1;
+    this.columnEnds = columnEnds;
+    this.headings = 0;
     this.element = el("div", {
       id,
       role: "listbox",
       tabindex: 0,
       "aria-label": accessibleName,
-      className: fixedPitch ? "listbox fixed-pitch" : "listbox",
+      className: ["listbox", fixedPitch ? "fixed-pitch" : "", columnEnds ? "columns" : ""]
+        .filter(Boolean)
+        .join(" "),
     });
+    if (columnEnds) this.element.style.setProperty("--columns", String(columnEnds.length));
     this.element.addEventListener("keydown", (event) => this.onKey(event));
     this.element.addEventListener("click", (event) => this.onClick(event));
     this.element.addEventListener("copy", (event) => this.onCopy(event));
@@ -24,23 +73,40 @@ export class ListBox {
 
   // Replaces every line; nothing is selected afterwards. Rows already there
   // are reused, and a row whose text stays the same is left alone, so that a
-  // new calculation changes no more of the page than it must.
-  setLines(lines) {
+  // new calculation changes no more of the page than it must. `rows`: for a
+  // list of columns, the pieces of the lines below its header lines
+  // ([{ pieces: ["7.07", ...] }, ...]).
+  setLines(lines, rows = null) {
     this.lines = lines.slice();
     this.selected = -1;
     this.element.removeAttribute("aria-activedescendant");
-    const rows = this.element.children;
-    while (rows.length > this.lines.length) this.element.lastElementChild.remove();
+    const laidOut = this.columnEnds !== null && rows !== null && rows.length <= lines.length;
+    this.headings = laidOut ? lines.length - rows.length : 0;
+    const options = this.element.children;
+    while (options.length > this.lines.length) this.element.lastElementChild.remove();
     this.lines.forEach((line, i) => {
-      if (i < rows.length) {
-        const row = rows[i];
-        if (row.textContent !== line) row.textContent = line;
-        if (row.getAttribute("aria-selected") !== "false")
-          row.setAttribute("aria-selected", "false");
+      let option = options[i];
+      if (option === undefined) {
+        option = el("div", { id: `${this.id}-${i}`, role: "option", "aria-selected": "false" });
+        this.element.append(option);
+      } else if (option.getAttribute("aria-selected") !== "false") {
+        option.setAttribute("aria-selected", "false");
+      }
+      const heading = laidOut && i < this.headings;
+      if (option.classList.contains("heading") !== heading)
+        option.classList.toggle("heading", heading);
+      if (option.textContent === line && option.childElementCount > 0 === laidOut) return;
+      const parts = laidOut
+        ? heading
+          ? headingParts(line, this.columnEnds.length)
+          : rowParts(rows[i - this.headings], this.columnEnds)
+        : null;
+      // Parts that do not make up the line (a row the pieces do not match)
+      // leave it as plain text.
+      if (parts !== null && parts.map((part) => part.textContent).join("") === line) {
+        option.replaceChildren(...parts);
       } else {
-        this.element.append(
-          el("div", { id: `${this.id}-${i}`, role: "option", "aria-selected": "false" }, line),
-        );
+        option.textContent = line;
       }
     });
   }
@@ -69,12 +135,20 @@ export class ListBox {
     this.scrollToRow(row);
   }
 
+  // Header lines that stay in sight as the rows scroll (on narrow screens)
+  // cover the top of the list: a row shows below them.
   scrollToRow(row) {
     const list = this.element;
     const top = row.offsetTop - list.clientTop;
     const bottom = top + row.offsetHeight;
-    if (top < list.scrollTop) {
-      list.scrollTop = top;
+    let covered = 0;
+    for (let i = 0; i < this.headings; ++i) {
+      const heading = list.children[i];
+      if (heading === row || getComputedStyle(heading).position !== "sticky") break;
+      covered += heading.offsetHeight;
+    }
+    if (top - covered < list.scrollTop) {
+      list.scrollTop = top - covered;
     } else if (bottom > list.scrollTop + list.clientHeight) {
       list.scrollTop = bottom - list.clientHeight;
     }
