@@ -17,7 +17,8 @@ ZEPHYROD_RUN_PACKAGES=(
 # mingw-w64 cross compilers, GoogleTest's sources, Wine, its fonts and the
 # stand-ins for Windows' outline fonts (fonts-liberation), NSIS and zip, for the
 # web edition Emscripten (its tests run under Node) and, for the page's tests,
-# Chromium with its WebDriver and Selenium (npm installs axe-core), and for the
+# Chromium with its WebDriver and Selenium (npm installs axe-core), poppler-utils
+# (pdfinfo, pdftotext: the page's printed sheet), and for the
 # trusted-build checks git (a second clone), hardening-check (devscripts) and
 # diffoscope, and for bench/window-start-and-sizes xcalc (the Linux edition's
 # reference window) and python3-xlib (it watches the X server for windows).
@@ -29,7 +30,7 @@ ZEPHYROD_TEST_PACKAGES=(
     at-spi2-core python3-pyatspi dbus qt6-gtk-platformtheme
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64 fonts-wine fonts-liberation nsis zip unzip
-    emscripten chromium chromium-driver python3-selenium
+    emscripten chromium chromium-driver python3-selenium poppler-utils
     git devscripts diffoscope-minimal
     x11-apps python3-xlib
 )
