@@ -9,9 +9,14 @@
 // on a narrow screen and leave the line as it is on a wide one. The header
 // lines (those above the rows) are split into their titles and blanks the same
 // way. The parts always make up the line itself: an option's text is its line.
+// A wide screen (and a printed sheet) shows each line as plain text.
 
 import { copyText } from "./clipboard.js";
 import { el } from "./dom.js";
+
+// The narrow screens of the style sheets, where a list of columns shows its
+// rows' parts in a grid.
+const NARROW_SCREEN = "screen and (max-width: 719px)";
 
 // A header line's parts: its titles as cells, the blanks between as gaps; a
 // title of dashes is a rule, which takes the width its column has.
@@ -65,7 +70,13 @@ export class ListBox {
         .filter(Boolean)
         .join(" "),
     });
-    if (columnEnds) this.element.style.setProperty("--columns", String(columnEnds.length));
+    this.rows = null;
+    if (columnEnds) {
+      this.element.style.setProperty("--columns", String(columnEnds.length));
+      // The screens the style sheets set a list of columns out on.
+      this.narrow = matchMedia(NARROW_SCREEN);
+      this.narrow.addEventListener("change", () => this.writeLines());
+    }
     this.element.addEventListener("keydown", (event) => this.onKey(event));
     this.element.addEventListener("click", (event) => this.onClick(event));
     this.element.addEventListener("copy", (event) => this.onCopy(event));
@@ -78,28 +89,41 @@ export class ListBox {
   // ([{ pieces: ["7.07", ...] }, ...]).
   setLines(lines, rows = null) {
     this.lines = lines.slice();
+    this.rows =
+      this.columnEnds !== null && rows !== null && rows.length <= lines.length ? rows : null;
     this.selected = -1;
     this.element.removeAttribute("aria-activedescendant");
-    const laidOut = this.columnEnds !== null && rows !== null && rows.length <= lines.length;
-    this.headings = laidOut ? lines.length - rows.length : 0;
     const options = this.element.children;
     while (options.length > this.lines.length) this.element.lastElementChild.remove();
-    this.lines.forEach((line, i) => {
-      let option = options[i];
+    this.lines.forEach((_, i) => {
+      const option = options[i];
       if (option === undefined) {
-        option = el("div", { id: `${this.id}-${i}`, role: "option", "aria-selected": "false" });
-        this.element.append(option);
+        this.element.append(
+          el("div", { id: `${this.id}-${i}`, role: "option", "aria-selected": "false" }),
+        );
       } else if (option.getAttribute("aria-selected") !== "false") {
         option.setAttribute("aria-selected", "false");
       }
-      const heading = laidOut && i < this.headings;
+    });
+    this.writeLines();
+  }
+
+  // Writes each option's line: as its parts where the rows are set out in
+  // columns (a list of columns on a narrow screen), as plain text otherwise,
+  // which keeps a wide screen's lines exactly as they always looked.
+  writeLines() {
+    const laidOut = this.rows !== null && this.narrow.matches;
+    this.headings = laidOut ? this.lines.length - this.rows.length : 0;
+    [...this.element.children].forEach((option, i) => {
+      const line = this.lines[i];
+      const heading = i < this.headings;
       if (option.classList.contains("heading") !== heading)
         option.classList.toggle("heading", heading);
       if (option.textContent === line && option.childElementCount > 0 === laidOut) return;
       const parts = laidOut
         ? heading
           ? headingParts(line, this.columnEnds.length)
-          : rowParts(rows[i - this.headings], this.columnEnds)
+          : rowParts(this.rows[i - this.headings], this.columnEnds)
         : null;
       // Parts that do not make up the line (a row the pieces do not match)
       // leave it as plain text.
