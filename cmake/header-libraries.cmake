@@ -20,10 +20,13 @@ _zephyrod_header_link(dragonbox /usr/include/dragonbox-1.1.3/dragonbox libdragon
 add_library(zephyrod_header_libraries INTERFACE)
 target_include_directories(zephyrod_header_libraries SYSTEM INTERFACE "${_headers}")
 
-_zephyrod_header_link(fmt /usr/include/fmt libfmt-dev)
-# {fmt} compiled into what uses it (the tests, and the web module's JSON for
-# the sweep's values), without the C++ locale machinery that only its
-# locale-aware ("L") formats need.
-add_library(zephyrod_fmt INTERFACE)
-target_include_directories(zephyrod_fmt SYSTEM INTERFACE "${_headers}")
-target_compile_definitions(zephyrod_fmt INTERFACE FMT_HEADER_ONLY FMT_STATIC_THOUSANDS_SEPARATOR=0)
+if(ZEPHYROD_BUILD_TESTS OR EMSCRIPTEN)
+    _zephyrod_header_link(fmt /usr/include/fmt libfmt-dev)
+    # {fmt} compiled into what uses it (the tests, and the web module's JSON
+    # for the sweep's values), without the C++ locale machinery that only its
+    # locale-aware ("L") formats need.
+    add_library(zephyrod_fmt INTERFACE)
+    target_include_directories(zephyrod_fmt SYSTEM INTERFACE "${_headers}")
+    target_compile_definitions(zephyrod_fmt INTERFACE FMT_HEADER_ONLY
+                                                      FMT_STATIC_THOUSANDS_SEPARATOR=0)
+endif()

@@ -38,7 +38,7 @@ ZEPHYROD_TEST_PACKAGES=(
 command -v npm >/dev/null 2>&1 || ZEPHYROD_TEST_PACKAGES+=(npm)
 
 # What `scripts/run --web` needs: building the page and serving it.
-ZEPHYROD_WEB_PACKAGES=(cmake ninja-build emscripten libfast-float-dev libdragonbox-dev python3)
+ZEPHYROD_WEB_PACKAGES=(cmake ninja-build emscripten libfast-float-dev libdragonbox-dev libfmt-dev python3)
 
 missing_packages() {
     local p status

@@ -3,13 +3,13 @@
 // the selection, a click selects, and Ctrl+C (Cmd+C) copies the selected line.
 //
 // A list of columns (the sweep) is given what follows each column of its rows
-// (`columnEnds`, from the design) and, with its lines, the rows' pieces: each
-// line is then written as its parts, the columns as cells and the blanks that
-// follow them as gaps, so that the style sheet can set the cells out as a grid
-// on a narrow screen and leave the line as it is on a wide one. The header
-// lines (those above the rows) are split into their titles and blanks the same
-// way. The parts always make up the line itself: an option's text is its line.
-// A wide screen (and a printed sheet) shows each line as plain text.
+// (`columnEnds`, from the design) and, with its lines, the rows' pieces. On a
+// narrow screen each line is then written as its parts, the columns as cells
+// and the blanks that follow them as gaps, which the style sheet sets out as a
+// grid; the header lines (those above the rows) are split into their titles
+// and blanks the same way. The parts always make up the line itself: an
+// option's text is its line. A wide screen (and a printed sheet) shows each
+// line as plain text, as it always has.
 
 import { copyText } from "./clipboard.js";
 import { el } from "./dom.js";
@@ -19,9 +19,9 @@ import { el } from "./dom.js";
 const NARROW_SCREEN = "screen and (max-width: 719px)";
 
 // A header line's parts: its titles as cells, the blanks between as gaps; a
-// title of dashes is a rule, which takes the width its column has.
-// The last title spans the columns no title stands over (the header's
-// "Delta" stands over both deltas).
+// title of dashes is a rule, which takes the width its column has. The last
+// title spans the columns no title stands over (the header's "Delta" stands
+// over both deltas).
 function headingParts(line, columns) {
   const parts = line
     .split(/( +)/)
