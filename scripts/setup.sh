@@ -19,7 +19,8 @@ ZEPHYROD_RUN_PACKAGES=(
 # web edition Emscripten (its tests run under Node) and esbuild (it joins the
 # page's modules) and, for the page's tests, Chromium with its WebDriver and
 # Selenium, Firefox ESR (npm installs puppeteer-core, which drives it, and
-# axe-core) and WebKitGTK's WebDriver with its MiniBrowser (on Xvfb), and for
+# axe-core) and WebKitGTK's WebDriver with its MiniBrowser (on Xvfb), poppler-utils (pdfinfo,
+# pdftotext: the page's printed sheet), and for
 # the trusted-build checks git (a second clone), hardening-check (devscripts)
 # and diffoscope, and for bench/window-start-and-sizes xcalc (the Linux
 # edition's reference window) and python3-xlib (it watches the X server for
@@ -32,7 +33,7 @@ ZEPHYROD_TEST_PACKAGES=(
     at-spi2-core python3-pyatspi dbus qt6-gtk-platformtheme
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64 fonts-wine fonts-liberation nsis zip unzip
-    emscripten binaryen esbuild chromium chromium-driver python3-selenium firefox-esr webkit2gtk-driver
+    emscripten binaryen esbuild chromium chromium-driver python3-selenium firefox-esr webkit2gtk-driver poppler-utils
     git devscripts diffoscope-minimal
     x11-apps python3-xlib
 )

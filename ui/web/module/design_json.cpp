@@ -93,6 +93,21 @@ std::string ListShown(const ControlDesign& control) {
     return "null";
 }
 
+// What follows each column of a list's rows, in the columns' order, for the
+// list that shows the sweep ("      ", "mm     ", ...): with the rows' pieces
+// it makes each line, so that the page can lay the columns out itself. Null
+// for any other control.
+std::string ColumnEnds(const ControlDesign& control) {
+    if (control.name != design::names::lstSweep) {
+        return "null";
+    }
+    std::vector<std::string> ends;
+    for (const SweepColumnLayout& column : kSweepColumns) {
+        ends.push_back(JsonString(column.end));
+    }
+    return JsonArray(ends);
+}
+
 std::string ControlJson(const ControlDesign& control) {
     JsonObject font;
     font.AddText("face", control.font.family)
@@ -119,7 +134,8 @@ std::string ControlJson(const ControlDesign& control) {
         .Add("multiLine", Bool(control.multiLine))
         .Add("defaultButton", Bool(control.defaultButton))
         .Add("cancelButton", Bool(control.cancelButton))
-        .Add("shows", ListShown(control));
+        .Add("shows", ListShown(control))
+        .Add("columnEnds", ColumnEnds(control));
     if (control.kind == ControlKind::Line) {
         json.AddText("color", ColorText(control.color))
             .Add("lineWidth", JsonNumber(control.lineWidth));

@@ -1,10 +1,10 @@
 // The about box: a modal dialog built from the about window's design, on its
 // own light face: the program's icon beside its texts (title, version and
 // description, in the design's order), the etched rule, the centred
-// copyright lines and the window's default button, which Enter, Esc and a
-// click all press.
+// copyright lines and the window's default button, which Enter (anywhere in
+// the box), Esc and a click all press.
 
-import { buildControls, sizeWindow, windowHeading } from "./controls.js";
+import { buildControls, enterPressesDefault, sizeWindow, windowHeading } from "./controls.js";
 import { el } from "./dom.js";
 
 // The page's look for the texts beside the icon, in the design's order.
@@ -50,6 +50,7 @@ export function buildAboutDialog(windowDesign) {
     ),
   );
   sizeWindow(dialog, windowDesign);
+  enterPressesDefault(dialog, okButton);
   // Esc presses the cancel button, as on the desktop.
   if (cancel) {
     dialog.addEventListener("cancel", (event) => {

@@ -37,9 +37,10 @@ export function makeCalculate(core, page) {
   }).observe(page.sweepBox);
   const calculate = () => {
     const result = core.calculate(page.fields.map((input) => input.value));
-    // Each list shows the lines of its name in the result, where it has any.
+    // Each list shows the lines of its name in the result, where it has any,
+    // with their rows' pieces where the result has them (the sweep's).
     for (const [shows, list] of Object.entries(page.lists)) {
-      if (result[shows]) list.setLines(result[shows]);
+      if (result[shows]) list.setLines(result[shows], result[`${shows}Rows`] ?? null);
     }
     if (result.sweepRows) {
       sweepResult = result;

@@ -142,7 +142,7 @@ export function buildControls(windowDesign, { withinPage = false } = {}) {
       );
     },
     ListBox(row) {
-      const box = new ListBox(id(row), row.accessibleName, row.font.fixedPitch);
+      const box = new ListBox(id(row), row.accessibleName, row.font.fixedPitch, row.columnEnds);
       lists.set(row, box);
       return box.element;
     },
@@ -225,4 +225,19 @@ export function windowHeading(windowDesign, tag, className) {
 export function sizeWindow(element, windowDesign) {
   element.style.setProperty("--w", String(windowDesign.width));
   if (windowDesign.faceColor) element.style.setProperty("--window-face", windowDesign.faceColor);
+}
+
+// Enter anywhere in a box presses its default button, as on the desktop: on
+// one of its texts or on the box itself, not only with the button focused (a
+// button or a field with the focus takes Enter for itself). The box takes the
+// focus where a click lands on no control in it, so that the key reaches it.
+export function enterPressesDefault(box, button) {
+  box.setAttribute("tabindex", "-1");
+  box.addEventListener("keydown", (event) => {
+    if (event.key !== "Enter" || event.isComposing) return;
+    if (event.altKey || event.ctrlKey || event.metaKey || event.shiftKey) return;
+    if (event.target.closest("button, input, textarea, select, a[href]")) return;
+    event.preventDefault();
+    button.click();
+  });
 }

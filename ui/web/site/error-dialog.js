@@ -1,10 +1,12 @@
 // The error box: a modal alert dialog with the report's title (the main
 // window's caption), the plain sentence that says what to fix and the
-// run-time error's line. OK or Esc closes it; then the control at fault gets
-// the focus, a field with its whole text selected. It is the platform's
+// run-time error's line. OK (which Enter anywhere in the box presses) or Esc
+// closes it; then the control at fault gets the focus, a field with its whole
+// text selected. It is the platform's
 // message box on the desktop and has no design of its own: its OK says what
 // the about window's default button says.
 
+import { enterPressesDefault } from "./controls.js";
 import { el } from "./dom.js";
 
 export function buildErrorDialog(aboutDesign) {
@@ -51,6 +53,7 @@ export function buildErrorDialog(aboutDesign) {
     focusTarget();
   };
   ok.addEventListener("click", finish);
+  enterPressesDefault(dialog, ok);
   dialog.addEventListener("cancel", finish);
   dialog.addEventListener("close", focusTarget);
   return {

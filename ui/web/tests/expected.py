@@ -32,6 +32,10 @@ WORKED_FIRST_ROW = "13.70      343.07mm     31.0       12.08mm   1.0 T"
 WORKED_CENTRE_ROW = "14.20      330.99mm     30.0       0.00mm   0.0 T"
 WORKED_LAST_ROW = "14.65      320.82mm     29.0       10.17mm   1.0 T"
 
+# 3.6 MHz, 30 mm, 40 mm, 6 turns/cm: rows of up to 53 characters
+# ("3.10      1516.13mm     151.0       210.57mm   25.5 T").
+LONG_ROWS_FIELDS = ["3.6", "30", "40", "6"]
+
 DEFAULT_CSV_START = "freq_mhz,resonator_mm,turns,delta_mm,delta_turns\r\n6.57,715.37,61.0,50.59,5.0\r\n"
 DEFAULT_CSV_CENTRE = "\r\n7.07,664.78,56.0,0.00,0.0\r\n"
 

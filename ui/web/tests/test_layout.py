@@ -1,5 +1,6 @@
 """The layouts: a phone of 360 x 740 CSS px (one column, no sideways scroll,
-44 px targets, 16 px text, the help below), the wide screen (the main
+every column of the sweep in sight with its header lines, 44 px targets,
+24 px rows, 16 px text, the help below), the wide screen (the main
 window's arrangement, the help beside it), and the dark scheme."""
 
 import unittest
@@ -17,22 +18,69 @@ class Phone(PageTest):
         self.open_page()
         self.calculate()
 
-    def test_page_never_scrolls_sideways_the_sweep_list_scrolls_inside_itself(self):
+    def test_page_and_sweep_never_scroll_sideways_every_column_of_every_row_shows(self):
         self.element("mnuHelp").click()
         self.element("mnuZRHelp").click()
-        widths = self.js("""
-            const root = document.documentElement, sweep = document.getElementById('lstSweep');
-            return [root.scrollWidth, root.clientWidth, sweep.scrollWidth, sweep.clientWidth];
-        """)
-        self.assertLessEqual(widths[0], widths[1])
-        self.assertEqual(widths[1], 360)
-        self.assertGreater(widths[2], widths[3])
-        # Scrolled sideways, the sweep comes back to its left edge with the
-        # next Calculate, so that no column shows cut in half.
-        self.js("document.getElementById('lstSweep').scrollLeft = 80")
-        self.assertGreater(self.js("return document.getElementById('lstSweep').scrollLeft"), 0)
+        # The defaults, and a design whose rows are longer than 48 characters.
+        for fields in (E.DEFAULT_FIELDS, E.LONG_ROWS_FIELDS):
+            with self.subTest(fields=fields):
+                self.set_fields(*fields)
+                self.calculate()
+                lines = self.lines("lstSweep")
+                if fields == E.LONG_ROWS_FIELDS:
+                    self.assertGreater(max(len(line) for line in lines), 48)
+                else:
+                    self.assertEqual(lines, E.DEFAULT_SWEEP)
+                widths = self.js("""
+                    const root = document.documentElement, sweep = document.getElementById('lstSweep');
+                    return [root.scrollWidth, root.clientWidth, sweep.scrollWidth, sweep.clientWidth];
+                """)
+                self.assertLessEqual(widths[0], widths[1])
+                self.assertEqual(widths[1], 360)
+                self.assertLessEqual(widths[2], widths[3])
+                # Every character of every row (the header's rule aside) lies
+                # within the list's visible width, in 16 px text.
+                outside = self.js("""
+                    const list = document.getElementById('lstSweep');
+                    const box = list.getBoundingClientRect();
+                    const left = box.left + list.clientLeft, right = left + list.clientWidth;
+                    const outside = [];
+                    [...list.children].forEach((row, i) => {
+                      const walker = document.createTreeWalker(row, NodeFilter.SHOW_TEXT);
+                      for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+                        if (/^[- ]*$/.test(node.textContent)) continue;
+                        const range = document.createRange();
+                        range.selectNodeContents(node);
+                        for (const r of range.getClientRects()) {
+                          if (r.left < left - 0.5 || r.right > right + 0.5)
+                            outside.push(`${i}: ${node.textContent} ${r.left}-${r.right} of ${left}-${right}`);
+                        }
+                      }
+                      if (parseFloat(getComputedStyle(row).fontSize) < 16) outside.push(`${i}: small text`);
+                    });
+                    return outside;
+                """)
+                self.assertEqual(outside, [])
+
+    def test_sweep_header_lines_stay_in_sight_and_rows_are_24_px_on_a_touch_screen(self):
+        self.set_fields(*E.LONG_ROWS_FIELDS)
         self.calculate()
-        self.assertEqual(self.js("return document.getElementById('lstSweep').scrollLeft"), 0)
+        self.assertTrue(self.js("return matchMedia('(pointer: coarse)').matches"))
+        heights = self.js("return [...document.querySelectorAll('#lstSweep > [role=option]')]"
+                          ".map(o => o.getBoundingClientRect().height)")
+        self.assertGreaterEqual(min(heights), 24)
+        self.js("const s = document.getElementById('lstSweep'); s.scrollTop = s.scrollHeight")
+        seen = self.js("""
+            const list = document.getElementById('lstSweep');
+            const top = list.getBoundingClientRect().top + list.clientTop;
+            return [0, 1].map(i => {
+              const r = document.getElementById('lstSweep-' + i).getBoundingClientRect();
+              const hit = document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2);
+              return [Math.round(r.top - top), hit?.closest('[role=option]')?.id ?? null];
+            });
+        """)
+        self.assertGreater(self.js("return document.getElementById('lstSweep').scrollTop"), 0)
+        self.assertEqual(seen, [[0, "lstSweep-0"], [round(heights[0]), "lstSweep-1"]])
 
     def test_fields_and_buttons_are_44_px_tall_with_16_px_text(self):
         self.element("mnuHelp").click()

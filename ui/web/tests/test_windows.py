@@ -113,6 +113,26 @@ class HelpAndAbout(PageTest):
                 self.calculate()
                 self.assertEqual(self.lines("lstValues"), E.DEFAULT_RESULTS)
 
+    def press_enter(self):
+        ActionChains(self.driver).send_keys(Keys.ENTER).perform()
+
+    def test_enter_anywhere_in_the_about_box_presses_its_default_button(self):
+        self.choose("mnuAbout")
+        self.element("frmAbout-lblDescription").click()
+        self.assertNotEqual(self.focused_id(), "frmAbout-cmdOK")
+        self.press_enter()
+        self.wait_closed("frmAbout")
+
+    def test_enter_anywhere_in_the_error_box_presses_ok_and_the_field_at_fault_gets_the_focus(self):
+        self.set_fields(*E.ERRORS[2][1])
+        self.calculate()
+        self.assertTrue(self.dialog_open("dlgError"))
+        self.element("dlgError-message").click()
+        self.assertNotEqual(self.focused_id(), "dlgError-cmdOK")
+        self.press_enter()
+        self.wait_closed("dlgError")
+        self.assertEqual(self.focused_id(), E.ERRORS[2][4])
+
 
 class Copy(PageTest):
     @classmethod
