@@ -6,7 +6,7 @@ window's arrangement, the help beside it), and the dark scheme."""
 import unittest
 
 import expected as E
-from page_session import PageTest
+from page_session import PageTest, wait_for
 
 TARGETS = "input, button:not([role=menuitem]), [role=menuitem]"
 
@@ -65,7 +65,8 @@ class Phone(PageTest):
     def test_sweep_header_lines_stay_in_sight_and_rows_are_24_px_on_a_touch_screen(self):
         self.set_fields(*E.LONG_ROWS_FIELDS)
         self.calculate()
-        self.assertTrue(self.js("return matchMedia('(pointer: coarse)').matches"))
+        wait_for(lambda: self.js("return matchMedia('(pointer: coarse)').matches"),
+                 what="the touch screen's coarse pointer")
         heights = self.js("return [...document.querySelectorAll('#lstSweep > [role=option]')]"
                           ".map(o => o.getBoundingClientRect().height)")
         self.assertGreaterEqual(min(heights), 24)
