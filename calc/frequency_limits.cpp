@@ -21,9 +21,10 @@ bool LongEnough(T f, float diameter) {
     return Module1::SlendernessOf(static_cast<double>(length / static_cast<T>(diameter))) > 1;
 }
 
-// The highest frequency of type T that still gives a long-enough resonator
-// (the ratio falls as the frequency rises), or 0 if none does.
 }  // namespace
+
+// The ratio falls as the frequency rises: a search among the numbers of type
+// T from the smallest positive one to the largest.
 
 template <class T>
 T HighestUsable(float diameter) {

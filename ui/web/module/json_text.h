@@ -17,7 +17,7 @@ std::string JsonString(std::string_view text);
 std::string JsonNumber(long long value);
 std::string JsonDecimal(double value);
 // A JSON number that reads back as the very same double: the fewest digits
-// that do ({fmt}'s shortest form, with an exponent where that is shorter);
+// that do (the core's ShortestText: its digits and their power of ten);
 // null for a value that is not finite. Quick, for the many values of a sweep.
 std::string JsonValue(double value);
 

@@ -73,7 +73,7 @@ export function textsInFragment(keys, fragment) {
     } catch {
       return null; // a malformed escape
     }
-    if ([...text].length > MAX_LINKED || /[\u0000-\u001f\u007f]/.test(text)) return null;
+    if ([...text].length > MAX_LINKED || /[\u0000-\u001f\u007f-\u009f]/.test(text)) return null;
     texts.set(key, text);
   }
   if (texts.size !== keys.length) return null;

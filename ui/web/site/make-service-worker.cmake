@@ -1,12 +1,21 @@
 # Writes the site's service worker (sw.js) from its template: the list of
-# every file in the site folder with the start of its SHA-256, and a cache name made of the version and the
-# start of a SHA-256 over those files' names and contents, so that any change
-# to the site gives a new cache.
-#   cmake -DSITE_DIR=... -DTEMPLATE=... -DVERSION=... -P make-service-worker.cmake
+# the site's files with the start of each one's SHA-256, and a cache name
+# made of the version and the start of a SHA-256 over those files' names and
+# contents, so that any change to the site gives a new cache.
+#   cmake -DSITE_DIR=... -DFILES=a|b|... -DTEMPLATE=... -DVERSION=...
+#         -P make-service-worker.cmake
+cmake_minimum_required(VERSION 3.25)
 
-file(GLOB_RECURSE files RELATIVE "${SITE_DIR}" "${SITE_DIR}/*")
-list(REMOVE_ITEM files "sw.js")
+# FILES: the site's files by name, "|" between them. The folder keeps those
+# alone (and sw.js): anything an earlier build left there goes.
+string(REPLACE "|" ";" files "${FILES}")
 list(SORT files)
+file(GLOB_RECURSE present RELATIVE "${SITE_DIR}" "${SITE_DIR}/*")
+foreach(file IN LISTS present)
+    if(NOT file IN_LIST files AND NOT file STREQUAL "sw.js")
+        file(REMOVE "${SITE_DIR}/${file}")
+    endif()
+endforeach()
 # Each entry: [name, the first 16 hexadecimal digits of its SHA-256], which
 # the worker checks a copy from the browser's HTTP cache against; the folder
 # "./" is the page, index.html.
