@@ -113,7 +113,10 @@ async function start() {
   const enableShare = wireShare(page.share, design.share);
   // Every Calculate, a fault's too, records its texts in the address.
   onCalculate = () => {
-    designs.record(page.fields.map((input) => input.value));
+    // The address takes the texts just after the click: a history entry
+    // costs the browser about as much again as the whole Calculate.
+    const texts = page.fields.map((input) => input.value);
+    setTimeout(() => designs.record(texts));
     keepAsDefaults(page.fields);
     enableShare(true);
     calc.calculate();

@@ -28,6 +28,10 @@ class LinkTest(PageTest):
     def hash(self):
         return self.js("return location.hash")
 
+    def wait_for_hash(self, expected):
+        """The address takes a Calculate's texts just after the click returns."""
+        wait_for(lambda: self.hash() == expected, what=f"the address to end in {expected}")
+
     def element_count(self):
         return self.js("return document.getElementsByTagName('*').length")
 
@@ -37,12 +41,12 @@ class DesignInTheLink(LinkTest):
         self.open_page()
         self.assertEqual(self.hash(), "")
         self.calculate()
-        self.assertEqual(self.hash(), "#f=7.07&r=25.4&c=34.925&t=8.66")
+        self.wait_for_hash("#f=7.07&r=25.4&c=34.925&t=8.66")
         # A fault's texts too, escaped only where a value would end or break.
         self.set_fields("7,07", "a b&c=d#", "100%", "8.66")
         self.calculate()
         self.assertTrue(self.dialog_open("dlgError"))
-        self.assertEqual(self.hash(), "#f=7,07&r=a%20b%26c%3Dd%23&c=100%25&t=8.66")
+        self.wait_for_hash("#f=7,07&r=a%20b%26c%3Dd%23&c=100%25&t=8.66")
 
     def test_opening_a_link_fills_the_fields_and_calculates_its_design(self):
         self.open_link(fragment(E.WORKED_FIELDS))
@@ -76,7 +80,9 @@ class DesignInTheLink(LinkTest):
             self.calculate()
         self.calculate()  # the same design again adds no entry
         # The first Calculate took the entry that held no design.
-        self.assertEqual(self.js("return history.length"), start + 2)
+        wait_for(lambda: self.js("return history.length") == start + 2,
+                 what="two entries more in the history")
+        self.assertEqual(self.hash(), "#" + fragment(designs[-1]))
         self.driver.back()
         wait_for(lambda: self.field_values() == E.WORKED_FIELDS, what="the worked design back")
         self.assertEqual(self.lines("lstValues"), E.WORKED_RESULTS)
