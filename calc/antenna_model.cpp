@@ -108,8 +108,12 @@ double Log10(double x) {
     return Quotient(std::log(x), ln10, Fault::LogarithmRange, Fault::LogarithmRange);
 }
 
+// The root in doubles: the search around it gives the same count as a root
+// taken more precisely, and where the quadratic's terms overflow a double the
+// count is beyond counting either way. (A long double is software arithmetic
+// in the page's WebAssembly.)
 double CoilTurns(double inductance, double coilDiameter, double turnsPerCm) {
-    return CoilTurnsFromRoot<long double>(inductance, coilDiameter, turnsPerCm);
+    return CoilTurnsFromRoot<double>(inductance, coilDiameter, turnsPerCm);
 }
 
 namespace {

@@ -255,12 +255,15 @@ RoundedDigits SubnormalDigits(double value, int count) {
 //      there v is compared with S exactly, v >= S rounding up (a half away
 //      from zero). Otherwise rounding S is right.
 // Subnormals (h not small against u) are rounded from their exact digits.
+// Dragonbox's compact cache of powers of ten gives the same digits as its
+// full one, from a table a twenty-seventh its size and a multiplication: the
+// page's module is 9 KB smaller for it.
 RoundedDigits ShortestRounded(double value, int count) {
     namespace policy = jkj::dragonbox::policy;
     const auto shortest = jkj::dragonbox::to_decimal(
         value, policy::sign::ignore, policy::trailing_zero::remove,
         policy::decimal_to_binary_rounding::nearest_to_even,
-        policy::binary_to_decimal_rounding::to_even, policy::cache::full);
+        policy::binary_to_decimal_rounding::to_even, policy::cache::compact);
     const std::uint64_t s = shortest.significand;
     const int digits = DigitCount(s);
     RoundedDigits rounded{s, shortest.exponent + digits - 1};
@@ -485,7 +488,7 @@ std::string ShortestText(double value) {
     const auto shortest = jkj::dragonbox::to_decimal(
         value, policy::sign::return_sign, policy::trailing_zero::remove,
         policy::decimal_to_binary_rounding::nearest_to_even,
-        policy::binary_to_decimal_rounding::to_even, policy::cache::full);
+        policy::binary_to_decimal_rounding::to_even, policy::cache::compact);
     std::string text = shortest.is_negative ? "-" : "";
     text += IntegerText(static_cast<long long>(shortest.significand));
     if (shortest.exponent != 0) {

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <random>
+#include <string>
 
 #include "antenna_model.h"
 #include "calc_error.h"
@@ -155,6 +156,33 @@ TEST(CoilTurns, CountsUpToTwoToTheFiftyFirst) {
     const double p = 1 / (8.66 * 2.54);
     EXPECT_EQ(CoilTurns(WheelerInductance(kMaxTurns, d, p), 34.925, 8.66), kMaxTurns);
     EXPECT_THROW(CoilTurns(WheelerInductance(kMaxTurns + 4, d, p), 34.925, 8.66), CalcError);
+}
+
+// The fault, or its absence, of a root taken in doubles and in long doubles.
+template <class Real>
+std::string RootOutcome(double inductance, double coilDiameter, double turnsPerCm) {
+    try {
+        return NumberText(CoilTurnsFromRoot<Real>(inductance, coilDiameter, turnsPerCm));
+    } catch (const CalcError& error) {
+        return error.what();
+    }
+}
+
+TEST(CoilTurns, SameFaultWhereTheQuadraticOverflowsADouble) {
+    struct Case {
+        double inductance, coilDiameter, turnsPerCm;
+    };
+    for (const Case& c : {
+             Case{1e300, 34.925, 8.66},                   // b² overflows
+             Case{1.7976931348623157e308, 34.925, 8.66},  // b overflows
+             Case{1e270, 34.925, 1e-45},                  // b overflows through the pitch
+             Case{1e10, 1e-45, 8.66},                     // a form far too thin: a near zero
+             Case{1e300, 3.4e38, 3.4e38},                 // 4ac overflows
+         }) {
+        SCOPED_TRACE(NumberText(c.inductance));
+        EXPECT_EQ(RootOutcome<double>(c.inductance, c.coilDiameter, c.turnsPerCm),
+                  RootOutcome<long double>(c.inductance, c.coilDiameter, c.turnsPerCm));
+    }
 }
 
 TEST(CoilTurns, StaysFastNearZeroFrequency) {
