@@ -19,7 +19,7 @@ set(CMAKE_CXX_LINKER_LAUNCHER env NODE_PATH=/usr/share/nodejs)
 # Code optimised for size: the page's module is fetched over a phone's
 # network. With WebAssembly's own exceptions a calculation so compiled took
 # 0.8 times as long as at -O2 with the exceptions through JavaScript (Node 20,
-# the two alternating). Not kept as bitcode to the link (-flto): that saves
-# another 6 KB of the module gzipped, but every test program's link then
-# compiles all its code again, minutes more for the web build.
+# the two alternating). Not kept as bitcode to the link (-flto) here: every
+# test program's link would then compile all its code again, minutes more for
+# the web build; the page's module compiles its own copies so (ui/web/module).
 set(CMAKE_CXX_FLAGS_RELEASE "-Oz -DNDEBUG" CACHE STRING "")

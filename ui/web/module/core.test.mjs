@@ -1,16 +1,17 @@
 // The page's binding (core.js) and WebAssembly module under Node: what the
 // page shows for the defaults, for faults and for texts no field expects.
-// Run by ctest: node --test core.test.mjs, with ZEPHYROD_SITE the site folder.
+// Run by ctest: node --test core.test.mjs, with ZEPHYROD_PAGE_MODULES the
+// build's folder of the page's modules (core.js, design.js, the module).
 import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
 import { join } from "node:path";
 import { test } from "node:test";
 import { pathToFileURL } from "node:url";
 
-const site = process.env.ZEPHYROD_SITE;
-const { loadCore } = await import(pathToFileURL(join(site, "core.js")));
+const modules = process.env.ZEPHYROD_PAGE_MODULES;
+const { loadCore } = await import(pathToFileURL(join(modules, "core.js")));
 // Under Node the module is handed its .wasm instead of fetching it.
-const core = await loadCore({ wasmBinary: readFileSync(join(site, "zephyrod-core.wasm")) });
+const core = await loadCore({ wasmBinary: readFileSync(join(modules, "zephyrod-core.wasm")) });
 const defaults = core.design.fields.map((field) => field.defaultText);
 const { main, help, about } = core.design.windows;
 const row = (windowDesign, ref) =>

@@ -8,7 +8,6 @@
 #include <exception>
 #include <string>
 
-#include "design_json.h"
 #include "json_text.h"
 #include "outcome_json.h"
 #include "typed_text.h"
@@ -45,11 +44,6 @@ zephyrod::InputTexts Texts(const char* text0, std::size_t size0, const char* tex
 }  // namespace
 
 extern "C" {
-
-// The shared design.
-EMSCRIPTEN_KEEPALIVE char* zephyrod_design_json() {
-    return Answer([] { return zephyrod::web::DesignJson(); });
-}
 
 // What Calculate leaves in the page for the fields' texts.
 EMSCRIPTEN_KEEPALIVE char* zephyrod_calculate(const char* text0, std::size_t size0,

@@ -1,13 +1,19 @@
-// The calculator's core for the page: loads the WebAssembly module and hands
-// over the shared design and the calculation as plain JavaScript values.
+// The calculator's core for the page: the shared design, and the WebAssembly
+// module that calculates, its answers as plain JavaScript values.
 //
+//   design                       // the windows' designs, the fields' defaults, the chart's axes
 //   const core = await loadCore();
-//   core.design                  // the windows' designs, the fields' defaults, the chart's axes
+//   core.design                  // the same
 //   core.calculate([f, r, c, t]) // { values, sweep, sweepRows, select, centreRow, error, csv }
 //   core.withDecimalPoint("7,07") // "7.07": a decimal comma as the core reads one; else null
 //
-// Texts cross to the module as UTF-8 and come back as JSON.
+// Texts cross to the module as UTF-8 and come back as JSON. The design is
+// written as a module of the page when the site is built (design.js): the
+// page builds its windows from it while the WebAssembly module loads.
+import design from "./design.js";
 import createZephyrodCore from "./zephyrod-core.js";
+
+export { design };
 
 // Reads a JSON answer the module allocated, then frees it.
 function takeJson(module, pointer) {
@@ -36,7 +42,6 @@ function putText(module, text) {
 // the .wasm is not fetched, as under Node).
 export async function loadCore(options = {}) {
   const module = await createZephyrodCore(options);
-  const design = takeJson(module, module._zephyrod_design_json());
   const fieldCount = design.fields.length;
 
   // Calls one of the module's functions of the four texts.

@@ -1,5 +1,5 @@
 # Writes unsupported.js from its template and the words that
-# zephyrod-page-words printed (a JSON object).
+# `zephyrod-page-data words` printed (a JSON object).
 #   cmake -DTEMPLATE=... -DWORDS=... -DOUTPUT=... -P fill-page-words.cmake
 file(READ "${TEMPLATE}" script)
 file(READ "${WORDS}" words)

@@ -1,12 +1,12 @@
-// The page's start: loads the core, builds the three windows from its
-// design, puts the defaults in the fields with the frequency focused and
-// selected (a link's design instead, calculated), and registers the service
-// worker that keeps the site offline.
+// The page's start: builds the three windows from the shared design while
+// the core's module loads, puts the defaults in the fields with the frequency
+// focused and selected (a link's design instead, calculated once the core is
+// there), and registers the service worker that keeps the site offline.
 
 import { buildAboutDialog } from "./about-dialog.js";
 import { makeCalculate } from "./calculate.js";
 import { copyText } from "./clipboard.js";
-import { loadCore } from "./core.js";
+import { design, loadCore } from "./core.js";
 import { windowHeading } from "./controls.js";
 import { browserLanguage, takeDecimalComma, writesDecimalComma } from "./decimal-comma.js";
 import { designHistory } from "./design-link.js";
@@ -94,9 +94,8 @@ function keepAsDefaults(fields) {
 }
 
 async function start() {
-  const core = await loadCore();
-  performance.mark("zephyrod-core-loaded");
-  const design = core.design;
+  // The module is fetched and compiled while the page is built and laid out.
+  const coreLoading = loadCore();
   const mainDesign = design.windows.main;
   document.title = mainDesign.caption;
   document.documentElement.style.setProperty("--standard-pt", String(design.standardFontPoints));
@@ -104,36 +103,14 @@ async function start() {
   const about = buildAboutDialog(design.windows.about);
   const help = buildHelpPanel(design.windows.help);
   const errorDialog = buildErrorDialog(design.windows.about);
-  let onCalculate = null; // set below, once the parts it uses exist
+  // Calculate pressed before the core is there counts once it is.
+  let pressedEarly = false;
+  let onCalculate = () => (pressedEarly = true);
   const main = buildMainWindow(design, () => onCalculate());
   const page = { ...main, errorDialog };
-  const calc = makeCalculate(core, page);
-  const updateTools = wireCopyTools(page, calc);
   const designs = designHistory(design.fields.map((field) => field.linkKey));
   const enableShare = wireShare(page.share, design.share);
-  // Every Calculate, a fault's too, records its texts in the address.
-  onCalculate = () => {
-    // The address takes the texts just after the click: a history entry
-    // costs the browser about as much again as the whole Calculate.
-    const texts = page.fields.map((input) => input.value);
-    setTimeout(() => designs.record(texts));
-    keepAsDefaults(page.fields);
-    enableShare(true);
-    calc.calculate();
-    updateTools();
-  };
-  updateTools();
   enableShare(false);
-  if (writesDecimalComma(browserLanguage())) takeDecimalComma(page.fields, core.withDecimalPoint);
-
-  // A design from the address (a link opened, Back or Forward): its texts
-  // into the fields, then as a press of Calculate.
-  const calculateDesign = (texts) => {
-    if (errorDialog.dialog.open) errorDialog.dialog.close();
-    page.fields.forEach((input, i) => (input.value = texts[i]));
-    onCalculate();
-  };
-  designs.onStep(calculateDesign);
 
   // What the menu's items open: the help returns the focus to the menu.
   const menuBar = buildMenuBar(mainDesign, {
@@ -150,7 +127,37 @@ async function start() {
   keepAsDefaults(page.fields);
   page.fields[0].focus();
   page.fields[0].select();
-  if (linked !== null) onCalculate();
+
+  const core = await coreLoading;
+  performance.mark("zephyrod-core-loaded");
+  const calc = makeCalculate(core, page);
+  const updateTools = wireCopyTools(page, calc);
+  // Every Calculate, a fault's too, records its texts in the address.
+  onCalculate = () => {
+    // The address takes the texts just after the click: a history entry
+    // costs the browser about as much again as the whole Calculate.
+    const texts = page.fields.map((input) => input.value);
+    setTimeout(() => designs.record(texts));
+    keepAsDefaults(page.fields);
+    enableShare(true);
+    calc.calculate();
+    updateTools();
+  };
+  updateTools();
+  if (writesDecimalComma(browserLanguage())) {
+    takeDecimalComma(page.fields, core.withDecimalPoint);
+    // What was typed while the core loaded, as if typed now.
+    for (const input of page.fields) input.dispatchEvent(new Event("input"));
+  }
+
+  // A design from the address (a link opened, Back or Forward): its texts
+  // into the fields, then as a press of Calculate.
+  designs.onStep((texts) => {
+    if (errorDialog.dialog.open) errorDialog.dialog.close();
+    page.fields.forEach((input, i) => (input.value = texts[i]));
+    onCalculate();
+  });
+  if (linked !== null || pressedEarly) onCalculate();
   document.documentElement.dataset.ready = "true";
   performance.mark("zephyrod-ready");
   // Only now: filling the offline cache fetches every file once more, which

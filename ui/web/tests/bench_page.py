@@ -13,7 +13,7 @@ machine, and prints them:
   before the next frame), median and slowest of many, and the module's own
   share of it.
 
-    bench_page.py [SITE]   (default: build/web/site)
+    bench_page.py [SITE [MODULES]]   (default: build/web/site build/web/page-modules)
 """
 
 import gzip
@@ -46,6 +46,7 @@ def ready_ms(driver):
 
 def main():
     site = Path(sys.argv[1] if len(sys.argv) > 1 else "build/web/site").resolve()
+    modules = Path(sys.argv[2] if len(sys.argv) > 2 else site.parent / "page-modules").resolve()
     browser = Browser()
     driver = browser.driver
     first_visits, reloads = [], []
@@ -79,8 +80,14 @@ def main():
             }
             return times;
         """, PRESSES)
-        # The module's own share: the same calculations through a second
-        # instance of the core, without the page.
+        rows = driver.execute_script("return document.querySelectorAll('#lstSweep > [role=option]').length")
+        assert rows == 23, rows  # the last press: the default design
+        warnings = [e["message"] for e in driver.get_log("browser") if e["level"] != "INFO"]
+        # The module's own share: the same calculations through the core
+        # alone, from the build's folder of the page's modules (the binding
+        # core.js and the module) on a blank page of a server of its own.
+        server = SiteServer(modules, pages={"/": b"<!doctype html><title>The core</title>"})
+        driver.get(server.start())
         core_only = driver.execute_script("""
             const { loadCore } = await import('./core.js');
             const core = await loadCore();
@@ -93,9 +100,7 @@ def main():
             }
             return times;
         """, PRESSES)
-        rows = driver.execute_script("return document.querySelectorAll('#lstSweep > [role=option]').length")
-        assert rows == 23, rows  # the last press: the default design
-        warnings = [e["message"] for e in driver.get_log("browser") if e["level"] != "INFO"]
+        server.stop()
     finally:
         browser.quit()
 
