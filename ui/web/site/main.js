@@ -127,6 +127,9 @@ async function start() {
   keepAsDefaults(page.fields);
   page.fields[0].focus();
   page.fields[0].select();
+  // Asked while the module loads: the browser's number formats take a while
+  // to load the first time.
+  const decimalComma = writesDecimalComma(browserLanguage());
 
   const core = await coreLoading;
   performance.mark("zephyrod-core-loaded");
@@ -144,7 +147,7 @@ async function start() {
     updateTools();
   };
   updateTools();
-  if (writesDecimalComma(browserLanguage())) {
+  if (decimalComma) {
     takeDecimalComma(page.fields, core.withDecimalPoint);
     // What was typed while the core loaded, as if typed now.
     for (const input of page.fields) input.dispatchEvent(new Event("input"));
