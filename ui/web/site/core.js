@@ -11,38 +11,66 @@
 // written as a module of the page when the site is built (design.js): the
 // page builds its windows from it while the WebAssembly module loads.
 import design from "./design.js";
-import createZephyrodCore from "./zephyrod-core.js";
 
 export { design };
 
-// Reads a JSON answer the module allocated, then frees it.
-function takeJson(module, pointer) {
-  if (pointer === 0) {
-    throw new Error("The calculator ran out of memory.");
-  }
-  try {
-    return JSON.parse(module.UTF8ToString(pointer));
-  } finally {
-    module._free(pointer);
-  }
+const encoder = new TextEncoder();
+const decoder = new TextDecoder();
+
+// What the module imports: the C library's exit (which a calculation never
+// reaches: every fault is an answer) and a notice that its memory grew
+// (views of it are made anew for every text).
+const imports = {
+  env: { emscripten_notify_memory_growth: () => {} },
+  wasi_snapshot_preview1: {
+    proc_exit: (status) => {
+      throw new Error(`The calculator stopped (status ${status}).`);
+    },
+  },
+};
+
+// The module's instance: compiled as it arrives where the server says it is
+// WebAssembly, else once it has arrived; from `wasmBinary` where it is not
+// fetched, as under Node.
+async function instantiate(wasmBinary) {
+  if (wasmBinary) return (await WebAssembly.instantiate(wasmBinary, imports)).instance;
+  const response = await fetch(new URL("zephyrod-core.wasm", import.meta.url));
+  if (!response.ok) throw new Error(`The calculator's module did not load (${response.status}).`);
+  const streams = response.headers.get("Content-Type")?.startsWith("application/wasm");
+  const { instance } = streams
+    ? await WebAssembly.instantiateStreaming(response, imports)
+    : await WebAssembly.instantiate(await response.arrayBuffer(), imports);
+  return instance;
 }
 
-// Copies a text into the module's memory as UTF-8; returns [pointer, bytes].
-function putText(module, text) {
-  const bytes = module.lengthBytesUTF8(text);
-  const pointer = module._malloc(bytes + 1);
-  if (pointer === 0) {
-    throw new Error("The calculator ran out of memory.");
-  }
-  module.stringToUTF8(text, pointer, bytes + 1);
-  return [pointer, bytes];
-}
-
-// `options` go to the module's loader as they are (e.g. `wasmBinary` where
-// the .wasm is not fetched, as under Node).
+// `options.wasmBinary`: the module's bytes, where it is not fetched.
 export async function loadCore(options = {}) {
-  const module = await createZephyrodCore(options);
+  const module = (await instantiate(options.wasmBinary)).exports;
+  module._initialize();
   const fieldCount = design.fields.length;
+
+  // Reads a JSON answer the module allocated (a text ending in a zero byte),
+  // then frees it.
+  function takeJson(pointer) {
+    if (pointer === 0) throw new Error("The calculator ran out of memory.");
+    try {
+      const bytes = new Uint8Array(module.memory.buffer, pointer);
+      return JSON.parse(decoder.decode(bytes.subarray(0, bytes.indexOf(0))));
+    } finally {
+      module.free(pointer);
+    }
+  }
+
+  // Copies a text into the module's memory as UTF-8; returns [pointer, bytes].
+  function putText(text) {
+    const bytes = encoder.encode(text);
+    const pointer = module.malloc(bytes.length + 1);
+    if (pointer === 0) throw new Error("The calculator ran out of memory.");
+    const memory = new Uint8Array(module.memory.buffer, pointer, bytes.length + 1);
+    memory.set(bytes);
+    memory[bytes.length] = 0;
+    return [pointer, bytes.length];
+  }
 
   // Calls one of the module's functions of the four texts.
   function callWithTexts(fn, texts) {
@@ -50,13 +78,13 @@ export async function loadCore(options = {}) {
     try {
       const args = [];
       for (let i = 0; i < fieldCount; ++i) {
-        const [pointer, bytes] = putText(module, String(texts[i] ?? ""));
+        const [pointer, bytes] = putText(String(texts[i] ?? ""));
         pointers.push(pointer);
         args.push(pointer, bytes);
       }
-      return takeJson(module, fn(...args));
+      return takeJson(fn(...args));
     } finally {
-      pointers.forEach((pointer) => module._free(pointer));
+      pointers.forEach((pointer) => module.free(pointer));
     }
   }
 
@@ -64,13 +92,13 @@ export async function loadCore(options = {}) {
   // calculation, and the page needs it only to copy it).
   function calculate(texts) {
     const fields = Array.from({ length: fieldCount }, (_, i) => texts[i]);
-    const outcome = callWithTexts(module._zephyrod_calculate, fields);
+    const outcome = callWithTexts(module.zephyrod_calculate, fields);
     let csv;
     Object.defineProperty(outcome, "csv", {
       enumerable: true,
       get() {
         if (csv === undefined) {
-          csv = callWithTexts(module._zephyrod_sweep_csv, fields);
+          csv = callWithTexts(module.zephyrod_sweep_csv, fields);
         }
         return csv;
       },
@@ -80,11 +108,11 @@ export async function loadCore(options = {}) {
 
   // The core's one rule for a number typed with a decimal comma.
   function withDecimalPoint(text) {
-    const [pointer, bytes] = putText(module, String(text));
+    const [pointer, bytes] = putText(String(text));
     try {
-      return takeJson(module, module._zephyrod_with_decimal_point(pointer, bytes));
+      return takeJson(module.zephyrod_with_decimal_point(pointer, bytes));
     } finally {
-      module._free(pointer);
+      module.free(pointer);
     }
   }
 
