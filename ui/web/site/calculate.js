@@ -14,7 +14,12 @@ const CHART_INSET = 26;
 export function makeCalculate(core, page) {
   let sweepResult = null; // the result that last filled the sweep: its CSV is read only to copy it
   let lastSweep = null;
-  let chartWidth = 600;
+  const chartWidthIn = (boxWidth) =>
+    Math.round(Math.min(900, Math.max(280, boxWidth - CHART_INSET)));
+  // Measured once now (the page is laid out by the time the core is there),
+  // so that a Calculate before the first notice of the box's size draws the
+  // chart at the width it is shown at.
+  let chartWidth = chartWidthIn(page.sweepBox.getBoundingClientRect().width);
   // The chart is drawn just before the next frame, once however many
   // calculations came before it: the lists and the error box are what the
   // click must have shown by the time it returns.
@@ -28,9 +33,7 @@ export function makeCalculate(core, page) {
     });
   };
   new ResizeObserver(([entry]) => {
-    const width = Math.round(
-      Math.min(900, Math.max(280, entry.borderBoxSize[0].inlineSize - CHART_INSET)),
-    );
+    const width = chartWidthIn(entry.borderBoxSize[0].inlineSize);
     if (width === chartWidth) return;
     chartWidth = width;
     if (lastSweep) draw();
