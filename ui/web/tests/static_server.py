@@ -36,6 +36,7 @@ class SiteHandler(http.server.SimpleHTTPRequestHandler):
     quiet = True
     requested = None  # a list that collects the paths asked for, when set
     pages = {}  # paths served from memory beside the folder (the tests' own pages)
+    held = {}  # paths whose answers wait until their event is set (a slow network)
 
     def end_headers(self):
         self.send_header("Cache-Control", "no-cache")
@@ -45,6 +46,9 @@ class SiteHandler(http.server.SimpleHTTPRequestHandler):
     def do_GET(self):
         if self.requested is not None:
             self.requested.append(self.path)
+        gate = self.held.get(self.path.split("?", 1)[0])
+        if gate is not None:
+            gate.wait()
         page = self.pages.get(self.path.split("?", 1)[0])
         if page is None:
             super().do_GET()
@@ -65,7 +69,8 @@ class SiteServer:
 
     def __init__(self, folder, port=0, quiet=True, requested=None, pages=None):
         handler = type("Handler", (SiteHandler,),
-                       {"quiet": quiet, "requested": requested, "pages": pages or {}})
+                       {"quiet": quiet, "requested": requested, "pages": pages or {}, "held": {}})
+        self.held = handler.held
         self.httpd = http.server.ThreadingHTTPServer(
             ("127.0.0.1", port), functools.partial(handler, directory=str(folder)))
         self.httpd.daemon_threads = True
@@ -75,12 +80,18 @@ class SiteServer:
     def url(self):
         return f"http://127.0.0.1:{self.httpd.server_address[1]}/"
 
+    def hold(self, path, gate):
+        """Answers for `path` wait until the threading.Event `gate` is set."""
+        self.held[path] = gate
+
     def start(self):
         self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
         self.thread.start()
         return self.url
 
     def stop(self):
+        for gate in self.held.values():
+            gate.set()
         self.httpd.shutdown()
         self.httpd.server_close()
         self.thread.join()

@@ -1,8 +1,10 @@
-"""The main window in the browser: the state at load, Calculate with the
+"""The main window in the browser: the state at load (and while the module is
+still on its way), Calculate with the
 default and a worked design line for line, the centre row, the keys, a
 decimal comma in a language that writes one and in one that does not, and
 every class of error with its words, its lists and the focus after it."""
 
+import threading
 import unittest
 
 from selenium.webdriver.common.action_chains import ActionChains
@@ -10,6 +12,26 @@ from selenium.webdriver.common.keys import Keys
 
 import expected as E
 from page_session import PageTest, wait_for
+
+
+class WhileTheModuleLoads(PageTest):
+    """A slow network: the module's answer held back (a new origin, no worker)."""
+
+    def test_built_while_the_module_loads_and_a_calculate_pressed_then_counts(self):
+        gate = threading.Event()
+        self.addCleanup(gate.set)
+        self.server.hold("/zephyrod-core.wasm", gate)
+        self.browser.open(self.url)
+        wait_for(lambda: self.js("return !!document.getElementById('cmdGo')"), what="the page built")
+        self.assertEqual(self.field_values(), E.DEFAULT_FIELDS)
+        self.assertEqual(self.focused_id(), "txtFreq")
+        self.calculate()
+        self.assertIsNone(self.js("return document.documentElement.dataset.ready ?? null"))
+        self.assertEqual(self.lines("lstValues"), [])
+        gate.set()
+        self.wait_ready()
+        wait_for(lambda: self.lines("lstValues") == E.DEFAULT_RESULTS, what="the press's results")
+        self.assertEqual(self.lines("lstSweep"), E.DEFAULT_SWEEP)
 
 
 class LoadAndCalculate(PageTest):
