@@ -111,6 +111,8 @@ async function start() {
   const designs = designHistory(design.fields.map((field) => field.linkKey));
   const enableShare = wireShare(page.share, design.share);
   enableShare(false);
+  // Nothing to copy until a Calculate (the tools' own state once the core is there).
+  for (const { button } of page.tools) button.disabled = true;
 
   // What the menu's items open: the help returns the focus to the menu.
   const menuBar = buildMenuBar(mainDesign, {

@@ -25,6 +25,8 @@ class WhileTheModuleLoads(PageTest):
         wait_for(lambda: self.js("return !!document.getElementById('cmdGo')"), what="the page built")
         self.assertEqual(self.field_values(), E.DEFAULT_FIELDS)
         self.assertEqual(self.focused_id(), "txtFreq")
+        self.assertEqual(self.js("return [...document.querySelectorAll('.list-tools button')]"
+                                 ".filter(b => !b.disabled).length"), 0)
         self.calculate()
         self.assertIsNone(self.js("return document.documentElement.dataset.ready ?? null"))
         self.assertEqual(self.lines("lstValues"), [])
