@@ -124,9 +124,23 @@ async function start() {
   root.replaceChildren(el("div", { className: "workspace" }, main.element, help.panel));
   document.body.append(errorDialog.dialog, about.dialog);
 
+  // A design from the address (a link opened, Back or Forward): its texts
+  // into the fields, then as a press of Calculate (before the core is there,
+  // one that counts once it is).
+  let shown = null; // the texts the page put into the fields
+  const showDesign = (texts) => {
+    page.fields.forEach((input, i) => (input.value = texts[i]));
+    shown = [...texts];
+    onCalculate();
+  };
+  designs.onStep((texts) => {
+    if (errorDialog.dialog.open) errorDialog.dialog.close();
+    showDesign(texts);
+  });
   const linked = designs.current();
-  if (linked !== null) page.fields.forEach((input, i) => (input.value = linked[i]));
+  if (linked !== null) showDesign(linked);
   keepAsDefaults(page.fields);
+  shown ??= page.fields.map((input) => input.value);
   page.fields[0].focus();
   page.fields[0].select();
   // Asked while the module loads: the browser's number formats take a while
@@ -151,18 +165,13 @@ async function start() {
   updateTools();
   if (decimalComma) {
     takeDecimalComma(page.fields, core.withDecimalPoint);
-    // What was typed while the core loaded, as if typed now.
-    for (const input of page.fields) input.dispatchEvent(new Event("input"));
+    // What was typed while the core loaded, as if typed now (a link's texts
+    // stay as the link gave them).
+    page.fields.forEach((input, i) => {
+      if (input.value !== shown[i]) input.dispatchEvent(new Event("input"));
+    });
   }
-
-  // A design from the address (a link opened, Back or Forward): its texts
-  // into the fields, then as a press of Calculate.
-  designs.onStep((texts) => {
-    if (errorDialog.dialog.open) errorDialog.dialog.close();
-    page.fields.forEach((input, i) => (input.value = texts[i]));
-    onCalculate();
-  });
-  if (linked !== null || pressedEarly) onCalculate();
+  if (pressedEarly) onCalculate();
   document.documentElement.dataset.ready = "true";
   performance.mark("zephyrod-ready");
   // Only now: filling the offline cache fetches every file once more, which

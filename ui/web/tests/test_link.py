@@ -4,6 +4,7 @@ through the designs calculated, a link that cannot be taken whole is ignored
 and nothing a link holds becomes markup; Share hands on the link or copies
 it and says so."""
 
+import threading
 import unittest
 from urllib.parse import quote
 
@@ -34,6 +35,24 @@ class LinkTest(PageTest):
 
     def element_count(self):
         return self.js("return document.getElementsByTagName('*').length")
+
+
+class StepWhileTheModuleLoads(LinkTest):
+    """A step to another design before the module is there (held back by the
+    server: a new origin, no worker) is the design calculated once it is."""
+
+    def test_a_step_before_the_module_arrives_is_the_design_calculated(self):
+        gate = threading.Event()
+        self.addCleanup(gate.set)
+        self.server.hold("/zephyrod-core.wasm", gate)
+        self.browser.open(self.url + "#" + fragment(E.DEFAULT_FIELDS))
+        wait_for(lambda: self.field_values() == E.DEFAULT_FIELDS, what="the link's design")
+        self.js("location.hash = arguments[0]", fragment(E.WORKED_FIELDS))
+        wait_for(lambda: self.field_values() == E.WORKED_FIELDS, what="the step's design")
+        gate.set()
+        self.wait_ready()
+        wait_for(lambda: self.lines("lstValues") == E.WORKED_RESULTS, what="the step's results")
+        self.assertEqual(self.hash(), "#" + fragment(E.WORKED_FIELDS))
 
 
 class DesignInTheLink(LinkTest):
