@@ -69,8 +69,10 @@ class SiteServer:
 
     def __init__(self, folder, port=0, quiet=True, requested=None, pages=None):
         handler = type("Handler", (SiteHandler,),
-                       {"quiet": quiet, "requested": requested, "pages": pages or {}, "held": {}})
+                       {"quiet": quiet, "requested": requested, "pages": pages or {}, "held": {},
+                        "extensions_map": dict(SiteHandler.extensions_map)})
         self.held = handler.held
+        self.types = handler.extensions_map  # a file name's ending -> its Content-Type
         self.httpd = http.server.ThreadingHTTPServer(
             ("127.0.0.1", port), functools.partial(handler, directory=str(folder)))
         self.httpd.daemon_threads = True

@@ -36,6 +36,21 @@ class WhileTheModuleLoads(PageTest):
         self.assertEqual(self.lines("lstSweep"), E.DEFAULT_SWEEP)
 
 
+class ModuleServedAsBytes(PageTest):
+    """A host that serves the module without WebAssembly's type: it is compiled
+    once it has arrived, and calculates."""
+
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        cls.server.types[".wasm"] = "application/octet-stream"
+
+    def test_a_module_served_as_bytes_still_calculates(self):
+        self.open_page()
+        self.calculate()
+        self.assertEqual(self.lines("lstValues"), E.DEFAULT_RESULTS)
+
+
 class LoadAndCalculate(PageTest):
     def setUp(self):
         self.open_page()
