@@ -109,9 +109,10 @@ double Log10(double x) {
 }
 
 // The root in doubles: the search around it gives the same count as a root
-// taken more precisely, and where the quadratic's terms overflow a double the
-// count is beyond counting either way. (A long double is software arithmetic
-// in the page's WebAssembly.)
+// taken more precisely, and for the coil forms the fields can hold (single
+// precision diameters and densities) where the quadratic's terms overflow a
+// double the count is beyond counting either way. (A long double is software
+// arithmetic in the page's WebAssembly.)
 double CoilTurns(double inductance, double coilDiameter, double turnsPerCm) {
     return CoilTurnsFromRoot<double>(inductance, coilDiameter, turnsPerCm);
 }
