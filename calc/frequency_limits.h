@@ -12,8 +12,6 @@ namespace zephyrod::model_faults {
 // sweep) that still gives a long-enough resonator, or 0 if none does.
 template <class T>
 T HighestUsable(float diameter);
-extern template float HighestUsable<float>(float diameter);
-extern template double HighestUsable<double>(float diameter);
 
 // A frequency as text to seven significant digits (more beyond the range of
 // single precision), rounded down so that the number shown still works.

@@ -230,6 +230,19 @@ RoundedDigits SubnormalDigits(double value, int count) {
     return rounded;
 }
 
+// A finite, nonzero double's shortest digits and their sign (Dragonbox):
+// the fewest that read back as the value, of those the closest, ties between
+// two to even; trailing zeros removed. Its compact cache of powers of ten
+// gives the same digits as the full one, from a table a twenty-seventh its
+// size and a multiplication: the page's module is 9 KB smaller for it.
+auto ShortestDigits(double value) {
+    namespace policy = jkj::dragonbox::policy;
+    return jkj::dragonbox::to_decimal(
+        value, policy::sign::return_sign, policy::trailing_zero::remove,
+        policy::decimal_to_binary_rounding::nearest_to_even,
+        policy::binary_to_decimal_rounding::to_even, policy::cache::compact);
+}
+
 // A normal double to `count` (at most 15) significant digits, rounded to
 // nearest with halves away from zero, from its shortest digits S: the
 // fewest digits that read back as the value and, of those, the closest to it
@@ -255,15 +268,8 @@ RoundedDigits SubnormalDigits(double value, int count) {
 //      there v is compared with S exactly, v >= S rounding up (a half away
 //      from zero). Otherwise rounding S is right.
 // Subnormals (h not small against u) are rounded from their exact digits.
-// Dragonbox's compact cache of powers of ten gives the same digits as its
-// full one, from a table a twenty-seventh its size and a multiplication: the
-// page's module is 9 KB smaller for it.
 RoundedDigits ShortestRounded(double value, int count) {
-    namespace policy = jkj::dragonbox::policy;
-    const auto shortest = jkj::dragonbox::to_decimal(
-        value, policy::sign::ignore, policy::trailing_zero::remove,
-        policy::decimal_to_binary_rounding::nearest_to_even,
-        policy::binary_to_decimal_rounding::to_even, policy::cache::compact);
+    const auto shortest = ShortestDigits(value);
     const std::uint64_t s = shortest.significand;
     const int digits = DigitCount(s);
     RoundedDigits rounded{s, shortest.exponent + digits - 1};
@@ -484,11 +490,7 @@ std::string ShortestText(double value) {
     if (value == 0) {
         return std::signbit(value) ? "-0" : "0";
     }
-    namespace policy = jkj::dragonbox::policy;
-    const auto shortest = jkj::dragonbox::to_decimal(
-        value, policy::sign::return_sign, policy::trailing_zero::remove,
-        policy::decimal_to_binary_rounding::nearest_to_even,
-        policy::binary_to_decimal_rounding::to_even, policy::cache::compact);
+    const auto shortest = ShortestDigits(value);
     std::string text = shortest.is_negative ? "-" : "";
     text += IntegerText(static_cast<long long>(shortest.significand));
     if (shortest.exponent != 0) {

@@ -20,12 +20,12 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "antenna_model.h"
 #include "calc_error.h"
+#include "calculation.h"
 #include "number_text.h"
 #include "reference_number_text.h"
-#include "sweep_layout.h"
 
 namespace {
 
@@ -165,36 +165,26 @@ void ExactHalves(Differential& check, std::mt19937_64& random, int count, long l
     }
 }
 
-// The sweep's values around a centre, as the calculation computes them.
-void SweepValues(Differential& check, float centre, float resonatorDiameter, float coilDiameter,
-                 float turnsPerCm) {
-    using namespace zephyrod::Module1;
+// The values a calculation of the design prints: the centre's, then each
+// sweep row's (those before a fault of the model too).
+void SweepValues(Differential& check, const zephyrod::Inputs& inputs) {
+    std::vector<zephyrod::SweepRow> rows;
     try {
-        const float length = ResonatorLength(centre);
-        const double capacitance = ResonatorCapacitance(length, resonatorDiameter);
-        const double inductance = RequiredInductance(centre, capacitance);
-        const double turns = CoilTurns(inductance, coilDiameter, turnsPerCm);
-        check.Check(length);
-        check.Check(CounterpoiseLength(centre));
-        check.Check(capacitance);
-        check.Check(inductance);
-        check.Check(turns);
-        check.Check(turns / static_cast<double>(turnsPerCm));
-        const double f0 = centre;
-        for (double f = f0 - zephyrod::kSweepHalfSpan; f <= f0 + zephyrod::kSweepHalfSpan;
-             f += zephyrod::kSweepStep) {
-            const double len = ResonatorLength(f);
-            const double t =
-                CoilTurns(RequiredInductance(f, ResonatorCapacitance(len, resonatorDiameter)),
-                          coilDiameter, turnsPerCm);
-            check.Check(f);
-            check.Check(len);
-            check.Check(t);
-            check.Check(std::abs(len - length));
-            check.Check(std::abs(t - turns));
-        }
+        const zephyrod::DesignPoint centre = zephyrod::CentreDesign(inputs);
+        check.Check(centre.resonatorLength);
+        check.Check(centre.counterpoiseLength);
+        check.Check(centre.capacitance);
+        check.Check(centre.inductance);
+        check.Check(centre.turns);
+        check.Check(centre.turns / static_cast<double>(inputs.turnsPerCm));
+        zephyrod::AppendSweepRows(inputs, centre, rows);
     } catch (const zephyrod::CalcError&) {
-        // a fault of the model: the values before it were checked
+        // a fault of the model: the values before it are checked
+    }
+    for (const zephyrod::SweepRow& row : rows) {
+        for (const double value : row.values) {
+            check.Check(value);
+        }
     }
 }
 
@@ -234,8 +224,10 @@ int main(int argc, char** argv) {
     while (check.doubles < count) {
         const float centre = Uniform(random, 0.6f, random() % 4 == 0 ? 1000.0f : 30.0f);
         check.Check(centre);
-        SweepValues(check, centre, Uniform(random, 1, 100), Uniform(random, 5, 100),
-                    Uniform(random, 1, 20));
+        const float resonatorDiameter = Uniform(random, 1, 100);
+        const float coilDiameter = Uniform(random, 5, 100);
+        const float turnsPerCm = Uniform(random, 1, 20);
+        SweepValues(check, {centre, resonatorDiameter, coilDiameter, turnsPerCm});
     }
     while (check.singles < count) {
         check.Check(Uniform(random, 0, random() % 2 == 0 ? 1000.0f : 20.0f));
