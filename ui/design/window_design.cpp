@@ -267,6 +267,10 @@ const ControlDesign* FindControl(const WindowDesign& window, std::string_view na
     return nullptr;
 }
 
+const ControlDesign* FindControl(const WindowDesign& window, const ControlRef& ref) {
+    return FindControl(window, ref.name, ref.index);
+}
+
 const ControlDesign& Control(const WindowDesign& window, std::string_view name,
                              std::optional<int> index) {
     if (const ControlDesign* control = FindControl(window, name, index)) {

@@ -137,7 +137,6 @@ struct ControlDesign {
         return kind == ControlKind::TextBox || kind == ControlKind::CommandButton ||
                kind == ControlKind::ListBox;
     }
-    bool is(const ControlRef& ref) const { return name == ref.name && index == ref.index; }
 };
 
 enum class Border {
@@ -219,6 +218,7 @@ const WindowDesign& AboutWindowDesign();
 // std::out_of_range when the design has none.
 const ControlDesign* FindControl(const WindowDesign& window, std::string_view name,
                                  std::optional<int> index = std::nullopt);
+const ControlDesign* FindControl(const WindowDesign& window, const ControlRef& ref);
 const ControlDesign& Control(const WindowDesign& window, std::string_view name,
                              std::optional<int> index = std::nullopt);
 const ControlDesign& Control(const WindowDesign& window, const ControlRef& ref);

@@ -158,7 +158,6 @@ BuiltControls BuildControls(QWidget* client, const design::WindowDesign& window)
     BuiltControls built(window, BuiltControls::Of::Controls);
     // Containers come before what they hold.
     std::map<std::string_view, QWidget*> containers{{std::string_view(), client}};
-    std::map<const ControlDesign*, QWidget*> widgets;
     for (const ControlDesign& control : window.controls) {
         QWidget* widget = MakeControl(control, containers.at(control.container));
         widget->setObjectName(ToQString(control.name));
@@ -186,13 +185,12 @@ BuiltControls BuildControls(QWidget* client, const design::WindowDesign& window)
         if (control.cancelButton) {
             built.cancelButton = qobject_cast<QPushButton*>(widget);
         }
-        widgets[&control] = widget;
         built.add(design::Row(window, control), widget);
     }
 
     QWidget* previous = nullptr;
     for (const ControlDesign* control : design::TabOrder(window)) {
-        QWidget* widget = widgets.at(control);
+        auto* widget = static_cast<QWidget*>(built.at(design::Row(window, *control)));
         if (previous != nullptr) {
             QWidget::setTabOrder(previous, widget);
         } else {

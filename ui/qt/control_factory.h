@@ -54,6 +54,9 @@ class BuiltControls {
     // The button Esc presses, if the design has one.
     QPushButton* cancelButton = nullptr;
 
+    // What was built for a row of the design.
+    QObject* at(std::size_t row) const { return objects_[row]; }
+
   private:
     QObject* find(std::string_view name, std::optional<int> index) const;
 

@@ -66,8 +66,7 @@ std::vector<const ControlDesign*> CreationOrder(const design::WindowDesign& desi
     std::vector<const ControlDesign*> order;
     for (const ControlDesign* control : design::TabOrder(design)) {
         if (!control->captionLabel.empty()) {
-            if (const ControlDesign* caption = design::FindControl(
-                    design, control->captionLabel.name, control->captionLabel.index)) {
+            if (const ControlDesign* caption = design::FindControl(design, control->captionLabel)) {
                 order.push_back(caption);
             }
         }
