@@ -9,14 +9,14 @@ fresh empty profile each time and nothing fetched from the network:
   of its own (Xvfb), since MiniBrowser has no headless mode.
 
 Each has the same small surface: driver (Selenium's WebDriver, or the slice
-of it the tests use), name, viewport(), open(url), screenshot_png(), cdp()
-(Chromium only: elsewhere it skips the test that asks) and quit(); Chromium
-and Firefox also watch(), requests(origin) and blocked() (what the page's
+of it the tests use), name, viewport(), open(url), cdp() (Chromium only:
+elsewhere it skips the test that asks) and quit(); Chromium and Firefox also
+watch(), requests(origin) and blocked() (what the page's
 Content-Security-Policy blocked).
-open_browser() starts the one ZEPHYROD_BROWSER names (chromium by default).
+open_browser() starts the one ZEPHYROD_BROWSER names (chromium by default);
+wait_for() polls for the state a step expects.
 """
 
-import base64
 import json
 import os
 import shutil
@@ -60,6 +60,18 @@ FRAME_PAGE = b"""<!doctype html>
 """
 
 
+def wait_for(condition, timeout=10, what="the expected state"):
+    """condition()'s first true value, polled for until timeout (s)."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out waiting for {what}")
+        time.sleep(0.02)
+
+
 class Browser:
     """Headless Chromium."""
 
@@ -97,9 +109,6 @@ class Browser:
     def open(self, url):
         self.driver.get(url)
 
-    def screenshot_png(self):
-        return base64.b64decode(self.cdp("Page.captureScreenshot", {"format": "png"})["data"])
-
     # Requests and blocks, from the performance and console logs (on from the start).
     def watch(self):
         pass
@@ -136,7 +145,7 @@ class Firefox(NoDevTools):
     name = "firefox"
 
     def __init__(self, width=1280, height=900, scheme="light"):
-        self.driver = FirefoxDriver(dark=scheme == "dark", modules=node_modules())
+        self.driver = FirefoxDriver(node_modules(), dark=scheme == "dark")
         self.viewport(width, height)
 
     def viewport(self, width, height, scale=1, mobile=False):
@@ -146,9 +155,6 @@ class Firefox(NoDevTools):
 
     def open(self, url):
         self.driver.get(url)
-
-    def screenshot_png(self):
-        return base64.b64decode(self.driver.get_screenshot_as_base64())
 
     # Requests (every one the tab makes) and what the page's Content-Security-Policy blocks.
     def watch(self):
@@ -236,11 +242,8 @@ class WebKit(NoDevTools):
         if mobile:
             width, height = max(width, 800), height + 100
         self.driver.set_window_size(width, height + self.toolbar)
-        deadline = time.monotonic() + 10
-        while self.driver.execute_script("return innerWidth") != width:
-            if time.monotonic() > deadline:
-                raise RuntimeError(f"MiniBrowser's page did not become {width} px wide")
-            time.sleep(0.02)
+        wait_for(lambda: self.driver.execute_script("return innerWidth") == width,
+                 what=f"MiniBrowser's page to become {width} px wide")
 
     def open(self, url):
         """Opens url; for a size the window cannot take, inside a frame of
@@ -253,9 +256,6 @@ class WebKit(NoDevTools):
         origin = url.split("/", 3)[:3]
         self.driver.get("/".join(origin) + FRAME_PATH + "?%dx%d#" % self.frame + quote(url, safe=""))
         self.driver.switch_to.frame(self.driver.find_element("id", "page"))
-
-    def screenshot_png(self):
-        return self.driver.get_screenshot_as_png()
 
     def quit(self):
         try:

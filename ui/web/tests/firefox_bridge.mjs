@@ -4,28 +4,27 @@
 //
 //   node firefox_bridge.mjs '{"executablePath": "...", "dark": false, "modules": "..."}'
 //
-// The commands are the slice of WebDriver the tests use: goto, reload,
-// history (back and forward), url, evaluate (a script body with arguments,
-// as WebDriver's Execute Script, or with a callback, as Execute Async Script),
-// click (by CSS selector, as a user would: scrolled into view, the mouse at
-// its centre), actions (WebDriver's input actions as they are), viewport,
-// screenshot and quit. Nothing else is written on stdout.
+// The first answer (id 0) says that Firefox has started. The commands are the
+// slice of WebDriver the tests use: goto, reload, history (back and forward),
+// evaluate (a script body with arguments, as WebDriver's Execute Script, or
+// with a callback, as Execute Async Script), click (by CSS selector, as a user
+// would: scrolled into view, the mouse at its centre), actions (WebDriver's
+// input actions as they are), viewport and quit. Nothing else is written on
+// stdout.
 
 import { createRequire } from "node:module";
 import path from "node:path";
 import readline from "node:readline";
 import { pathToFileURL } from "node:url";
 
-const options = JSON.parse(process.argv[2] || "{}");
+const options = JSON.parse(process.argv[2]);
 // puppeteer-core is installed by `npm ci` into the build folder, not beside this file.
-const modules =
-  options.modules || path.join(path.dirname(new URL(import.meta.url).pathname), "node_modules");
-const require = createRequire(path.join(modules, "..", "package.json"));
+const require = createRequire(path.join(options.modules, "..", "package.json"));
 const { default: puppeteer } = await import(pathToFileURL(require.resolve("puppeteer-core")).href);
 
 const browser = await puppeteer.launch({
   browser: "firefox",
-  executablePath: options.executablePath || "/usr/bin/firefox-esr",
+  executablePath: options.executablePath,
   headless: true,
   extraPrefsFirefox: {
     // The colour scheme the page sees: 0 dark, 1 light.
@@ -76,9 +75,6 @@ const commands = {
     // Returns when the traversal is done; the tests then wait for the page's state.
     await context().traverseHistory(delta);
   },
-  async url() {
-    return page.evaluate(() => location.href);
-  },
   async evaluate({ body, args, asynchronous }) {
     const value = await page.evaluate(scriptFunction(body, asynchronous), ...(args || []));
     return value === undefined ? null : value;
@@ -122,9 +118,6 @@ const commands = {
   async blocked() {
     return page.evaluate((name) => window[name] || [], blockedRecord);
   },
-  async screenshot() {
-    return page.screenshot({ encoding: "base64" });
-  },
   async quit() {
     await browser.close();
   },
@@ -134,7 +127,7 @@ function answer(message) {
   process.stdout.write(JSON.stringify(message) + "\n");
 }
 
-answer({ id: 0, value: await browser.version() });
+answer({ id: 0, value: null });
 const lines = readline.createInterface({ input: process.stdin });
 for await (const line of lines) {
   const { id, command, ...params } = JSON.parse(line);

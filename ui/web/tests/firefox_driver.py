@@ -1,6 +1,6 @@
 """Firefox ESR through firefox_bridge.mjs (puppeteer-core over WebDriver
 BiDi), behind the slice of Selenium's WebDriver and WebElement that the
-page's tests use: get, refresh, back, forward, current_url, execute_script,
+page's tests use: get, refresh, back, forward, execute_script,
 execute_async_script, find_element by id or CSS selector,
 switch_to.active_element, ActionChains (through execute), and an element's
 click, send_keys, text, get_attribute, get_property and is_displayed."""
@@ -72,14 +72,13 @@ class SwitchTo:
 
 
 class FirefoxDriver:
-    def __init__(self, dark=False, modules=None):
-        options = {"executablePath": FIREFOX, "dark": dark,
-                   "modules": str(modules) if modules else None}
+    def __init__(self, modules, dark=False):
+        options = {"executablePath": FIREFOX, "dark": dark, "modules": str(modules)}
         self.process = subprocess.Popen(
             ["node", str(BRIDGE), json.dumps(options)], stdin=subprocess.PIPE,
             stdout=subprocess.PIPE, text=True, encoding="utf-8")
         self.next_id = 0
-        self.version = self._answer(0)
+        self._answer(0)  # the bridge's first line: Firefox has started
         self.switch_to = SwitchTo(self)
 
     def _answer(self, id_):
@@ -111,10 +110,6 @@ class FirefoxDriver:
 
     def forward(self):
         self.command("history", delta=1)
-
-    @property
-    def current_url(self):
-        return self.command("url")
 
     # Scripts.
     def execute_script(self, script, *args):
@@ -161,9 +156,6 @@ class FirefoxDriver:
     # The rest.
     def viewport(self, width, height, scale, mobile):
         self.command("viewport", width=width, height=height, scale=scale, mobile=mobile)
-
-    def get_screenshot_as_base64(self):
-        return self.command("screenshot")
 
     def quit(self):
         try:

@@ -1,32 +1,20 @@
 """What the page's tests share: the site served by its own server on
 127.0.0.1, one browser per test class (the engine ZEPHYROD_BROWSER names:
 chromium, firefox or webkit; see browser.py), and the steps a user takes
-(open an address, go back and forward, type into a field, press Calculate,
-read a list, close a box), each waiting for the state it expects instead of
-sleeping."""
+(open an address or a link, go back and forward, type into a field, press
+Calculate, read a list or the clipboard, close a box), each waiting for the
+state it expects instead of sleeping."""
 
 import os
-import time
 import unittest
 from pathlib import Path
 
 from selenium.webdriver.common.by import By
 
-from browser import ENGINE, FRAME_PAGE, FRAME_PATH, open_browser
+from browser import ENGINE, FRAME_PAGE, FRAME_PATH, open_browser, wait_for
 from static_server import SiteServer
 
 SITE = Path(os.environ.get("ZEPHYROD_SITE_DIR", Path(__file__).resolve().parents[3] / "build/web/site"))
-
-
-def wait_for(condition, timeout=10, what="the expected state"):
-    deadline = time.monotonic() + timeout
-    while True:
-        value = condition()
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            raise AssertionError(f"timed out waiting for {what}")
-        time.sleep(0.02)
 
 
 class PageTest(unittest.TestCase):
@@ -39,8 +27,10 @@ class PageTest(unittest.TestCase):
     def setUpClass(cls):
         if not (SITE / "index.html").is_file():
             raise RuntimeError(f"no site built in {SITE}: build the web preset first")
-        cls.requested = []
-        cls.server = SiteServer(SITE, requested=cls.requested, pages={FRAME_PATH: FRAME_PAGE})
+        # Every path asked for, and those answered with a file's body (see static_server.py).
+        cls.requested, cls.sent = [], []
+        cls.server = SiteServer(SITE, requested=cls.requested, sent=cls.sent,
+                                pages={FRAME_PATH: FRAME_PAGE})
         cls.url = cls.server.start()
         # Class cleanups run also when a setUpClass fails or skips the class
         # after this point, so that no browser (or its Xvfb) outlives it.
@@ -60,9 +50,20 @@ class PageTest(unittest.TestCase):
         self.browser.open(self.url + after)
         self.wait_ready()
 
+    def open_link(self, body):
+        """Opens the page afresh at a link whose fragment is `body`."""
+        self.driver.get("about:blank")
+        self.driver.get(self.url + "#" + body)
+        self.wait_ready()
+
     def wait_ready(self):
         wait_for(lambda: self.js("return document.documentElement.dataset.ready === 'true'"),
                  what="the page to be ready")
+
+    def wait_controlled(self):
+        """Waits for the page's service worker to control it."""
+        wait_for(lambda: self.js("return !!navigator.serviceWorker.controller"), timeout=15,
+                 what="the service worker to control the page")
 
     def address(self):
         return self.js("return location.href")
@@ -116,6 +117,24 @@ class PageTest(unittest.TestCase):
     def selected_rows(self, list_id):
         return self.js("return [...document.querySelectorAll('#' + arguments[0] + ' > [role=option]')]"
                        ".flatMap((o, i) => o.getAttribute('aria-selected') === 'true' ? [i] : [])", list_id)
+
+    # The clipboard.
+    @classmethod
+    def grant_clipboard(cls):
+        """Lets the page read and write the clipboard: Chromium grants it
+        through its DevTools Protocol (elsewhere this skips, as cdp() does)."""
+        cls.browser.cdp("Browser.grantPermissions", {
+            "origin": cls.url.rstrip("/"),
+            "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"],
+        })
+
+    def clipboard(self):
+        return self.driver.execute_async_script(
+            "navigator.clipboard.readText().then(arguments[0], e => arguments[0]('error: ' + e))")
+
+    def put_on_clipboard(self, text):
+        self.driver.execute_async_script(
+            "navigator.clipboard.writeText(arguments[0]).then(arguments[1], arguments[1])", text)
 
     # Dialogs.
     def dialog_open(self, id_):

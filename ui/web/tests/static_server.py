@@ -14,6 +14,7 @@ import functools
 import http.server
 import sys
 import threading
+from urllib.parse import urlparse
 
 TYPES = {
     ".html": "text/html; charset=utf-8",
@@ -35,6 +36,10 @@ class SiteHandler(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, **TYPES}
     quiet = True
     requested = None  # a list that collects the paths asked for, when set
+    # A list that collects, when set, the path (no query) of each request
+    # answered with a file's body: one with neither If-Modified-Since nor
+    # If-None-Match, so never "not modified".
+    sent = None
     pages = {}  # paths served from memory beside the folder (the tests' own pages)
     held = {}  # paths whose answers wait until their event is set (a slow network)
 
@@ -46,6 +51,9 @@ class SiteHandler(http.server.SimpleHTTPRequestHandler):
     def do_GET(self):
         if self.requested is not None:
             self.requested.append(self.path)
+        if self.sent is not None and not (self.headers.get("If-Modified-Since")
+                                          or self.headers.get("If-None-Match")):
+            self.sent.append(urlparse(self.path).path)
         gate = self.held.get(self.path.split("?", 1)[0])
         if gate is not None:
             gate.wait()
@@ -67,9 +75,10 @@ class SiteHandler(http.server.SimpleHTTPRequestHandler):
 class SiteServer:
     """A server in a thread of its own: start() gives its address, stop() ends it."""
 
-    def __init__(self, folder, port=0, quiet=True, requested=None, pages=None):
+    def __init__(self, folder, port=0, quiet=True, requested=None, pages=None, sent=None):
         handler = type("Handler", (SiteHandler,),
-                       {"quiet": quiet, "requested": requested, "pages": pages or {}, "held": {},
+                       {"quiet": quiet, "requested": requested, "sent": sent,
+                        "pages": pages or {}, "held": {},
                         "extensions_map": dict(SiteHandler.extensions_map)})
         self.held = handler.held
         self.types = handler.extensions_map  # a file name's ending -> its Content-Type

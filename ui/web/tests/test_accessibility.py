@@ -57,10 +57,7 @@ class Scan:
             self.assert_no_violations()
 
     def test_with_the_link_copied(self):
-        self.browser.cdp("Browser.grantPermissions", {
-            "origin": self.url.rstrip("/"),
-            "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"],
-        })
+        self.grant_clipboard()
         self.element("share").click()
         wait_for(lambda: self.js("return document.getElementById('share-status').textContent"),
                  what="the words that say the link was copied")

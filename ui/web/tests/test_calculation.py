@@ -221,10 +221,7 @@ class BrowserLanguage:
         super().setUpClass()
         cls.browser.cdp("Page.addScriptToEvaluateOnNewDocument", {"source":
             "Object.defineProperty(navigator, 'languages', { get: () => [%r] });" % cls.language})
-        cls.browser.cdp("Browser.grantPermissions", {
-            "origin": cls.url.rstrip("/"),
-            "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"],
-        })
+        cls.grant_clipboard()
 
     def setUp(self):
         self.open_page()
@@ -235,8 +232,7 @@ class BrowserLanguage:
         field.send_keys(text)
 
     def paste_into(self, id_, text):
-        self.driver.execute_async_script(
-            "navigator.clipboard.writeText(arguments[0]).then(arguments[1], arguments[1])", text)
+        self.put_on_clipboard(text)
         self.element(id_).send_keys(Keys.CONTROL, "a")
         self.element(id_).send_keys(Keys.CONTROL, "v")
 

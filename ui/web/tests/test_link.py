@@ -19,13 +19,6 @@ def fragment(texts):
 
 
 class LinkTest(PageTest):
-    def open_link(self, body):
-        """Opens the page afresh at a link whose fragment is `body`."""
-        self.driver.get("about:blank")
-        self.driver.get(self.url + "#" + body)
-        wait_for(lambda: self.js("return document.documentElement.dataset.ready === 'true'"),
-                 what="the page to be ready")
-
     def hash(self):
         return self.js("return location.hash")
 
@@ -93,7 +86,7 @@ class DesignInTheLink(LinkTest):
     def test_back_and_forward_step_through_the_designs_calculated(self):
         self.open_page()
         start = self.js("return history.length")
-        designs = [E.DEFAULT_FIELDS, E.WORKED_FIELDS, ["3.6", "30", "40", "6"]]
+        designs = [E.DEFAULT_FIELDS, E.WORKED_FIELDS, E.LONG_ROWS_FIELDS]
         for texts in designs:
             self.set_fields(*texts)
             self.calculate()
@@ -102,14 +95,14 @@ class DesignInTheLink(LinkTest):
         wait_for(lambda: self.js("return history.length") == start + 2,
                  what="two entries more in the history")
         self.assertEqual(self.hash(), "#" + fragment(designs[-1]))
-        self.driver.back()
+        self.go_back()
         wait_for(lambda: self.field_values() == E.WORKED_FIELDS, what="the worked design back")
         self.assertEqual(self.lines("lstValues"), E.WORKED_RESULTS)
         self.assertEqual(self.selected_rows("lstSweep"), [12])
-        self.driver.back()
+        self.go_back()
         wait_for(lambda: self.field_values() == E.DEFAULT_FIELDS, what="the defaults back")
         self.assertEqual(self.lines("lstValues"), E.DEFAULT_RESULTS)
-        self.driver.forward()
+        self.go_forward()
         wait_for(lambda: self.field_values() == E.WORKED_FIELDS, what="the worked design forward")
         self.assertEqual(self.lines("lstValues"), E.WORKED_RESULTS)
 
@@ -162,14 +155,7 @@ class Share(LinkTest):
     @classmethod
     def setUpClass(cls):
         super().setUpClass()
-        cls.browser.cdp("Browser.grantPermissions", {
-            "origin": cls.url.rstrip("/"),
-            "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"],
-        })
-
-    def clipboard(self):
-        return self.driver.execute_async_script(
-            "navigator.clipboard.readText().then(arguments[0], e => arguments[0]('error: ' + e))")
+        cls.grant_clipboard()
 
     def status(self):
         return self.js("return document.getElementById('share-status').textContent")

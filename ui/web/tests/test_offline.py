@@ -4,14 +4,11 @@ design too; filling its cache fetches nothing the page has fetched; a changed
 site replaces the cached one; nothing the page does sends a request anywhere
 but its own origin, and its Content-Security-Policy blocks nothing it needs."""
 
-import functools
-import json
 import shutil
 import tempfile
 import unittest
 from collections import Counter
 from pathlib import Path
-from urllib.parse import urlparse
 
 import expected as E
 from page_session import SITE, PageTest, wait_for
@@ -21,8 +18,7 @@ from static_server import SiteServer
 class Offline(PageTest):
     def test_installable_and_a_reload_with_the_server_stopped_still_calculates(self):
         self.open_page()
-        wait_for(lambda: self.js("return !!navigator.serviceWorker.controller"), timeout=15,
-                 what="the service worker to control the page")
+        self.wait_controlled()
         # Installable: the manifest, its icons and the service worker as the
         # browser wants them (only Chromium says, through its DevTools Protocol).
         if self.browser.name == "chromium":
@@ -33,9 +29,8 @@ class Offline(PageTest):
         self.assertRegex(caches[0], r"^zephyrod-1\.0\.0-[0-9a-f]{16}$")
         self.server.stop()
         self.server = None
-        self.driver.refresh()
-        wait_for(lambda: self.js("return document.documentElement.dataset.ready === 'true'"),
-                 what="the page to load from the service worker")
+        self.driver.refresh()  # answered by the service worker
+        self.wait_ready()
         self.calculate()
         self.assertEqual(self.lines("lstValues"), E.DEFAULT_RESULTS)
         self.assertEqual(self.lines("lstSweep"), E.DEFAULT_SWEEP)
@@ -44,14 +39,10 @@ class Offline(PageTest):
 class OfflineLink(PageTest):
     def test_a_link_opened_with_the_server_stopped_calculates_its_design(self):
         self.open_page()
-        wait_for(lambda: self.js("return !!navigator.serviceWorker.controller"), timeout=15,
-                 what="the service worker to control the page")
+        self.wait_controlled()
         self.server.stop()
         self.server = None
-        self.driver.get("about:blank")
-        self.driver.get(self.url + "#f=14.2&r=20&c=30&t=11")
-        wait_for(lambda: self.js("return document.documentElement.dataset.ready === 'true'"),
-                 what="the page to load from the service worker")
+        self.open_link("f=14.2&r=20&c=30&t=11")  # answered by the service worker
         self.assertEqual(self.field_values(), E.WORKED_FIELDS)
         self.assertEqual(self.lines("lstValues"), E.WORKED_RESULTS)
 
@@ -61,30 +52,14 @@ class FetchedOnce(PageTest):
     the files it needs, the service worker, as it fills its cache, only the
     rest (it takes the page's copies from the browser's HTTP cache). The
     browser's revalidations of the page's own icon (answered "not modified",
-    no file sent) are not fetches."""
-
-    @classmethod
-    def setUpClass(cls):
-        super().setUpClass()
-        cls.sent = []
-        sent = cls.sent
-        handler = cls.server.httpd.RequestHandlerClass  # functools.partial of the handler class
-
-        class Recording(handler.func):
-            def do_GET(self):
-                if not (self.headers.get("If-Modified-Since") or self.headers.get("If-None-Match")):
-                    sent.append(urlparse(self.path).path)
-                super().do_GET()
-
-        cls.server.httpd.RequestHandlerClass = functools.partial(Recording, *handler.args, **handler.keywords)
+    no file sent) are not fetches: self.sent leaves them out."""
 
     def test_a_first_visit_fetches_each_file_once(self):
         self.skip_in(("webkit",), "WebKit's service worker does not take the page's copies from "
                      "the HTTP cache: every file is sent again as it fills its cache (measured: "
                      "each twice, the module three times)")
         self.open_page()
-        wait_for(lambda: self.js("return !!navigator.serviceWorker.controller"), timeout=15,
-                 what="the service worker to control the page")
+        self.wait_controlled()
         cached = self.driver.execute_async_script("""
             caches.keys().then((names) => caches.open(names[0])).then((cache) => cache.keys())
                 .then((requests) => arguments[0](requests.map((r) => new URL(r.url).pathname)));
@@ -110,8 +85,7 @@ class Update(PageTest):
             url = server.start()
             try:
                 self.driver.get(url)
-                wait_for(lambda: self.js("return !!navigator.serviceWorker.controller"), timeout=15,
-                         what="the service worker to control the page")
+                self.wait_controlled()
                 old = self.driver.execute_async_script("caches.keys().then(arguments[0])")
                 worker = site / "sw.js"
                 text = worker.read_text(encoding="utf-8")

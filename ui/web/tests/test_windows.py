@@ -141,23 +141,12 @@ class Copy(PageTest):
         # Reading the clipboard back: Chromium grants it through its DevTools
         # Protocol; Firefox and WebKit allow it for the tests from their start.
         if cls.browser.name == "chromium":
-            cls.browser.cdp("Browser.grantPermissions", {
-                "origin": cls.url.rstrip("/"),
-                "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"],
-            })
+            cls.grant_clipboard()
 
     def setUp(self):
         self.open_page()
         self.calculate()
         self.put_on_clipboard("")
-
-    def put_on_clipboard(self, text):
-        self.driver.execute_async_script(
-            "navigator.clipboard.writeText(arguments[0]).then(arguments[1], arguments[1])", text)
-
-    def clipboard(self):
-        return self.driver.execute_async_script(
-            "navigator.clipboard.readText().then(arguments[0], e => arguments[0]('error: ' + e))")
 
     def assert_clipboard(self, expected):
         wait_for(lambda: self.clipboard() == expected, what=f"the clipboard to hold {expected[:40]!r}")
