@@ -72,13 +72,13 @@ export async function loadCore(options = {}) {
     return [pointer, bytes.length];
   }
 
-  // Calls one of the module's functions of the four texts.
+  // Calls one of the module's functions of texts (each as pointer and bytes).
   function callWithTexts(fn, texts) {
     const pointers = [];
     try {
       const args = [];
-      for (let i = 0; i < fieldCount; ++i) {
-        const [pointer, bytes] = putText(String(texts[i] ?? ""));
+      for (const text of texts) {
+        const [pointer, bytes] = putText(String(text ?? ""));
         pointers.push(pointer);
         args.push(pointer, bytes);
       }
@@ -107,14 +107,7 @@ export async function loadCore(options = {}) {
   }
 
   // The core's one rule for a number typed with a decimal comma.
-  function withDecimalPoint(text) {
-    const [pointer, bytes] = putText(String(text));
-    try {
-      return takeJson(module.zephyrod_with_decimal_point(pointer, bytes));
-    } finally {
-      module.free(pointer);
-    }
-  }
+  const withDecimalPoint = (text) => callWithTexts(module.zephyrod_with_decimal_point, [text]);
 
   return { design, calculate, withDecimalPoint };
 }

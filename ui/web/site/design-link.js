@@ -10,7 +10,7 @@
 // well percent-encoded, at most MAX_LINKED characters and without control
 // characters.
 
-export const MAX_LINKED = 64;
+const MAX_LINKED = 64;
 
 // Written as they are, but for what would end a value or the fragment, or
 // could not stand in an address: encodeURIComponent's escapes, less those of
@@ -51,13 +51,13 @@ function encodeText(text) {
 }
 
 // The fragment that holds these texts under these keys.
-export function linkFragment(keys, texts) {
+function linkFragment(keys, texts) {
   return "#" + keys.map((key, i) => `${key}=${encodeText(texts[i])}`).join("&");
 }
 
 // The texts a fragment holds (in the keys' order), or null where it holds no
 // design that can be taken whole.
-export function textsInFragment(keys, fragment) {
+function textsInFragment(keys, fragment) {
   const body = fragment.startsWith("#") ? fragment.slice(1) : fragment;
   // Even a text of MAX_LINKED characters each written as four escaped bytes.
   if (body === "" || body.length > keys.length * (MAX_LINKED * 12 + 8)) return null;
@@ -90,11 +90,14 @@ function textsInState(state, count) {
 // The page's history of designs. `keys`: the fields' keys in the link.
 export function designHistory(keys) {
   const stateFor = (texts) => ({ zephyrodDesign: [...texts] });
+  // The texts an entry holds (however long), else its link's.
+  const textsAt = (state) =>
+    textsInState(state, keys.length) ?? textsInFragment(keys, location.hash);
   return {
     // The texts the address holds: the entry's own (the page's entries keep
     // them, however long), else the link's; null where neither holds a design.
     current() {
-      return textsInState(history.state, keys.length) ?? textsInFragment(keys, location.hash);
+      return textsAt(history.state);
     },
     // Records the texts of a Calculate. A new entry for new texts; the same
     // texts as the entry's, or an entry that holds no design yet (the page
@@ -111,8 +114,7 @@ export function designHistory(keys) {
     // an entry that holds a design.
     onStep(show) {
       window.addEventListener("popstate", (event) => {
-        const texts =
-          textsInState(event.state, keys.length) ?? textsInFragment(keys, location.hash);
+        const texts = textsAt(event.state);
         if (texts !== null) show(texts);
       });
     },
